@@ -1,0 +1,105 @@
+# Build helpers shared by the three programs.
+#
+#   QL_WINDOWS      building Windows executables (win32 or win64 preset)
+#   QL_NATIVE       building for the host: cores, unit tests, host tools
+#   QL_TEST_DRIVER  also build the Wine test drivers (win64 preset)
+
+if(CMAKE_SYSTEM_NAME STREQUAL "Windows")
+  set(QL_WINDOWS ON)
+  set(QL_NATIVE OFF)
+else()
+  set(QL_WINDOWS OFF)
+  set(QL_NATIVE ON)
+endif()
+
+set(QL_WARNINGS -Wall -Wextra -Werror)
+
+if(QL_NATIVE AND QL_SANITIZE)
+  set(QL_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+endif()
+
+# GoogleTest from the sources Debian ships, built with our compiler and flags.
+function(ql_use_googletest)
+  if(TARGET gtest)
+    return()
+  endif()
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  if(QL_SANITIZER_FLAGS)
+    add_compile_options(${QL_SANITIZER_FLAGS})
+  endif()
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+endfunction()
+
+# A platform-free core: plain C++, no windows.h. Built in every preset, so the
+# Windows programs link the very code that the unit tests exercise.
+function(ql_add_core name)
+  add_library(${name} STATIC ${ARGN})
+  target_compile_options(${name} PRIVATE ${QL_WARNINGS} ${QL_SANITIZER_FLAGS})
+  target_compile_features(${name} PUBLIC cxx_std_17)
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  if(QL_WINDOWS)
+    target_compile_options(${name} PRIVATE -Os -fno-exceptions -fno-rtti)
+  endif()
+endfunction()
+
+# Compile and link flags of every Windows program and library of ours: ANSI
+# API, no exceptions or RTTI, small, statically linked, and marked for
+# subsystem and OS version 4.0 so that Windows 95 and NT 4.0 load it.
+function(ql_windows_flags target)
+  target_compile_options(${target} PRIVATE ${QL_WARNINGS} -Os -fno-exceptions -fno-rtti
+    -fno-asynchronous-unwind-tables -ffunction-sections -fdata-sections)
+  target_compile_definitions(${target} PRIVATE WINVER=0x0400 _WIN32_WINDOWS=0x0400
+    _WIN32_WINNT=0x0400 _WIN32_IE=0x0400 NOMINMAX WIN32_LEAN_AND_MEAN)
+  target_compile_features(${target} PUBLIC cxx_std_17)
+endfunction()
+
+# A shipping program: ql_add_program(target OUTPUT "Name" SOURCES ... LIBS ...)
+function(ql_add_program target)
+  cmake_parse_arguments(P "" "OUTPUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} WIN32 ${P_SOURCES})
+  ql_windows_flags(${target})
+  if(P_OUTPUT)
+    set_target_properties(${target} PROPERTIES OUTPUT_NAME "${P_OUTPUT}")
+  endif()
+  target_link_libraries(${target} PRIVATE ${P_LIBS})
+  target_link_options(${target} PRIVATE -static -s -Wl,--gc-sections
+    -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+endfunction()
+
+# A native unit test: ql_add_unit_test(target SOURCES ... LIBS ...)
+function(ql_add_unit_test target)
+  if(NOT QL_NATIVE)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  ql_use_googletest()
+  add_executable(${target} ${T_SOURCES})
+  target_compile_options(${target} PRIVATE ${QL_WARNINGS} ${QL_SANITIZER_FLAGS})
+  target_link_options(${target} PRIVATE ${QL_SANITIZER_FLAGS})
+  target_link_libraries(${target} PRIVATE ${T_LIBS} gmock gtest_main)
+  add_test(NAME ${target} COMMAND ${target})
+  set_tests_properties(${target} PROPERTIES LABELS unit)
+endfunction()
+
+# A Wine test driver: ql_add_wine_test(target SOURCES ... LIBS ... [DEPENDS programs])
+# Runs under wine (CMAKE_CROSSCOMPILING_EMULATOR), one at a time, inside the
+# display and wineserver that tools/run-wine-tests.sh provides.
+function(ql_add_wine_test target)
+  if(NOT QL_TEST_DRIVER)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;DEPENDS" ${ARGN})
+  ql_use_googletest()
+  add_executable(${target} ${T_SOURCES})
+  target_compile_options(${target} PRIVATE ${QL_WARNINGS})
+  target_compile_definitions(${target} PRIVATE NOMINMAX WIN32_LEAN_AND_MEAN)
+  target_link_libraries(${target} PRIVATE ${T_LIBS} ql_wine_harness gmock gtest_main)
+  target_link_options(${target} PRIVATE -static)
+  if(T_DEPENDS)
+    add_dependencies(${target} ${T_DEPENDS})
+  endif()
+  add_test(NAME ${target} COMMAND ${target})
+  set_tests_properties(${target} PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 600)
+endfunction()
