@@ -64,6 +64,9 @@ function(ql_add_program target)
     set_target_properties(${target} PROPERTIES OUTPUT_NAME "${P_OUTPUT}")
   endif()
   target_link_libraries(${target} PRIVATE ${P_LIBS})
+  # Resource scripts find the shared application manifest here; each program's
+  # script names it as resource 1 of type RT_MANIFEST (24).
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/cmake)
   target_link_options(${target} PRIVATE -static -s -Wl,--gc-sections
     -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
 endfunction()
