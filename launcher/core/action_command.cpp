@@ -1,0 +1,136 @@
+#include "core/action_command.h"
+
+#include <climits>
+#include <cstring>
+
+#include "core/text_buffer.h"
+#include "resource.h"
+
+int ParseActionCode(const char* text)
+{
+    if (text == nullptr)
+        return 0;
+    // atoi's blanks are isspace's: space, tab, newline, vertical tab, form
+    // feed and carriage return.
+    while (*text == ' ' || (*text >= '\t' && *text <= '\r'))
+        ++text;
+    bool negative = false;
+    if (*text == '+' || *text == '-')
+        negative = *text++ == '-';
+    long long value = 0;
+    for (; *text >= '0' && *text <= '9'; ++text) {
+        if (value <= INT_MAX)
+            value = value * 10 + (*text - '0');
+    }
+    if (value > INT_MAX)
+        value = negative ? -(long long)INT_MAX - 1 : INT_MAX;
+    else if (negative)
+        value = -value;
+    return int(value);
+}
+
+Action ActionForCode(int code)
+{
+    switch (code) {
+    case kHardDriveSetup:
+    case kCdRomSetup:
+    case kDisketteSetup:
+    case kDisketteMaker:
+        return Action::RunProgram;
+    case kSoftwareUpdates:
+        return Action::OpenWebPage;
+    case kUserGuides:
+        return Action::ShowGuides;
+    case kMessageDialog:
+        return Action::ShowMessage;
+    case kEndLauncher:
+        return Action::EndLauncher;
+    default:
+        return Action::Nothing;
+    }
+}
+
+const char* LanguageFolder(int languageIndex)
+{
+    switch (languageIndex) {
+    case 2: return "000A";
+    case 3: return "000C";
+    default: return "0009";
+    }
+}
+
+const char* LanguageSwitch(int languageIndex)
+{
+    // Floppwright searches its lower-cased command line, so the switch is
+    // lower case although the CD's folders are not.
+    switch (languageIndex) {
+    case 1: return " -0009";
+    case 2: return " -000a";
+    case 3: return " -000c";
+    default: return "";
+    }
+}
+
+bool LauncherDirectoryFrom(const char* moduleFileName, char* out, std::size_t outSize)
+{
+    TextBuilder b(out, outSize);
+    const char* slash = moduleFileName ? std::strrchr(moduleFileName, '\\') : nullptr;
+    if (slash == nullptr)
+        b.Add(static_cast<const char*>(nullptr));
+    else
+        b.Add(moduleFileName, std::size_t(slash - moduleFileName) + 1);
+    return b.Finish();
+}
+
+bool BuildActionCommand(int code, const char* launcherDirectory, int languageIndex,
+                        char* out, std::size_t outSize)
+{
+    TextBuilder b(out, outSize);
+    switch (code) {
+    case kHardDriveSetup:
+    case kCdRomSetup:
+        // Unquoted although the path has blanks: the system's search for
+        // the program in an unquoted command line still finds it.
+        b.Add(launcherDirectory).Add("HD and CD-ROM\\").Add(LanguageFolder(languageIndex))
+            .Add("\\Setup.exe");
+        break;
+    case kDisketteSetup:
+        b.Add(launcherDirectory).Add("Diskette Drive\\Setup.exe");
+        break;
+    case kDisketteMaker:
+        b.Add('"').Add(launcherDirectory).Add("Utility\\Floppwright.exe").Add('"')
+            .Add(LanguageSwitch(languageIndex));
+        break;
+    default:
+        b.Add(static_cast<const char*>(nullptr));
+        break;
+    }
+    return b.Finish();
+}
+
+bool BuildLingpickCommand(const char* launcherDirectory, char* out, std::size_t outSize)
+{
+    TextBuilder b(out, outSize);
+    b.Add(launcherDirectory).Add("Utility\\Lingpick .exe");
+    return b.Finish();
+}
+
+bool BuildGuidesFolder(const char* launcherDirectory, int languageIndex,
+                       char* out, std::size_t outSize)
+{
+    TextBuilder b(out, outSize);
+    b.Add(launcherDirectory).Add("User's Guides\\").Add(LanguageFolder(languageIndex));
+    return b.Finish();
+}
+
+bool BuildUpdateUrl(const char* webHost, char* out, std::size_t outSize)
+{
+    TextBuilder b(out, outSize);
+    b.Add("http://").Add(webHost).Add("/software_library/index.html");
+    return b.Finish();
+}
+
+unsigned ReaderQuestionId(int languageIndex)
+{
+    return IDS_READER_QUESTION + 100u * unsigned(languageIndex);
+}

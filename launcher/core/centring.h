@@ -1,0 +1,17 @@
+// Centring arithmetic shared by the menu window and both dialogs.
+// Every division truncates toward zero (C++ signed division), so a window
+// larger than its reference gets a negative origin, as Windows expects.
+#pragma once
+
+#include "core/geometry.h"
+
+// One axis: (reference extent + near edge - far edge) / 2.
+int CentreCoordinate(int referenceExtent, int nearEdge, int farEdge);
+
+// Origin that centres `window` on a reference area of the given size whose
+// origin is (0, 0): the work area or the whole screen.
+Point CentreInArea(int referenceWidth, int referenceHeight, const Rect &window);
+
+// Origin that centres `window` on the rectangle of its owner, both in screen
+// coordinates: owner.left + (owner width - window width) / 2, likewise for y.
+Point CentreOnOwner(const Rect &owner, const Rect &window);

@@ -1,0 +1,58 @@
+#include "core/text_buffer.h"
+
+#include <cstring>
+
+TextBuilder::TextBuilder(char* buffer, std::size_t size) : buffer_(buffer), size_(size)
+{
+    if (buffer_ == nullptr || size_ == 0)
+        failed_ = true;
+    else
+        buffer_[0] = '\0';
+}
+
+TextBuilder& TextBuilder::Add(const char* text, std::size_t length)
+{
+    if (failed_)
+        return *this;
+    // One byte always stays free for the terminator.
+    if (length >= size_ - used_) {
+        failed_ = true;
+        return *this;
+    }
+    std::memcpy(buffer_ + used_, text, length);
+    used_ += length;
+    buffer_[used_] = '\0';
+    return *this;
+}
+
+TextBuilder& TextBuilder::Add(const char* text)
+{
+    if (text == nullptr) {
+        failed_ = true;
+        return *this;
+    }
+    return Add(text, std::strlen(text));
+}
+
+TextBuilder& TextBuilder::Add(char c)
+{
+    return Add(&c, 1);
+}
+
+bool TextBuilder::Finish()
+{
+    if (failed_) {
+        if (buffer_ != nullptr && size_ != 0)
+            buffer_[0] = '\0';
+        return false;
+    }
+    return true;
+}
+
+std::size_t BoundedLength(const char* text, std::size_t limit)
+{
+    std::size_t n = 0;
+    while (n < limit && text[n] != '\0')
+        ++n;
+    return n;
+}

@@ -1,0 +1,28 @@
+// Bounded string assembly for fixed buffers. Once a piece does not fit the
+// builder stays failed, so a caller checks once at the end and never uses
+// a truncated result.
+#pragma once
+
+#include <cstddef>
+
+class TextBuilder {
+public:
+    TextBuilder(char* buffer, std::size_t size);
+
+    TextBuilder& Add(const char* text);
+    TextBuilder& Add(const char* text, std::size_t length);
+    TextBuilder& Add(char c);
+
+    // True when everything fitted with its terminator. On failure the
+    // buffer holds an empty string.
+    bool Finish();
+
+private:
+    char* buffer_;
+    std::size_t size_;
+    std::size_t used_ = 0;
+    bool failed_ = false;
+};
+
+// Bounded strlen: the length of text, but at most limit.
+std::size_t BoundedLength(const char* text, std::size_t limit);

@@ -1,0 +1,33 @@
+// Every resource id of the launcher. The string table is addressed by
+// arithmetic on a language index L (1 English, 2 Spanish, 3 French) and a
+// button index i, so its rows are named here by their bases.
+#ifndef LAUNCHER_RESOURCE_H
+#define LAUNCHER_RESOURCE_H
+
+// Icons, cursors, bitmaps, sounds.
+#define IDI_LAUNCHER            170
+#define IDC_HAND                108
+#define IDB_BANNER              110
+#define IDW_CLICK               122
+
+// Version resource.
+#define IDV_VERSION             1
+
+// String table bases.
+#define IDS_TITLE               0       // + L: window title, also the running-menu search
+#define IDS_HEADING             0       // + 10*L: heading with no highlight
+#define IDS_HINT                1       // + 10*L: hint with no highlight
+#define IDS_LABEL               0       // + 100*L + i: button label, "&" marks the mnemonic
+#define IDS_DESCRIPTION         1000    // + 100*L + i: button description
+#define IDS_READER_QUESTION     1400    // + 100*L: PDF reader missing or too old
+#define IDS_ACTION              2000    // + i: action code of button i (all languages)
+#define IDS_GUIDE_NAMES         3000    // + 10*(L-1) + 0/1: the two guide file names
+#define IDS_MESSAGE_TEXT        5000    // + L: message dialog text
+#define IDS_MESSAGE_OK          5100    // + L: message dialog OK caption
+#define IDS_MESSAGE_CANCEL      5200    // + L: message dialog Cancel caption
+
+// The menu window.
+#define MENU_TEXT_REFRESH_TIMER 3
+#define MENU_MAX_BUTTONS        8
+
+#endif
