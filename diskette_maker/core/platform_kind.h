@@ -1,0 +1,21 @@
+// The one test of the running Windows on which the window, the drive probe
+// and the bootable step decide.
+#ifndef DISKETTE_MAKER_CORE_PLATFORM_KIND_H
+#define DISKETTE_MAKER_CORE_PLATFORM_KIND_H
+
+#include <cstdint>
+
+enum : int {
+    PlatformNtLater = 0,        // Windows 2000, XP, NT 3.51 and the rest of the NT family
+    PlatformWin98Me = 1,        // Windows 98 and Me
+    PlatformWin95 = 2,          // Windows 95 (any 4.0 of the 95/98/Me family)
+    PlatformNt4 = 3,            // Windows NT 4.0
+};
+
+// From the fields of OSVERSIONINFOA; platformId 2 is VER_PLATFORM_WIN32_NT.
+int PlatformKindFrom(uint32_t platformId, uint32_t majorVersion, uint32_t minorVersion);
+
+// Asks the running system (front end).
+int PlatformKind();
+
+#endif

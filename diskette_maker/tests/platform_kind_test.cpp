@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include "core/platform_kind.h"
+
+namespace {
+
+struct VersionCase {
+    const char *system;
+    uint32_t platformId, major, minor;
+    int expected;
+};
+
+const VersionCase kVersions[] = {
+    {"Win32s", 0, 3, 10, PlatformWin98Me},
+    {"Windows 95", 1, 4, 0, PlatformWin95},
+    {"Windows 98", 1, 4, 10, PlatformWin98Me},
+    {"Windows Me", 1, 4, 90, PlatformWin98Me},
+    {"NT 3.51", 2, 3, 51, PlatformNtLater},
+    {"NT 4.0", 2, 4, 0, PlatformNt4},
+    {"NT 4.0 minor 1", 2, 4, 1, PlatformNt4},
+    {"Windows 2000", 2, 5, 0, PlatformNtLater},
+    {"Windows XP", 2, 5, 1, PlatformNtLater},
+    {"Windows 10", 2, 10, 0, PlatformNtLater},
+};
+
+TEST(PlatformKind, VersionTable)
+{
+    for (const VersionCase &c : kVersions)
+        EXPECT_EQ(PlatformKindFrom(c.platformId, c.major, c.minor), c.expected) << c.system;
+}
+
+} // namespace

@@ -1,0 +1,3 @@
+#include "windows/module_instance.h"
+
+HINSTANCE ModuleInstance;

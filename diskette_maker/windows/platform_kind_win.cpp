@@ -1,0 +1,12 @@
+#include <windows.h>
+
+#include "core/platform_kind.h"
+
+int PlatformKind()
+{
+    OSVERSIONINFOA info;
+    ZeroMemory(&info, sizeof info);
+    info.dwOSVersionInfoSize = sizeof info;     // 148 bytes, the form Windows 95 knows
+    GetVersionExA(&info);
+    return PlatformKindFrom(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
+}
