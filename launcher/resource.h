@@ -30,4 +30,16 @@
 #define MENU_TEXT_REFRESH_TIMER 3
 #define MENU_MAX_BUTTONS        8
 
+// Menu commands: the start-up notice and the user's guides dialog.
+#define IDD_GUIDES              165
+#define IDD_MESSAGE             207
+#define IDB_GUIDE_CLOSE         168     // a black cross on grey, 19 x 17
+#define IDB_GUIDE2_PICTURE      178     // a disc in coloured segments, 27 x 29
+#define IDB_GUIDE1_PICTURE      179     // a disc with speed lines, 32 x 23
+#define IDC_GUIDE_PICTURE2      1016
+#define IDC_GUIDE_TITLE1        1017
+#define IDC_GUIDE_TITLE2        1018
+#define IDC_GUIDE_PICTURE1      1019
+#define IDC_MESSAGE_TEXT        1031
+
 #endif
