@@ -1,0 +1,194 @@
+#include "core/creation_plan.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "core/path_list.h"
+#include "core/source_lists.h"
+
+namespace {
+
+const StepRule StepRules[CreationStepCount] = {
+    {StepSaveSystemFiles, OperationCopy, FlagsSaveRestore, FailureForgetsSaved},
+    {StepErase, OperationDelete, FlagsErase, FailureEndsRun},
+    {StepRestoreSystemFiles, OperationMove, FlagsSaveRestore, AbortEndsRun},
+    {StepCopyProduct, OperationCopy, FlagsCopyFromCd, FailureEndsRun},
+    {StepCopyGuide, OperationCopy, FlagsCopyFromCd, FailureIgnored},
+    {StepCopyTestPort, OperationCopy, FlagsCopyFromCd, FailureIgnored},
+};
+
+// Saved in this order; the IBM names cover diskettes made by PC DOS.
+const char* const SystemFileNames[] = {
+    "IBMDOS.COM", "IBMBIO.COM", "MSDOS.SYS", "IO.SYS", "COMMAND.COM",
+};
+
+const char* const ErasePattern = "*.*";
+
+bool JoinInto(char* out, size_t capacity, const char* first, const char* second)
+{
+    size_t a = strlen(first), b = strlen(second);
+    if (a + b + 1 > capacity)
+        return false;
+    memcpy(out, first, a);
+    memcpy(out + a, second, b + 1);
+    return true;
+}
+
+FileOperationResult Run(CreationFrontEnd& frontEnd, CreationStep step,
+                        const char* from, const char* to)
+{
+    const StepRule& rule = RuleFor(step);
+    FileOperation operation = {step, rule.operation, from, to, rule.flags};
+    return frontEnd.RunFileOperation(operation);
+}
+
+// The run's buffers: the source list lives on the heap, as it is large.
+struct CreationBuffers {
+    char* sources = nullptr;
+    char savedDisk[SavedDiskListCapacity] = {};
+    char savedTemp[SavedTempListCapacity] = {};
+    char target[CreationPathSize + 2] = {};
+    char erase[CreationPathSize + 2] = {};
+    ProductSources paths = {};
+
+    ~CreationBuffers() { free(sources); }
+};
+
+// Everything that can be prepared before the diskette is touched: the
+// product's CD paths, the target and erase lists.
+bool Prepare(const CreationInputs& in, CreationBuffers& b)
+{
+    b.sources = static_cast<char*>(calloc(SourceListCapacity, 1));
+    if (!b.sources)
+        return false;
+    char cdRoot[CreationPathSize];
+    if (!CdRootFromModulePath(in.modulePath, cdRoot, sizeof cdRoot))
+        return false;
+    if (!BuildProductSources(cdRoot, in.product, in.msdosVariant, in.language, b.paths))
+        return false;
+    char pattern[CreationPathSize];
+    if (!JoinInto(pattern, sizeof pattern, in.disketteRoot, ErasePattern))
+        return false;
+    return AppendToPathList(b.erase, pattern, sizeof b.erase) != 0 &&
+           AppendToPathList(b.target, in.disketteRoot, sizeof b.target) != 0;
+}
+
+// Fills the source list afresh with up to two paths and runs one copy.
+FileOperationResult CopyToDiskette(CreationFrontEnd& frontEnd, CreationBuffers& b,
+                                   CreationStep step, const char* first,
+                                   const char* second)
+{
+    memset(b.sources, 0, SourceListCapacity);
+    AppendToPathList(b.sources, first, SourceListCapacity);
+    if (second[0] != '\0')
+        AppendToPathList(b.sources, second, SourceListCapacity);
+    return Run(frontEnd, step, b.sources, b.target);
+}
+
+}  // namespace
+
+const StepRule& RuleFor(CreationStep step)
+{
+    return StepRules[step];
+}
+
+bool OperationFailed(const StepRule& rule, const FileOperationResult& result)
+{
+    if (rule.onFailure == AbortEndsRun)
+        return result.aborted;
+    return result.returned != 0 || result.aborted;
+}
+
+bool EraseNeedsQuestion(bool foundEntry, unsigned long lastError)
+{
+    const unsigned long FileNotFound = 2, NoMoreFiles = 18;
+    if (foundEntry)
+        return true;
+    return lastError != FileNotFound && lastError != NoMoreFiles;
+}
+
+bool CdRootFromModulePath(const char* modulePath, char* root, size_t capacity)
+{
+    const char* last = strrchr(modulePath, '\\');
+    if (!last)
+        return false;
+    const char* above = last;
+    while (above > modulePath && *--above != '\\') {
+    }
+    if (*above != '\\' || above == last)
+        return false;
+    size_t length = static_cast<size_t>(above - modulePath) + 1;
+    if (length + 1 > capacity)
+        return false;
+    memcpy(root, modulePath, length);
+    root[length] = '\0';
+    return true;
+}
+
+bool SaveSystemFiles(const CreationInputs& in, CreationFrontEnd& frontEnd,
+                     char* diskSide, char* tempSide)
+{
+    if (!in.startupDiskOption)
+        return false;
+    char temp[CreationPathSize] = {};
+    if (!frontEnd.GetTempFolder(temp, sizeof temp) || !frontEnd.TempFolderUsable(temp))
+        return false;
+
+    bool found = false;
+    for (const char* name : SystemFileNames) {
+        if (!frontEnd.FileExistsIn(in.disketteRoot, name))
+            continue;
+        char diskPath[CreationPathSize], tempPath[CreationPathSize];
+        if (!JoinInto(diskPath, sizeof diskPath, in.disketteRoot, name) ||
+            !JoinInto(tempPath, sizeof tempPath, temp, name))
+            continue;
+        if (!AppendToPathListPair(diskSide, diskPath, SavedDiskListCapacity,
+                                  tempSide, tempPath, SavedTempListCapacity))
+            continue;
+        found = true;
+    }
+    return found;
+}
+
+CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
+{
+    if (!frontEnd.ConfirmErase(in.disketteRoot))
+        return EndedDeclined;
+
+    CreationBuffers b;
+    if (!Prepare(in, b))
+        return EndedUnprepared;
+    AppendToPathList(b.sources, b.paths.product, SourceListCapacity);
+    if (b.paths.drivers[0] != '\0')
+        AppendToPathList(b.sources, b.paths.drivers, SourceListCapacity);
+
+    if (in.msdosVariant && SaveSystemFiles(in, frontEnd, b.savedDisk, b.savedTemp)) {
+        FileOperationResult saved = Run(frontEnd, StepSaveSystemFiles, b.savedDisk, b.savedTemp);
+        if (OperationFailed(RuleFor(StepSaveSystemFiles), saved))
+            b.savedDisk[0] = '\0';
+    }
+
+    if (OperationFailed(RuleFor(StepErase), Run(frontEnd, StepErase, b.erase, nullptr)))
+        return EndedEraseFailed;
+
+    if (b.savedDisk[0] != '\0') {
+        FileOperationResult moved =
+            Run(frontEnd, StepRestoreSystemFiles, b.savedTemp, b.savedDisk);
+        if (OperationFailed(RuleFor(StepRestoreSystemFiles), moved))
+            return EndedRestoreAborted;
+        frontEnd.WriteStartupFiles(in.product);
+    } else if (in.msdosVariant) {
+        frontEnd.MakeBootable();
+        frontEnd.WriteStartupFiles(in.product);
+    }
+
+    if (OperationFailed(RuleFor(StepCopyProduct), Run(frontEnd, StepCopyProduct, b.sources, b.target)))
+        return EndedProductCopyFailed;
+
+    CopyToDiskette(frontEnd, b, StepCopyGuide, b.paths.guide, "");
+    if (b.paths.testPort[0] != '\0')
+        CopyToDiskette(frontEnd, b, StepCopyTestPort, b.paths.testPort, b.paths.testPortNotes);
+
+    frontEnd.ShowClosingNote();
+    return EndedFinished;
+}

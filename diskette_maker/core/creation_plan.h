@@ -1,0 +1,129 @@
+// The procedure that erases the diskette and fills it with the setup files
+// of one product, as platform-free decisions. Which files go where, with which
+// shell flags, and what a failure of each step does is decided here; a front
+// end carries the steps out (SHFileOperationA and the file APIs on Windows, a
+// recording fake in the tests).
+#ifndef DISKETTE_MAKER_CORE_CREATION_PLAN_H
+#define DISKETTE_MAKER_CORE_CREATION_PLAN_H
+
+#include <cstddef>
+
+// What one run reads of the run settings and of the window.
+struct CreationInputs {
+    int language;            // LanguageIndex, 1-3
+    int product;             // ProductChoice, 1-3
+    bool msdosVariant;       // the "MS-DOS" radio button is selected
+    bool startupDiskOption;  // StartupDiskOption
+    const char* disketteRoot;  // "A:\"
+    const char* modulePath;    // full path of the running executable
+};
+
+// The shell's operation codes (FO_MOVE, FO_COPY, FO_DELETE).
+enum { OperationMove = 1, OperationCopy = 2, OperationDelete = 3 };
+
+// The shell flags of each step.
+enum : unsigned {
+    FlagsSaveRestore = 0x0511,  // multiple targets, no confirmation, simple progress, no error UI
+    FlagsErase = 0x0110,        // no confirmation, simple progress
+    FlagsCopyFromCd = 0x0010,   // no confirmation
+};
+
+enum CreationStep {
+    StepSaveSystemFiles,
+    StepErase,
+    StepRestoreSystemFiles,
+    StepCopyProduct,
+    StepCopyGuide,
+    StepCopyTestPort,
+    CreationStepCount
+};
+
+// What the run does when a step's file operation fails.
+enum FailureEffect {
+    FailureForgetsSaved,   // nothing counts as saved; go on
+    FailureEndsRun,        // release and return, no closing note
+    AbortEndsRun,          // only fAnyOperationsAborted ends the run
+    FailureIgnored,
+};
+
+struct StepRule {
+    CreationStep step;
+    int operation;
+    unsigned flags;
+    FailureEffect onFailure;
+};
+
+const StepRule& RuleFor(CreationStep step);
+
+// One call of the shell's file operation: source and target are path lists
+// (NUL-separated, double-NUL-terminated); target is null for a delete.
+struct FileOperation {
+    CreationStep step;
+    int operation;
+    const char* from;
+    const char* to;
+    unsigned flags;
+};
+
+struct FileOperationResult {
+    int returned;   // what SHFileOperationA returned
+    bool aborted;   // fAnyOperationsAborted
+};
+
+bool OperationFailed(const StepRule& rule, const FileOperationResult& result);
+
+// Everything the run needs from the platform.
+class CreationFrontEnd {
+public:
+    virtual bool ConfirmErase(const char* root) = 0;
+    // The temporary folder, ending in a backslash; false if there is none.
+    virtual bool GetTempFolder(char* folder, size_t capacity) = 0;
+    virtual bool TempFolderUsable(const char* folder) = 0;
+    virtual bool FileExistsIn(const char* folder, const char* name) = 0;
+    virtual FileOperationResult RunFileOperation(const FileOperation& operation) = 0;
+    virtual void MakeBootable() = 0;
+    virtual void WriteStartupFiles(int product) = 0;
+    virtual void ShowClosingNote() = 0;
+
+protected:
+    ~CreationFrontEnd() = default;
+};
+
+// Where a run ended.
+enum CreationEnd {
+    EndedDeclined,         // No to the erase warning: nothing touched
+    EndedUnprepared,       // no memory or a CD path too long: nothing touched
+    EndedEraseFailed,
+    EndedRestoreAborted,
+    EndedProductCopyFailed,
+    EndedFinished,         // closing note shown
+};
+
+// Capacities of the run's path lists, in bytes.
+enum {
+    SourceListCapacity = 8192,
+    SavedDiskListCapacity = 128,
+    SavedTempListCapacity = 520,
+    CreationPathSize = 260,
+};
+
+CreationEnd RunCreation(const CreationInputs& inputs, CreationFrontEnd& frontEnd);
+
+// Looks for the MS-DOS system files on the diskette and enters each found one
+// into both lists: its diskette path and its path in the temporary folder,
+// entry for entry. A file that does not fit into both lists goes into
+// neither, so each saved file goes back to the very place it came from.
+// True when at least one file was entered.
+bool SaveSystemFiles(const CreationInputs& inputs, CreationFrontEnd& frontEnd,
+                     char* diskSide, char* tempSide);
+
+// The folder above the executable's folder, with its trailing backslash.
+// False when the path has fewer than two backslashes or the root would not
+// fit into capacity.
+bool CdRootFromModulePath(const char* modulePath, char* root, size_t capacity);
+
+// Whether the erase warning must be asked: the first-entry search found an
+// entry, or it failed for any reason but an empty root.
+bool EraseNeedsQuestion(bool foundEntry, unsigned long lastError);
+
+#endif

@@ -1,0 +1,25 @@
+// The CD paths that one run copies to the diskette, by product, variant and
+// language. The CD keeps every product's files in fixed folders below its
+// root; only their names and places are relied on.
+#ifndef DISKETTE_MAKER_CORE_SOURCE_LISTS_H
+#define DISKETTE_MAKER_CORE_SOURCE_LISTS_H
+
+enum { SourcePathSize = 260 };
+
+struct ProductSources {
+    char product[SourcePathSize];        // the product's setup files, "...\*.*"
+    char drivers[SourcePathSize];        // the shared "Drivers" folder (Windows diskettes), else ""
+    char guide[SourcePathSize];          // the product's user's guide
+    char testPort[SourcePathSize];       // the test-port utility, "" for the diskette drive
+    char testPortNotes[SourcePathSize];  // its companion ".txt", "" with it
+};
+
+// The CD's name of the Windows setup folder for a language: "0009", "000a"
+// or "000c"; English for anything out of range.
+const char* LanguageFolder(int language);
+
+// cdRoot ends with a backslash. False when a path would not fit.
+bool BuildProductSources(const char* cdRoot, int product, bool msdosVariant,
+                         int language, ProductSources& out);
+
+#endif

@@ -1,0 +1,84 @@
+// The decisions of the diskette maker window and its product dialog: the
+// language, which controls show, hide, check and enable after the product
+// choice and after each click, the texts each control carries, and the state
+// of the system-menu item. The Win32 front end only carries them out.
+#ifndef DISKETTE_MAKER_CORE_WINDOW_RULES_H
+#define DISKETTE_MAKER_CORE_WINDOW_RULES_H
+
+#include <cstddef>
+
+enum { CommandLineCopySize = 260 };
+
+// Copies at most capacity - 1 characters of the command-line tail, lowering
+// A-Z only, and always terminates the copy.
+void CopyLoweredCommandLine(char* copy, size_t capacity, const char* tail);
+
+// LanguageIndex from a Windows language id: its primary language (low ten
+// bits) 10 gives Spanish (2), 12 French (3), anything else English (1).
+int LanguageFromLangId(unsigned langId);
+
+// "0009" anywhere wins, then "000c", then "000a"; otherwise the fallback.
+int LanguageFromCommandLine(const char* lowered, int fallback);
+
+// The language radio button of a LanguageIndex and back (0 when none).
+int LanguageButton(int language);
+int LanguageOfButton(int control);
+
+// One control's text: string id base + LanguageIndex. Control 0 stands for
+// the window's caption.
+struct TextTarget {
+    int control;
+    int stringBase;
+};
+enum { CaptionTarget = 0 };
+
+struct TextTargets {
+    const TextTarget* targets;
+    size_t count;
+};
+TextTargets MainWindowTexts();
+TextTargets ProductDialogTexts();
+
+enum ControlAction { ShowControl, HideControl, CheckControl, UncheckControl, EnableControl, DisableControl };
+
+struct ControlChange {
+    int control;
+    ControlAction action;
+};
+
+struct ControlChanges {
+    const ControlChange* changes;
+    size_t count;
+};
+
+// The changes after the product dialog ended with a product (1-3).
+ControlChanges ControlsAfterProduct(int product);
+
+// The controls that the Copy command disables while the diskette is made.
+ControlChanges ControlsDuringCreation();
+
+// What a WM_COMMAND of the main window does. checked is BM_GETCHECK of the
+// control that sent it.
+enum MainCommandKind { CommandNone, CommandCopy, CommandCancel, CommandChoice };
+struct MainCommand {
+    MainCommandKind kind;
+    int language;            // the new LanguageIndex, 0 for no change
+    ControlChanges changes;  // enable or gray the language group
+};
+MainCommand DecideMainCommand(int control, int notifyCode, bool checked);
+
+// The product dialog's result for one of its product buttons, 0 for others.
+int ProductOfButton(int control);
+
+// The system-menu item "Make Startup Disk (MS-DOS)" as set up per PlatformKind.
+struct StartupItemState {
+    bool checked;
+    bool grayed;
+};
+StartupItemState StartupItemForPlatform(int platformKind);
+
+// Centres an extent between lo and hi within a reference extent, truncating
+// toward zero as signed division does.
+int CentredOrigin(int reference, int lo, int hi);
+
+#endif

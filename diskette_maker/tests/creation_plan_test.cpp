@@ -1,0 +1,211 @@
+// How a run ends when one of its steps fails, and which system files it
+// saves around the erase.
+#include <gtest/gtest.h>
+
+#include "core/creation_plan.h"
+#include "fake_creation_front_end.h"
+
+namespace {
+
+using Events = std::vector<std::string>;
+using Paths = std::vector<std::string>;
+
+CreationInputs MsdosCdrom(bool option = true)
+{
+    return {1, 2, true, option, "A:\\", "D:\\Utility\\Floppwright.exe"};
+}
+
+const std::set<std::string> ThreeSystemFiles = {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"};
+
+struct FailureCase {
+    const char* name;
+    bool answerYes;
+    std::set<std::string> diskette;
+    int failStep;
+    FileOperationResult failure;
+    CreationEnd end;
+    Events events;
+};
+
+// 0 save, 1 erase, 2 restore, 3 product copy, 4 guide, 5 test port.
+const FailureCase FailureCases[] = {
+    {"No to the warning touches nothing", false, ThreeSystemFiles, -1, {0, false},
+     EndedDeclined, {"confirm"}},
+    {"failed save forgets the saved files and makes the diskette bootable", true, ThreeSystemFiles,
+     StepSaveSystemFiles, {1, false}, EndedFinished,
+     {"confirm", "op:0", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
+    {"cancelled save forgets them too", true, ThreeSystemFiles, StepSaveSystemFiles, {0, true},
+     EndedFinished, {"confirm", "op:0", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
+    {"failed erase ends the run", true, ThreeSystemFiles, StepErase, {1, false}, EndedEraseFailed,
+     {"confirm", "op:0", "op:1"}},
+    {"cancelled erase ends the run", true, {}, StepErase, {0, true}, EndedEraseFailed,
+     {"confirm", "op:1"}},
+    {"cancelled move back ends the run", true, ThreeSystemFiles, StepRestoreSystemFiles, {0, true},
+     EndedRestoreAborted, {"confirm", "op:0", "op:1", "op:2"}},
+    {"move back failing uncancelled goes on", true, ThreeSystemFiles, StepRestoreSystemFiles,
+     {1, false}, EndedFinished, {"confirm", "op:0", "op:1", "op:2", "startup:2", "op:3", "op:4", "op:5", "note"}},
+    {"failed product copy ends the run", true, {}, StepCopyProduct, {1, false},
+     EndedProductCopyFailed, {"confirm", "op:1", "bootable", "startup:2", "op:3"}},
+    {"cancelled product copy ends the run", true, {}, StepCopyProduct, {0, true},
+     EndedProductCopyFailed, {"confirm", "op:1", "bootable", "startup:2", "op:3"}},
+    {"failed guide copy is ignored", true, {}, StepCopyGuide, {1, true}, EndedFinished,
+     {"confirm", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
+    {"failed test-port copy is ignored", true, {}, StepCopyTestPort, {1, false}, EndedFinished,
+     {"confirm", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
+};
+
+TEST(CreationFailures, EachFailureEndsTheRunWhereItShould)
+{
+    for (const FailureCase& c : FailureCases) {
+        SCOPED_TRACE(c.name);
+        FakeCreationFrontEnd fake;
+        fake.answerYes = c.answerYes;
+        fake.disketteFiles = c.diskette;
+        fake.failStep = c.failStep;
+        fake.failure = c.failure;
+        EXPECT_EQ(RunCreation(MsdosCdrom(), fake), c.end);
+        EXPECT_EQ(fake.events, c.events);
+    }
+}
+
+TEST(CreationSteps, EachOperationCarriesItsFlags)
+{
+    FakeCreationFrontEnd fake;
+    fake.disketteFiles = ThreeSystemFiles;
+    ASSERT_EQ(RunCreation(MsdosCdrom(), fake), EndedFinished);
+    struct {
+        CreationStep step;
+        int operation;
+        unsigned flags;
+    } expected[] = {
+        {StepSaveSystemFiles, OperationCopy, 0x0511},
+        {StepErase, OperationDelete, 0x0110},
+        {StepRestoreSystemFiles, OperationMove, 0x0511},
+        {StepCopyProduct, OperationCopy, 0x0010},
+        {StepCopyGuide, OperationCopy, 0x0010},
+        {StepCopyTestPort, OperationCopy, 0x0010},
+    };
+    ASSERT_EQ(fake.operations.size(), 6u);
+    for (size_t i = 0; i < 6; i++) {
+        EXPECT_EQ(fake.operations[i].step, expected[i].step) << i;
+        EXPECT_EQ(fake.operations[i].operation, expected[i].operation) << i;
+        EXPECT_EQ(fake.operations[i].flags, expected[i].flags) << i;
+    }
+    EXPECT_EQ(fake.operations[1].from, Paths{"A:\\*.*"});
+    EXPECT_TRUE(fake.operations[1].to.empty());
+}
+
+TEST(CreationSteps, SavedFilesGoBackWhereTheyCameFrom)
+{
+    FakeCreationFrontEnd fake;
+    fake.disketteFiles = ThreeSystemFiles;
+    RunCreation(MsdosCdrom(), fake);
+    const RecordedOperation* save = fake.Find(StepSaveSystemFiles);
+    const RecordedOperation* restore = fake.Find(StepRestoreSystemFiles);
+    ASSERT_TRUE(save && restore);
+    EXPECT_EQ(save->from, (Paths{"A:\\MSDOS.SYS", "A:\\IO.SYS", "A:\\COMMAND.COM"}));
+    EXPECT_EQ(save->to, (Paths{"C:\\TEMP\\MSDOS.SYS", "C:\\TEMP\\IO.SYS", "C:\\TEMP\\COMMAND.COM"}));
+    EXPECT_EQ(restore->from, save->to);
+    EXPECT_EQ(restore->to, save->from);
+}
+
+TEST(CreationSteps, WindowsDisketteSavesNothing)
+{
+    FakeCreationFrontEnd fake;
+    fake.disketteFiles = ThreeSystemFiles;
+    CreationInputs in = MsdosCdrom();
+    in.msdosVariant = false;
+    RunCreation(in, fake);
+    EXPECT_EQ(fake.Find(StepSaveSystemFiles), nullptr);
+    EXPECT_EQ(fake.Find(StepRestoreSystemFiles), nullptr);
+}
+
+struct SavedCase {
+    const char* name;
+    bool option;
+    bool tempUsable;
+    std::set<std::string> diskette;
+    bool saved;
+    Paths disk;
+};
+
+const std::set<std::string> AllFive = {"IBMDOS.COM", "IBMBIO.COM", "MSDOS.SYS", "IO.SYS", "COMMAND.COM"};
+
+const SavedCase SavedCases[] = {
+    {"option off, none present", false, true, {}, false, {}},
+    {"option off, three present", false, true, ThreeSystemFiles, false, {}},
+    {"option off, five present", false, true, AllFive, false, {}},
+    {"option on, none present", true, true, {}, false, {}},
+    {"option on, three present", true, true, ThreeSystemFiles, true,
+     {"A:\\MSDOS.SYS", "A:\\IO.SYS", "A:\\COMMAND.COM"}},
+    {"option on, five present", true, true, AllFive, true,
+     {"A:\\IBMDOS.COM", "A:\\IBMBIO.COM", "A:\\MSDOS.SYS", "A:\\IO.SYS", "A:\\COMMAND.COM"}},
+    {"temporary folder not usable", true, false, AllFive, false, {}},
+    {"other files do not count", true, true, {"CONFIG.SYS", "DRIVER.SYS"}, false, {}},
+};
+
+TEST(SavedSystemFiles, ListsFollowTheOptionAndWhatIsPresent)
+{
+    for (const SavedCase& c : SavedCases) {
+        SCOPED_TRACE(c.name);
+        FakeCreationFrontEnd fake;
+        fake.tempUsable = c.tempUsable;
+        fake.disketteFiles = c.diskette;
+        char disk[SavedDiskListCapacity] = {};
+        char temp[SavedTempListCapacity] = {};
+        EXPECT_EQ(SaveSystemFiles(MsdosCdrom(c.option), fake, disk, temp), c.saved);
+        EXPECT_EQ(SplitPathList(disk), c.disk);
+        Paths expectedTemp;
+        for (const std::string& path : c.disk)
+            expectedTemp.push_back("C:\\TEMP\\" + path.substr(3));
+        EXPECT_EQ(SplitPathList(temp), expectedTemp);
+    }
+}
+
+// A temporary folder so long that not all five names fit into the 520-byte
+// list: whatever is entered must stay entry for entry, or a file would be
+// moved back onto another file's name.
+TEST(SavedSystemFiles, ALongTemporaryFolderKeepsBothListsInStep)
+{
+    for (size_t length : {90u, 93u, 94u, 100u, 120u, 200u, 250u, 258u}) {
+        SCOPED_TRACE(length);
+        FakeCreationFrontEnd fake;
+        fake.tempFolder = "C:\\" + std::string(length - 4, 't') + "\\";
+        fake.disketteFiles = AllFive;
+        char disk[SavedDiskListCapacity] = {};
+        char temp[SavedTempListCapacity] = {};
+        bool saved = SaveSystemFiles(MsdosCdrom(), fake, disk, temp);
+        Paths diskPaths = SplitPathList(disk), tempPaths = SplitPathList(temp);
+        ASSERT_EQ(diskPaths.size(), tempPaths.size());
+        EXPECT_EQ(saved, !diskPaths.empty());
+        for (size_t i = 0; i < diskPaths.size(); i++)
+            EXPECT_EQ(tempPaths[i], fake.tempFolder + diskPaths[i].substr(3));
+        if (length <= 93) {
+            EXPECT_EQ(diskPaths.size(), 5u);
+        }
+    }
+}
+
+TEST(EraseQuestion, IsSkippedOnlyForAnEmptyRoot)
+{
+    const unsigned long FileNotFound = 2, AccessDenied = 5, NoMoreFiles = 18, NotReady = 21,
+                        UnrecognizedMedia = 1785, FileCorrupt = 1392;
+    struct {
+        bool found;
+        unsigned long error;
+        bool ask;
+    } cases[] = {
+        {true, 0, true},
+        {false, FileNotFound, false},
+        {false, NoMoreFiles, false},
+        {false, NotReady, true},
+        {false, AccessDenied, true},
+        {false, FileCorrupt, true},
+        {false, UnrecognizedMedia, true},
+        {false, 0, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(EraseNeedsQuestion(c.found, c.error), c.ask) << c.found << " " << c.error;
+}
+
+}  // namespace

@@ -1,0 +1,68 @@
+#include "fake_creation_front_end.h"
+
+#include <cstring>
+
+std::vector<std::string> SplitPathList(const char* list)
+{
+    std::vector<std::string> paths;
+    for (const char* p = list; p && *p; p += strlen(p) + 1)
+        paths.push_back(p);
+    return paths;
+}
+
+bool FakeCreationFrontEnd::ConfirmErase(const char*)
+{
+    events.push_back("confirm");
+    return answerYes;
+}
+
+bool FakeCreationFrontEnd::GetTempFolder(char* folder, size_t capacity)
+{
+    if (tempFolder.empty() || tempFolder.size() + 1 > capacity)
+        return false;
+    memcpy(folder, tempFolder.c_str(), tempFolder.size() + 1);
+    return true;
+}
+
+bool FakeCreationFrontEnd::TempFolderUsable(const char*)
+{
+    return tempUsable;
+}
+
+bool FakeCreationFrontEnd::FileExistsIn(const char*, const char* name)
+{
+    return disketteFiles.count(name) != 0;
+}
+
+FileOperationResult FakeCreationFrontEnd::RunFileOperation(const FileOperation& operation)
+{
+    events.push_back("op:" + std::to_string(operation.step));
+    operations.push_back({operation.step, operation.operation, SplitPathList(operation.from),
+                          SplitPathList(operation.to), operation.flags});
+    if (operation.step == failStep)
+        return failure;
+    return {0, false};
+}
+
+void FakeCreationFrontEnd::MakeBootable()
+{
+    events.push_back("bootable");
+}
+
+void FakeCreationFrontEnd::WriteStartupFiles(int product)
+{
+    events.push_back("startup:" + std::to_string(product));
+}
+
+void FakeCreationFrontEnd::ShowClosingNote()
+{
+    events.push_back("note");
+}
+
+const RecordedOperation* FakeCreationFrontEnd::Find(CreationStep step) const
+{
+    for (const RecordedOperation& operation : operations)
+        if (operation.step == step)
+            return &operation;
+    return nullptr;
+}

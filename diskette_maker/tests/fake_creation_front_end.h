@@ -1,0 +1,48 @@
+// A creation front end that records every step instead of touching a disk,
+// and can fail or cancel any file operation.
+#ifndef DISKETTE_MAKER_TESTS_FAKE_CREATION_FRONT_END_H
+#define DISKETTE_MAKER_TESTS_FAKE_CREATION_FRONT_END_H
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/creation_plan.h"
+
+std::vector<std::string> SplitPathList(const char* list);
+
+struct RecordedOperation {
+    CreationStep step;
+    int operation;
+    std::vector<std::string> from;
+    std::vector<std::string> to;   // empty for a delete
+    unsigned flags;
+};
+
+class FakeCreationFrontEnd : public CreationFrontEnd {
+public:
+    // Set up by the test.
+    bool answerYes = true;
+    std::string tempFolder = "C:\\TEMP\\";
+    bool tempUsable = true;
+    std::set<std::string> disketteFiles;           // names in the diskette root
+    int failStep = -1;                              // CreationStep that fails
+    FileOperationResult failure = {1, false};
+
+    // Recorded.
+    std::vector<std::string> events;  // "confirm", "op:<step>", "bootable", "startup:<n>", "note"
+    std::vector<RecordedOperation> operations;
+
+    bool ConfirmErase(const char* root) override;
+    bool GetTempFolder(char* folder, size_t capacity) override;
+    bool TempFolderUsable(const char* folder) override;
+    bool FileExistsIn(const char* folder, const char* name) override;
+    FileOperationResult RunFileOperation(const FileOperation& operation) override;
+    void MakeBootable() override;
+    void WriteStartupFiles(int product) override;
+    void ShowClosingNote() override;
+
+    const RecordedOperation* Find(CreationStep step) const;
+};
+
+#endif

@@ -1,0 +1,155 @@
+// Floppwright's string table, read from the very resource script the program
+// is built from: every text in three languages, the exact trailing spaces,
+// and the erase warnings as the user reads them.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "resource.h"
+
+namespace {
+
+// The STRINGTABLE entries of a resource script: `id, "text"` lines with the
+// escapes that the script uses.
+std::map<int, std::string> ReadStringTable(const char* path)
+{
+    std::ifstream file(path);
+    std::map<int, std::string> table;
+    std::string line;
+    bool inTable = false;
+    while (std::getline(file, line)) {
+        if (line.rfind("STRINGTABLE", 0) == 0) {
+            inTable = true;
+            continue;
+        }
+        if (!inTable)
+            continue;
+        if (line == "END")
+            break;
+        int id = 0;
+        size_t open = line.find('"'), close = line.rfind('"');
+        if (sscanf(line.c_str(), " %d ,", &id) != 1 || open == std::string::npos || close <= open)
+            continue;
+        std::string text;
+        for (size_t i = open + 1; i < close; i++) {
+            if (line[i] == '\\' && i + 1 < close) {
+                char e = line[++i];
+                text += e == 'n' ? '\n' : e == 't' ? '\t' : e;
+            } else if (line[i] == '"' && i + 1 < close && line[i + 1] == '"') {
+                text += '"';
+                i++;
+            } else {
+                text += line[i];
+            }
+        }
+        table[id] = text;
+    }
+    return table;
+}
+
+const std::map<int, std::string>& Table()
+{
+    static const std::map<int, std::string> table = ReadStringTable(FLOPPWRIGHT_RC);
+    return table;
+}
+
+TEST(StringTable, EveryTextExistsInThreeLanguages)
+{
+    const int bases[] = {IDS_COPY_BASE, IDS_CANCEL_BASE, IDS_OK_BASE, IDS_TITLE_BASE,
+                         IDS_LANGUAGE_BASE, IDS_FINISHED_BASE, IDS_DESCRIPTION_BASE,
+                         IDS_NODRIVE_BASE, IDS_DISKTYPE_BASE, IDS_SELECTPRODUCT_BASE,
+                         IDS_ERASEWARNING_BASE, IDS_HARDDRIVE_BASE, IDS_CDROM_BASE,
+                         IDS_DISKETTE_BASE};
+    ASSERT_FALSE(Table().empty());
+    size_t expected = 0;
+    for (int base : bases) {
+        for (int language = 1; language <= 3; language++) {
+            auto entry = Table().find(base + language);
+            ASSERT_NE(entry, Table().end()) << base + language;
+            EXPECT_FALSE(entry->second.empty()) << base + language;
+            // LoadStringA fills 260-character buffers, the captions 64.
+            EXPECT_LT(entry->second.size(), base == IDS_TITLE_BASE || base == IDS_COPY_BASE ? 64u : 260u);
+            expected++;
+        }
+    }
+    EXPECT_EQ(Table().size(), expected);
+}
+
+TEST(StringTable, TitlesKeepTheirTrailingSpaces)
+{
+    struct {
+        int id;
+        const char* name;
+        size_t spaces;
+    } cases[] = {{40, "Floppwright", 25}, {41, "Setup Disquete", 29}, {42, "Setup Disquette", 29}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Table().at(c.id), c.name + std::string(c.spaces, ' ')) << c.id;
+}
+
+// The warning is formatted with DisketteRoot as its only argument.
+std::string FormatWarning(const std::string& format, const char* root)
+{
+    char text[260];
+    snprintf(text, sizeof text, format.c_str(), root);
+    return text;
+}
+
+TEST(StringTable, EraseWarningsNameTheDriveAsEachLanguageDoes)
+{
+    const std::string eleven(11, ' ');
+    struct {
+        int id;
+        std::string text;
+    } cases[] = {
+        {500, "Warning!\n\nAll files on drive A: will be deleted." + eleven +
+                  "\n\nDo you wish to continue?"},
+        {501, "Advertencia:\n\nSe van a perder todos los datos en el disco del la unidad A ." +
+                  eleven + "\n\n\xC2\xBF" "Est\xC3\xA1 seguro?"},
+        {502, "Attention !\n\nTous les fichiers de la disquette se trouvant dans l'unit\xC3\xA9 A: "
+              "seront effac\xC3\xA9s." + eleven + "\n\nVoulez-vous continuer ?"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormatWarning(Table().at(c.id), "A:\\"), c.text) << c.id;
+}
+
+// wsprintfA is handed exactly one argument: a second conversion in a
+// translation would read past it.
+TEST(StringTable, OnlyTheWarningsAreFormatsAndEachTakesOneText)
+{
+    for (const auto& [id, text] : Table()) {
+        size_t conversions = 0;
+        for (size_t i = 0; i + 1 < text.size(); i++) {
+            if (text[i] != '%')
+                continue;
+            if (text[i + 1] == '%') {
+                i++;
+                continue;
+            }
+            conversions++;
+            EXPECT_TRUE(text.compare(i, 4, "%.2s") == 0 || text.compare(i, 4, "%.1s") == 0) << id;
+        }
+        EXPECT_EQ(conversions, id >= 500 && id <= 502 ? 1u : 0u) << id;
+    }
+}
+
+TEST(StringTable, LanguageGroupAndButtonsSpeakTheirLanguage)
+{
+    struct {
+        int id;
+        const char* text;
+    } cases[] = {
+        {10, "Create Disk"}, {11, "Copiar"}, {12, "Copier"},
+        {50, "Language"}, {51, "Idioma"}, {52, "Langue"},
+        {61, "Terminado"}, {62, "Termin\xC3\xA9"},
+        {300, "Type of Disk"}, {301, "Type of Disk"}, {302, "Type of Disk"},
+        {201, "No diskette drive found.\nFloppwright cannot continue."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Table().at(c.id), c.text) << c.id;
+}
+
+}  // namespace

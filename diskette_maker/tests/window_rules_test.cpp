@@ -1,0 +1,220 @@
+// The window's decisions: language, command line, controls after the
+// product choice and after each click, and the system-menu item.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/window_rules.h"
+#include "resource.h"
+
+namespace {
+
+TEST(WindowLanguage, FromTheSystemLanguageId)
+{
+    struct {
+        unsigned langId;
+        int language;
+    } cases[] = {
+        {0x0409, 1}, {0x0809, 1}, {0x0C0A, 2}, {0x040A, 2}, {0x080A, 2}, {0x040C, 3},
+        {0x0C0C, 3}, {0x0407, 1}, {0x0000, 1}, {0x0416, 1}, {0xFC0A, 2}, {0x0400 | 0x0C, 3},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LanguageFromLangId(c.langId), c.language) << std::hex << c.langId;
+}
+
+TEST(WindowLanguage, CommandLineOverridesInItsOrder)
+{
+    struct {
+        const char* commandLine;   // as passed to the entry
+        int system;
+        int language;
+    } cases[] = {
+        {"", 1, 1},
+        {"", 3, 3},
+        {" -000a", 1, 2},
+        {"-000C", 1, 3},        // lowered first
+        {"-000A", 3, 2},
+        {"-0009 -000c", 3, 1},  // 0009 is tested first
+        {"-000a -000c", 1, 3},  // then 000c
+        {"-0009", 2, 1},
+        {"x000ay", 1, 2},       // anywhere, with or without the dash
+        {"-000b", 2, 2},
+        {"-00 09", 3, 3},
+        {"-0007", 1, 1},
+    };
+    for (const auto& c : cases) {
+        char copy[CommandLineCopySize];
+        CopyLoweredCommandLine(copy, sizeof copy, c.commandLine);
+        EXPECT_EQ(LanguageFromCommandLine(copy, c.system), c.language) << c.commandLine;
+    }
+}
+
+TEST(WindowCommandLine, CopyIsLoweredAndBounded)
+{
+    char copy[CommandLineCopySize];
+    CopyLoweredCommandLine(copy, sizeof copy, "\"D:\\Utility\\FLOPPWRIGHT.EXE\" -000C ÀÉ");
+    EXPECT_STREQ(copy, "\"d:\\utility\\floppwright.exe\" -000c ÀÉ");
+
+    // 10 KB of command line: the copy keeps 259 characters and its NUL, and
+    // nothing beyond it is written.
+    std::string huge(10 * 1024, 'X');
+    huge.replace(100, 5, "-000A");
+    huge.replace(5000, 5, "-0009");
+    std::vector<char> buffer(CommandLineCopySize + 16, '#');
+    CopyLoweredCommandLine(buffer.data(), CommandLineCopySize, huge.c_str());
+    EXPECT_EQ(std::string(buffer.data()).size(), CommandLineCopySize - 1u);
+    for (size_t i = CommandLineCopySize; i < buffer.size(); i++)
+        EXPECT_EQ(buffer[i], '#') << i;
+    EXPECT_EQ(LanguageFromCommandLine(buffer.data(), 3), 2);
+
+    CopyLoweredCommandLine(copy, sizeof copy, nullptr);
+    EXPECT_STREQ(copy, "");
+    char tiny[1] = {'#'};
+    CopyLoweredCommandLine(tiny, sizeof tiny, "-000a");
+    EXPECT_EQ(tiny[0], '\0');
+}
+
+TEST(WindowLanguage, ButtonsAndLanguagesMatch)
+{
+    struct {
+        int language;
+        int button;
+    } cases[] = {{1, IDC_LANG_ENGLISH}, {2, IDC_LANG_SPANISH}, {3, IDC_LANG_FRENCH}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(LanguageButton(c.language), c.button);
+        EXPECT_EQ(LanguageOfButton(c.button), c.language);
+    }
+    EXPECT_EQ(LanguageOfButton(IDC_VARIANT_WINDOWS), 0);
+}
+
+using Changes = std::vector<std::pair<int, ControlAction>>;
+
+Changes ToVector(ControlChanges changes)
+{
+    Changes out;
+    for (size_t i = 0; i < changes.count; i++)
+        out.push_back({changes.changes[i].control, changes.changes[i].action});
+    return out;
+}
+
+TEST(WindowControls, AfterTheProductChoice)
+{
+    const Changes languageGroup = {
+        {IDC_LANG_GROUP, ShowControl}, {IDC_LANG_ENGLISH, ShowControl},
+        {IDC_LANG_SPANISH, ShowControl}, {IDC_LANG_FRENCH, ShowControl}};
+    const Changes disketteDrive = {
+        {IDC_VARIANT_GROUP, HideControl}, {IDC_VARIANT_WINDOWS, HideControl},
+        {IDC_VARIANT_WINDOWS, UncheckControl}, {IDC_VARIANT_MSDOS, HideControl},
+        {IDC_VARIANT_MSDOS, CheckControl}};
+    EXPECT_EQ(ToVector(ControlsAfterProduct(1)), languageGroup);
+    EXPECT_EQ(ToVector(ControlsAfterProduct(2)), languageGroup);
+    EXPECT_EQ(ToVector(ControlsAfterProduct(3)), disketteDrive);
+}
+
+TEST(WindowControls, AfterEachClick)
+{
+    const Changes enable = {{IDC_LANG_FRENCH, EnableControl}, {IDC_LANG_SPANISH, EnableControl},
+                            {IDC_LANG_ENGLISH, EnableControl}, {IDC_LANG_GROUP, EnableControl}};
+    const Changes gray = {{IDC_LANG_FRENCH, DisableControl}, {IDC_LANG_SPANISH, DisableControl},
+                          {IDC_LANG_ENGLISH, DisableControl}, {IDC_LANG_GROUP, DisableControl}};
+    const int Clicked = 0, DoubleClicked = 5;
+    struct {
+        int control;
+        int notify;
+        bool checked;
+        MainCommandKind kind;
+        int language;
+        Changes changes;
+    } cases[] = {
+        {IDC_COPY, Clicked, false, CommandCopy, 0, {}},
+        {IDC_CANCEL, Clicked, false, CommandCancel, 0, {}},
+        {IDC_LANG_ENGLISH, Clicked, true, CommandChoice, 1, {}},
+        {IDC_LANG_SPANISH, Clicked, true, CommandChoice, 2, {}},
+        {IDC_LANG_FRENCH, Clicked, true, CommandChoice, 3, {}},
+        {IDC_LANG_SPANISH, Clicked, false, CommandChoice, 0, {}},
+        {IDC_VARIANT_WINDOWS, Clicked, true, CommandChoice, 0, enable},
+        {IDC_VARIANT_WINDOWS, DoubleClicked, true, CommandChoice, 0, {}},
+        {IDC_VARIANT_WINDOWS, Clicked, false, CommandChoice, 0, {}},
+        {IDC_VARIANT_MSDOS, Clicked, true, CommandChoice, 0, gray},
+        {IDC_VARIANT_MSDOS, DoubleClicked, true, CommandChoice, 0, gray},
+        {IDC_VARIANT_MSDOS, Clicked, false, CommandChoice, 0, {}},
+        {2, Clicked, false, CommandNone, 0, {}},   // Escape: nothing
+        {1, Clicked, false, CommandNone, 0, {}},
+    };
+    for (const auto& c : cases) {
+        MainCommand command = DecideMainCommand(c.control, c.notify, c.checked);
+        EXPECT_EQ(command.kind, c.kind) << c.control;
+        EXPECT_EQ(command.language, c.language) << c.control;
+        EXPECT_EQ(ToVector(command.changes), c.changes) << c.control;
+    }
+}
+
+TEST(WindowControls, CopyLocksEveryChoice)
+{
+    Changes locked = ToVector(ControlsDuringCreation());
+    std::vector<int> controls;
+    for (const auto& change : locked) {
+        EXPECT_EQ(change.second, DisableControl);
+        controls.push_back(change.first);
+    }
+    EXPECT_EQ(controls, (std::vector<int>{IDC_COPY, IDC_CANCEL, IDC_LANG_FRENCH, IDC_LANG_SPANISH,
+                                          IDC_LANG_ENGLISH, IDC_VARIANT_WINDOWS, IDC_VARIANT_MSDOS}));
+}
+
+TEST(WindowTexts, EachControlCarriesItsString)
+{
+    using Targets = std::vector<std::pair<int, int>>;
+    auto toVector = [](TextTargets texts) {
+        Targets out;
+        for (size_t i = 0; i < texts.count; i++)
+            out.push_back({texts.targets[i].control, texts.targets[i].stringBase});
+        return out;
+    };
+    EXPECT_EQ(toVector(MainWindowTexts()),
+              (Targets{{1000, 99}, {1002, 9}, {1003, 19}, {1013, 39}, {CaptionTarget, 39},
+                       {1016, 49}, {1020, 299}}));
+    EXPECT_EQ(toVector(ProductDialogTexts()),
+              (Targets{{1021, 399}, {2, 19}, {1, 29}, {1024, 599}, {1022, 602}, {1023, 605},
+                       {CaptionTarget, 39}}));
+}
+
+TEST(ProductDialog, ButtonsGiveTheProduct)
+{
+    EXPECT_EQ(ProductOfButton(IDC_PRODUCT_HARDDRIVE), 1);
+    EXPECT_EQ(ProductOfButton(IDC_PRODUCT_CDROM), 2);
+    EXPECT_EQ(ProductOfButton(IDC_PRODUCT_DISKETTE), 3);
+    EXPECT_EQ(ProductOfButton(1), 0);
+    EXPECT_EQ(ProductOfButton(IDC_PRODUCT_HEADING), 0);
+}
+
+TEST(StartupDiskItem, StateFollowsThePlatform)
+{
+    struct {
+        int platformKind;
+        bool checked;
+        bool grayed;
+    } cases[] = {{0, false, true}, {1, true, false}, {2, true, false}, {3, true, false}};
+    for (const auto& c : cases) {
+        StartupItemState state = StartupItemForPlatform(c.platformKind);
+        EXPECT_EQ(state.checked, c.checked) << c.platformKind;
+        EXPECT_EQ(state.grayed, c.grayed) << c.platformKind;
+    }
+}
+
+TEST(Centring, TruncatesTowardZero)
+{
+    struct {
+        int reference, lo, hi, origin;
+    } cases[] = {
+        {1024, 0, 400, 312},
+        {1024, 0, 401, 311},     // 623 / 2
+        {300, 0, 401, -50},      // -101 / 2 truncates to -50, not -51
+        {300, 10, 412, -51},
+        {640, 100, 100, 320},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CentredOrigin(c.reference, c.lo, c.hi), c.origin);
+}
+
+}  // namespace
