@@ -6,7 +6,7 @@
 
 // Icons, cursors, bitmaps, sounds.
 #define IDI_LAUNCHER            170
-#define IDC_HAND                108
+#define IDC_HANDCUR             108
 #define IDB_BANNER              110
 #define IDW_CLICK               122
 

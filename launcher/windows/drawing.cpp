@@ -1,0 +1,82 @@
+#include "windows/drawing.h"
+
+#include <cstring>
+
+void DrawBitmap(HDC dc, int x, int y, int right, int bottom, HBITMAP bitmap, DWORD rop)
+{
+    BITMAP info;
+    if (!GetObjectA(bitmap, sizeof info, &info))
+        return;
+    int width = right - x;
+    int height = bottom - y;
+    if (width > info.bmWidth)
+        width = info.bmWidth;
+    if (height > info.bmHeight)
+        height = info.bmHeight;
+    if (width <= 0 || height <= 0)
+        return;
+
+    HDC memory = CreateCompatibleDC(dc);
+    if (!memory)
+        return;
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(dc, x, y, width, height, memory, 0, 0, rop);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+}
+
+int BitmapResourceDimension(HINSTANCE instance, int id, int which)
+{
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));  // RT_BITMAP
+    if (!found || SizeofResource(instance, found) < sizeof(BITMAPINFOHEADER))
+        return 0;
+    HGLOBAL loaded = LoadResource(instance, found);
+    const void *data = loaded ? LockResource(loaded) : nullptr;
+    if (!data)
+        return 0;
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, data, sizeof header);
+    if (which)
+        return header.biWidth;
+    return header.biHeight < 0 ? -header.biHeight : header.biHeight;
+}
+
+bool IsFontInstalled(HWND window, const char *face)
+{
+    LOGFONTA wanted;
+    ZeroMemory(&wanted, sizeof wanted);
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(wanted.lfFaceName, face, LF_FACESIZE);
+
+    HFONT font = CreateFontIndirectA(&wanted);
+    if (!font)
+        return false;
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, font);
+    char selected[80];
+    selected[0] = '\0';
+    GetTextFaceA(dc, sizeof selected, selected);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    DeleteObject(font);
+    return lstrcmpiA(selected, face) == 0;
+}
+
+HFONT CreateMenuFont(HDC dc, int points, int weight, const char *face)
+{
+    LOGFONTA lf;
+    ZeroMemory(&lf, sizeof lf);
+    lf.lfHeight = FontHeightForPoints(points, GetDeviceCaps(dc, LOGPIXELSY));
+    lf.lfWeight = weight;
+    lf.lfPitchAndFamily = FF_SWISS | DEFAULT_PITCH;
+    lstrcpynA(lf.lfFaceName, face, LF_FACESIZE);
+    return CreateFontIndirectA(&lf);
+}
+
+FontMetrics MetricsOf(HDC dc)
+{
+    TEXTMETRICA tm;
+    ZeroMemory(&tm, sizeof tm);
+    GetTextMetricsA(dc, &tm);
+    return FontMetrics{tm.tmHeight, tm.tmExternalLeading, tm.tmAveCharWidth};
+}
