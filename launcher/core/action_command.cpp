@@ -1,33 +1,9 @@
 #include "core/action_command.h"
 
-#include <climits>
 #include <cstring>
 
 #include "core/text_buffer.h"
 #include "resource.h"
-
-int ParseActionCode(const char* text)
-{
-    if (text == nullptr)
-        return 0;
-    // atoi's blanks are isspace's: space, tab, newline, vertical tab, form
-    // feed and carriage return.
-    while (*text == ' ' || (*text >= '\t' && *text <= '\r'))
-        ++text;
-    bool negative = false;
-    if (*text == '+' || *text == '-')
-        negative = *text++ == '-';
-    long long value = 0;
-    for (; *text >= '0' && *text <= '9'; ++text) {
-        if (value <= INT_MAX)
-            value = value * 10 + (*text - '0');
-    }
-    if (value > INT_MAX)
-        value = negative ? -(long long)INT_MAX - 1 : INT_MAX;
-    else if (negative)
-        value = -value;
-    return int(value);
-}
 
 Action ActionForCode(int code)
 {

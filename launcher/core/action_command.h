@@ -32,12 +32,8 @@ enum ActionCode {
 // The command id that opens the notice, also posted once at start-up.
 constexpr unsigned kMessageCommandId = 10;
 
-// atoi's reading: leading blanks, an optional sign, decimal digits up to
-// the first other character; no digits gives 0. Saturates instead of
-// overflowing on absurdly long digit runs.
-int ParseActionCode(const char* text);
-
-// Which action a code stands for; unknown codes do nothing.
+// Which action a code (string 2000 + i, read by ParseActionCode) stands
+// for; unknown codes do nothing.
 Action ActionForCode(int code);
 
 // "0009", "000A", "000C": the CD's setup and guide folders (upper case).

@@ -5,20 +5,22 @@
 
 #include <cstddef>
 
+#include "resource.h"
+
 // Control ids of the guides dialog.
 enum GuideControl {
-    kGuideClose = 2,
-    kGuidePicture2 = 1016,
-    kGuideTitle1 = 1017,
-    kGuideTitle2 = 1018,
-    kGuidePicture1 = 1019,
+    kGuideClose = 2,   // IDCANCEL
+    kGuidePicture2 = IDC_GUIDE_PICTURE2,
+    kGuideTitle1 = IDC_GUIDE_TITLE1,
+    kGuideTitle2 = IDC_GUIDE_TITLE2,
+    kGuidePicture1 = IDC_GUIDE_PICTURE1,
 };
 
 // Bitmap ids drawn on the picture and close buttons.
 enum GuideBitmap {
-    kCloseCrossBitmap = 168,
-    kSegmentDiscBitmap = 178,
-    kSpeedDiscBitmap = 179,
+    kCloseCrossBitmap = IDB_GUIDE_CLOSE,
+    kSegmentDiscBitmap = IDB_GUIDE2_PICTURE,
+    kSpeedDiscBitmap = IDB_GUIDE1_PICTURE,
 };
 
 // GuidePath holds the folder (at most 259 characters), a backslash and a

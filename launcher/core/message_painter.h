@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/geometry.h"
+#include "resource.h"
 
 // The owner-draw action and state bits, with the values Windows gives them
 // (the front end checks that they agree).
@@ -22,7 +23,7 @@ enum : unsigned {
 enum MessageControl {
     kMessageOk = 1,
     kMessageCancel = 2,
-    kMessageText = 1031,
+    kMessageText = IDC_MESSAGE_TEXT,
 };
 
 enum class Painter { Normal, Focus, Pressed, Disabled };

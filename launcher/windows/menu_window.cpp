@@ -8,6 +8,7 @@
 #include "core/language.h"
 #include "core/menu_model.h"
 #include "windows/drawing.h"
+#include "windows/menu_commands.h"
 #include "windows/strings.h"
 
 const char MenuClassName[] = "Setup";
@@ -433,6 +434,8 @@ LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return OnPaletteChanged(window, wParam, lParam);
     case WM_USER:
         return OnButtonHighlighted(window, lParam);
+    case WM_COMMAND:
+        return OnMenuCommand(window, wParam, lParam);
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }

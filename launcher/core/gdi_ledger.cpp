@@ -1,0 +1,20 @@
+#include "core/gdi_ledger.h"
+
+namespace {
+long LiveObjects;
+}
+
+void NoteGdiObjectMade()
+{
+    ++LiveObjects;
+}
+
+void NoteGdiObjectDeleted()
+{
+    --LiveObjects;
+}
+
+long LiveGdiObjects()
+{
+    return LiveObjects;
+}
