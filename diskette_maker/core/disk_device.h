@@ -1,0 +1,64 @@
+// The one seam through which the diskette maker talks to the disk hardware:
+// open a device, send it one DeviceIoControl request, close it. The shipping
+// build sends to VWIN32 or an NT volume; the tests send to an emulated
+// diskette drive.
+#ifndef DISKETTE_MAKER_CORE_DISK_DEVICE_H
+#define DISKETTE_MAKER_CORE_DISK_DEVICE_H
+
+#include <cstdint>
+
+// The VWIN32 register block, in the platform's field order (28 bytes).
+struct DiocRegisters {
+    uint32_t reg_EBX;
+    uint32_t reg_EDX;
+    uint32_t reg_ECX;
+    uint32_t reg_EAX;
+    uint32_t reg_EDI;
+    uint32_t reg_ESI;
+    uint32_t reg_Flags;
+};
+static_assert(sizeof(DiocRegisters) == 28, "VWIN32 expects a 28-byte register block");
+
+enum : uint32_t {
+    VWIN32_DIOC_DOS_IOCTL = 1,          // INT 21h AX=440Dh
+    VWIN32_DIOC_DOS_INT25 = 2,          // absolute disk read
+    VWIN32_DIOC_DOS_INT26 = 3,          // absolute disk write
+    VWIN32_DIOC_DOS_INT13 = 4,          // BIOS disk services
+    IOCTL_STORAGE_GET_MEDIA_TYPES = 0x2D0C00,
+};
+
+enum : uint32_t {
+    CarryFlag = 0x0001,                 // bit 0 of reg_Flags: the service failed
+    F3_1Pt44_512 = 2,                   // 3.5-inch, 1.44 MB, 512-byte sectors
+    DiskGeometryBytes = 24,             // one DISK_GEOMETRY record
+    DiskGeometryMediaTypeOffset = 8,    // after the 64-bit cylinder count
+    MediaTypesBufferBytes = 288,        // room for 12 records
+    SectorBytes = 512,
+};
+
+// One DeviceIoControl request: a VWIN32 register block, which is both input
+// and output, or the NT media-type query with its output buffer.
+struct DeviceRequest {
+    uint32_t controlCode;
+    DiocRegisters *registers;   // VWIN32 requests
+    void *transfer;             // sector buffer that reg_EBX addresses (INT 25h/26h)
+    void *output;               // NT media-type query
+    uint32_t outputSize;
+    uint32_t bytesReturned;
+};
+
+class DiskDevice {
+public:
+    // "\\.\vwin32" on the 95/98/Me family.
+    virtual bool OpenVwin32() = 0;
+    // An NT volume such as "\\.\A:", opened for queries only.
+    virtual bool OpenVolume(const char *volumeName) = 0;
+    // DeviceIoControl on the open device; false when the call itself fails.
+    virtual bool Send(DeviceRequest &request) = 0;
+    virtual void Close() = 0;
+
+protected:
+    ~DiskDevice() = default;
+};
+
+#endif

@@ -1,0 +1,137 @@
+#include "core/raw_diskette.h"
+
+#include <cstring>
+
+#include "core/platform_kind.h"
+
+enum : uint32_t {
+    BiosReadDriveParameters = 0x0800,
+    IoctlBlockDevice = 0x440D,
+    LockLogicalVolume = 0x084A,
+    UnlockLogicalVolume = 0x086A,
+    HighDensitySectors = 2880,
+};
+
+static uint32_t ReadLe(const uint8_t *p, int bytes)
+{
+    uint32_t value = 0;
+    while (bytes-- > 0)
+        value = value << 8 | p[bytes];
+    return value;
+}
+
+// A VWIN32 request succeeds when DeviceIoControl does and the service
+// leaves the carry clear.
+static bool SendRegisters(DiskDevice &device, uint32_t code, DiocRegisters &regs, void *transfer)
+{
+    DeviceRequest request = {};
+    request.controlCode = code;
+    request.registers = &regs;
+    request.transfer = transfer;
+    return device.Send(request) && !(regs.reg_Flags & CarryFlag);
+}
+
+static int ProbeThroughBios(DiskDevice &device)
+{
+    device.OpenVwin32();
+    DiocRegisters regs = {};
+    regs.reg_EAX = BiosReadDriveParameters;     // DL = 0: the first diskette drive
+    bool answered = SendRegisters(device, VWIN32_DIOC_DOS_INT13, regs, nullptr);
+    device.Close();
+    return answered ? 4 : 0;
+}
+
+static int ProbeThroughVolume(DiskDevice &device, char letter)
+{
+    char volume[] = "\\\\.\\A:";
+    volume[4] = letter;
+    if (!device.OpenVolume(volume))
+        return 0;
+    uint8_t types[MediaTypesBufferBytes];
+    memset(types, 0, sizeof types);
+    DeviceRequest request = {};
+    request.controlCode = IOCTL_STORAGE_GET_MEDIA_TYPES;
+    request.output = types;
+    request.outputSize = sizeof types;
+    bool answered = device.Send(request);
+    device.Close();
+    if (!answered)
+        return 0;
+    uint32_t returned = request.bytesReturned < sizeof types ? request.bytesReturned : sizeof types;
+    for (uint32_t i = 0; i < returned / DiskGeometryBytes; i++)
+        if (ReadLe(types + i * DiskGeometryBytes + DiskGeometryMediaTypeOffset, 4) == F3_1Pt44_512)
+            return 1;
+    return 0;
+}
+
+int ProbeDisketteDrive(int platformKind, const char *root, DiskDevice &device)
+{
+    switch (platformKind) {
+    case PlatformNt4:
+        return 1;
+    case PlatformWin98Me:
+    case PlatformWin95:
+        return ProbeThroughBios(device);
+    default:
+        return ProbeThroughVolume(device, root[0]);
+    }
+}
+
+bool DescribesHighDensityDiskette(const uint8_t *sector)
+{
+    uint32_t total = ReadLe(sector + 0x13, 2);
+    if (total == 0)
+        total = ReadLe(sector + 0x20, 4);
+    return ReadLe(sector + 0x0B, 2) == SectorBytes && total == HighDensitySectors;
+}
+
+// INT 25h/26h on one logical sector of drive (0 = A).
+static bool TransferSector(DiskDevice &device, uint32_t code, uint8_t drive, uint8_t *buffer)
+{
+    DiocRegisters regs = {};
+    regs.reg_EAX = drive;
+    regs.reg_ECX = 1;
+    regs.reg_EDX = 0;
+    return SendRegisters(device, code, regs, buffer);
+}
+
+// INT 21h AX=440Dh, CX=084Ah (lock, level 0) or 086Ah (unlock); BL is the
+// 1-based drive.
+static bool SetVolumeLock(DiskDevice &device, uint32_t function, uint8_t drive)
+{
+    DiocRegisters regs = {};
+    regs.reg_EAX = IoctlBlockDevice;
+    regs.reg_EBX = drive + 1u;
+    regs.reg_ECX = function;
+    return SendRegisters(device, VWIN32_DIOC_DOS_IOCTL, regs, nullptr);
+}
+
+static bool WriteAndVerify(DiskDevice &device, uint8_t drive, const uint8_t *image)
+{
+    uint8_t sector[SectorBytes];
+    if (!TransferSector(device, VWIN32_DIOC_DOS_INT25, drive, sector) ||
+        !DescribesHighDensityDiskette(sector))
+        return false;
+    memcpy(sector, image, SectorBytes);
+    if (!TransferSector(device, VWIN32_DIOC_DOS_INT26, drive, sector))
+        return false;
+    memset(sector, 0, SectorBytes);
+    if (!TransferSector(device, VWIN32_DIOC_DOS_INT25, drive, sector))
+        return false;
+    return memcmp(sector, image, SectorBytes) == 0;
+}
+
+bool WriteBootSector(DiskDevice &device, char driveLetter, const uint8_t *image)
+{
+    if (driveLetter >= 'a' && driveLetter <= 'z')
+        driveLetter = static_cast<char>(driveLetter - 'a' + 'A');
+    uint8_t drive = static_cast<uint8_t>(driveLetter - 'A');
+    device.OpenVwin32();            // a failed open makes the first request fail
+    bool written = false;
+    if (SetVolumeLock(device, LockLogicalVolume, drive)) {
+        written = WriteAndVerify(device, drive, image);
+        SetVolumeLock(device, UnlockLogicalVolume, drive);
+    }
+    device.Close();
+    return written;
+}

@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/platform_kind.h"
+#include "core/raw_diskette.h"
+#include "emulated_diskette.h"
+#include "record_files.h"
+
+namespace {
+
+std::string ImagePath(const char *name)
+{
+    return ::testing::TempDir() + "/dm_raw_" + name + ".img";
+}
+
+std::vector<uint32_t> Codes(const EmulatedDiskette &drive)
+{
+    std::vector<uint32_t> codes;
+    for (const EmulatedDiskette::Sent &s : drive.sent)
+        codes.push_back(s.code);
+    return codes;
+}
+
+// --- ProbeDisketteDrive -------------------------------------------------
+
+struct ProbeCase {
+    const char *name;
+    int platformKind;
+    const char *root;
+    std::function<void(EmulatedDiskette &)> setUp;
+    int expected;
+    std::vector<uint32_t> codes;    // requests the probe must send, in order
+    const char *volume;             // volume opened on the NT family, or ""
+};
+
+const uint32_t Int13 = VWIN32_DIOC_DOS_INT13;
+const uint32_t MediaQuery = IOCTL_STORAGE_GET_MEDIA_TYPES;
+auto Nothing = [](EmulatedDiskette &) {};
+
+const ProbeCase kProbeCases[] = {
+    {"Nt4AsksNothing", PlatformNt4, "A:\\", Nothing, 1, {}, ""},
+    {"Nt4EvenWithoutADrive", PlatformNt4, "A:\\", [](EmulatedDiskette &d) { d.vwin32Present = d.volumePresent = false; }, 1, {}, ""},
+    {"Win98BiosAnswers", PlatformWin98Me, "A:\\", Nothing, 4, {Int13}, ""},
+    {"Win95BiosAnswers", PlatformWin95, "A:\\", Nothing, 4, {Int13}, ""},
+    {"Win98LetterDoesNotMatter", PlatformWin98Me, "B:\\", Nothing, 4, {Int13}, ""},
+    {"Win98CarrySet", PlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.driveAnswersBios = false; }, 0, {Int13}, ""},
+    {"Win98CallFails", PlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.failingCode = Int13; }, 0, {Int13}, ""},
+    {"Win98NoVwin32", PlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.vwin32Present = false; }, 0, {Int13}, ""},
+    {"NtKnowsHighDensity", PlatformNtLater, "A:\\", Nothing, 1, {MediaQuery}, "\\\\.\\A:"},
+    {"NtAsksTheRootsLetter", PlatformNtLater, "B:\\", Nothing, 1, {MediaQuery}, "\\\\.\\B:"},
+    {"NtOnly720K", PlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {5}; }, 0, {MediaQuery}, "\\\\.\\A:"},
+    {"NtOnly1Pt2", PlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {1}; }, 0, {MediaQuery}, "\\\\.\\A:"},
+    {"NtNoMediaTypes", PlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {}; }, 0, {MediaQuery}, "\\\\.\\A:"},
+    {"NtHighDensityTwelfth", PlatformNtLater, "A:\\",
+     [](EmulatedDiskette &d) { d.mediaTypes = {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 2}; }, 1, {MediaQuery}, "\\\\.\\A:"},
+    {"NtThirteenRecordsOverflow", PlatformNtLater, "A:\\",
+     [](EmulatedDiskette &d) { d.mediaTypes = {2, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}; }, 0, {MediaQuery}, "\\\\.\\A:"},
+    {"NtNoVolume", PlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.volumePresent = false; }, 0, {}, "\\\\.\\A:"},
+    {"NtQueryFails", PlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.failingCode = MediaQuery; }, 0, {MediaQuery}, "\\\\.\\A:"},
+};
+
+class ProbeTest : public ::testing::TestWithParam<ProbeCase> {};
+
+TEST_P(ProbeTest, AnswersAndAsks)
+{
+    const ProbeCase &c = GetParam();
+    EmulatedDiskette drive(ImagePath(c.name), 2880);
+    c.setUp(drive);
+    EXPECT_EQ(ProbeDisketteDrive(c.platformKind, c.root, drive), c.expected);
+    EXPECT_EQ(Codes(drive), c.codes);
+    EXPECT_EQ(drive.openedVolume, c.volume);
+    if (c.platformKind != PlatformNtLater || drive.volumePresent) {
+        EXPECT_EQ(drive.opens, drive.closes) << "every opened device is closed";
+    }
+    for (const EmulatedDiskette::Sent &s : drive.sent) {
+        if (s.code == Int13) {
+            // BIOS service 08h for the first diskette drive, nothing else.
+            EXPECT_EQ(s.registers.reg_EAX, 0x0800u);
+            EXPECT_EQ(s.registers.reg_EBX | s.registers.reg_ECX | s.registers.reg_EDX | s.registers.reg_EDI, 0u);
+        }
+    }
+    EXPECT_EQ(drive.writes, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Platforms, ProbeTest, ::testing::ValuesIn(kProbeCases),
+                         [](const ::testing::TestParamInfo<ProbeCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
+// --- WriteBootSector ----------------------------------------------------
+
+const uint32_t Ioctl = VWIN32_DIOC_DOS_IOCTL, Read = VWIN32_DIOC_DOS_INT25, Write = VWIN32_DIOC_DOS_INT26;
+
+struct WriteCase {
+    const char *name;
+    uint32_t sectors;
+    std::function<void(EmulatedDiskette &)> setUp;
+    bool expected;
+    std::vector<uint32_t> codes;
+    bool sectorIsImage;             // sector 0 holds the image afterwards
+};
+
+const WriteCase kWriteCases[] = {
+    {"Success", 2880, Nothing, true, {Ioctl, Read, Write, Read, Ioctl}, true},
+    {"WriteProtected", 2880, [](EmulatedDiskette &d) { d.writeProtected = true; }, false, {Ioctl, Read, Write, Ioctl}, false},
+    {"WriteCallFails", 2880, [](EmulatedDiskette &d) { d.failingCode = Write; }, false, {Ioctl, Read, Write, Ioctl}, false},
+    {"ReadBackCarry", 2880, [](EmulatedDiskette &d) { d.failsReadBack = true; }, false, {Ioctl, Read, Write, Read, Ioctl}, true},
+    {"ReadBackDiffers", 2880, [](EmulatedDiskette &d) { d.corruptsReadBack = true; }, false, {Ioctl, Read, Write, Read, Ioctl}, true},
+    {"LockRefused", 2880, [](EmulatedDiskette &d) { d.refusesLock = true; }, false, {Ioctl}, false},
+    {"LockCallFails", 2880, [](EmulatedDiskette &d) { d.failingCode = Ioctl; }, false, {Ioctl}, false},
+    {"NoVwin32", 2880, [](EmulatedDiskette &d) { d.vwin32Present = false; }, false, {Ioctl}, false},
+    {"Refuses720K", 1440, Nothing, false, {Ioctl, Read, Ioctl}, false},
+    {"RefusesUnformatted", 2880, [](EmulatedDiskette &d) { d.PutSector(0, std::vector<uint8_t>(512, 0)); }, false, {Ioctl, Read, Ioctl}, false},
+    {"RefusesUnreadable", 2880, [](EmulatedDiskette &d) { d.failingCode = Read; }, false, {Ioctl, Read, Ioctl}, false},
+};
+
+class WriteBootSectorTest : public ::testing::TestWithParam<WriteCase> {};
+
+TEST_P(WriteBootSectorTest, WritesVerifiesAndUnlocks)
+{
+    const WriteCase &c = GetParam();
+    std::vector<unsigned char> image = ReadRecord("boot_sector");
+    ASSERT_EQ(image.size(), 512u);
+    EmulatedDiskette drive(ImagePath(c.name), c.sectors);
+    c.setUp(drive);
+    std::vector<uint8_t> before = drive.Sector(0);
+    std::vector<uint8_t> track = drive.Sector(1);
+
+    EXPECT_EQ(WriteBootSector(drive, 'A', image.data()), c.expected);
+    EXPECT_EQ(Codes(drive), c.codes);
+    EXPECT_FALSE(drive.locked) << "the volume lock is released on every path";
+    EXPECT_EQ(drive.opens, 1);
+    EXPECT_EQ(drive.closes, 1);
+    EXPECT_EQ(drive.Sector(0), c.sectorIsImage ? image : before);
+    EXPECT_EQ(drive.Sector(1), track) << "no other sector is touched";
+    EXPECT_LE(drive.writes, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Outcomes, WriteBootSectorTest, ::testing::ValuesIn(kWriteCases),
+                         [](const ::testing::TestParamInfo<WriteCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
+TEST(WriteBootSector, RegistersOfEachRequest)
+{
+    std::vector<unsigned char> image = ReadRecord("boot_sector");
+    EmulatedDiskette drive(ImagePath("registers"), 2880);
+    ASSERT_TRUE(WriteBootSector(drive, 'a', image.data()));
+    ASSERT_EQ(drive.sent.size(), 5u);
+    struct Expected { uint32_t eax, ebx, ecx, edx; };
+    const Expected expected[] = {
+        {0x440D, 0x0001, 0x084A, 0},    // lock level 0 (BH), drive A: = 1 (BL)
+        {0, 0, 1, 0},                   // read one sector from sector 0 of drive 0
+        {0, 0, 1, 0},                   // write it
+        {0, 0, 1, 0},                   // read it back
+        {0x440D, 0x0001, 0x086A, 0},    // unlock
+    };
+    for (size_t i = 0; i < 5; i++) {
+        const DiocRegisters &r = drive.sent[i].registers;
+        EXPECT_EQ(r.reg_EAX, expected[i].eax) << "request " << i;
+        EXPECT_EQ(r.reg_ECX, expected[i].ecx) << "request " << i;
+        EXPECT_EQ(r.reg_EDX, expected[i].edx) << "request " << i;
+        if (drive.sent[i].code == Ioctl) {
+            EXPECT_EQ(r.reg_EBX, expected[i].ebx) << "request " << i;
+        }
+    }
+}
+
+TEST(EmulatedDiskette, RefusesWritesWithoutTheLock)
+{
+    // The platform behaviour the lock exists for; without it the tests above
+    // would pass a writer that never locks.
+    EmulatedDiskette drive(ImagePath("nolock"), 2880);
+    drive.OpenVwin32();
+    uint8_t sector[512] = {};
+    DiocRegisters regs = {};
+    regs.reg_ECX = 1;
+    DeviceRequest request = {};
+    request.controlCode = VWIN32_DIOC_DOS_INT26;
+    request.registers = &regs;
+    request.transfer = sector;
+    EXPECT_TRUE(drive.Send(request));
+    EXPECT_TRUE(regs.reg_Flags & CarryFlag);
+    EXPECT_EQ(drive.writes, 0);
+}
+
+struct BpbCase {
+    const char *name;
+    uint16_t bytesPerSector, totalSectors;
+    uint32_t totalSectors32;
+    bool highDensity;
+};
+
+const BpbCase kBpbCases[] = {
+    {"HighDensity", 512, 2880, 0, true},
+    {"HighDensityIn32BitField", 512, 0, 2880, true},
+    {"DoubleDensity", 512, 1440, 0, false},
+    {"ExtraDensity", 512, 5760, 0, false},
+    {"OtherSectorSize", 1024, 2880, 0, false},
+    {"Blank", 0, 0, 0, false},
+};
+
+TEST(DescribesHighDensityDiskette, BpbTable)
+{
+    for (const BpbCase &c : kBpbCases) {
+        uint8_t sector[512] = {};
+        sector[0x0B] = uint8_t(c.bytesPerSector);
+        sector[0x0C] = uint8_t(c.bytesPerSector >> 8);
+        sector[0x13] = uint8_t(c.totalSectors);
+        sector[0x14] = uint8_t(c.totalSectors >> 8);
+        for (int i = 0; i < 4; i++)
+            sector[0x20 + i] = uint8_t(c.totalSectors32 >> (8 * i));
+        EXPECT_EQ(DescribesHighDensityDiskette(sector), c.highDensity) << c.name;
+    }
+}
+
+} // namespace
