@@ -1,0 +1,156 @@
+// The art files are what the resource compiler and Windows 95 expect of them.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<uint8_t> ReadArt(const char *name)
+{
+    std::ifstream in(std::string(LAUNCHER_SOURCE_DIR) + "/art/" + name, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+uint32_t U32(const std::vector<uint8_t> &d, std::size_t at)
+{
+    return d.at(at) | d.at(at + 1) << 8 | d.at(at + 2) << 16 | uint32_t(d.at(at + 3)) << 24;
+}
+uint16_t U16(const std::vector<uint8_t> &d, std::size_t at)
+{
+    return static_cast<uint16_t>(d.at(at) | d.at(at + 1) << 8);
+}
+int32_t I32(const std::vector<uint8_t> &d, std::size_t at)
+{
+    return static_cast<int32_t>(U32(d, at));
+}
+
+TEST(Art, BannerBitmap)
+{
+    auto d = ReadArt("banner.bmp");
+    ASSERT_GE(d.size(), 54u + 1024u);
+    EXPECT_EQ('B', d[0]);
+    EXPECT_EQ('M', d[1]);
+    EXPECT_EQ(d.size(), U32(d, 2));
+    EXPECT_EQ(40u, U32(d, 14));
+    EXPECT_EQ(180, I32(d, 18));
+    EXPECT_EQ(38, I32(d, 22));   // bottom-up
+    EXPECT_EQ(8, U16(d, 28));
+    EXPECT_EQ(0u, U32(d, 30));   // uncompressed
+    uint32_t offset = U32(d, 10);
+    ASSERT_EQ(d.size(), offset + 180u * 38u);
+    // Black artwork on white: the corners are white, and some pixels black.
+    auto colour = [&](int x, int y) {
+        uint8_t index = d[offset + (37 - y) * 180 + x];
+        std::size_t p = 54 + 4 * index;
+        return uint32_t(d[p]) | d[p + 1] << 8 | d[p + 2] << 16;
+    };
+    EXPECT_EQ(0xFFFFFFu, colour(0, 0));
+    EXPECT_EQ(0xFFFFFFu, colour(179, 37));
+    int black = 0;
+    for (int y = 0; y < 38; y++) {
+        for (int x = 0; x < 180; x++) {
+            uint32_t c = colour(x, y);
+            black += c == 0;
+            // Greys only: SRCAND must keep the banner's hue.
+            EXPECT_TRUE((c & 0xFF) == (c >> 8 & 0xFF) && (c & 0xFF) == (c >> 16)) << x << "," << y;
+        }
+    }
+    EXPECT_GT(black, 300);
+}
+
+TEST(Art, Icon)
+{
+    auto d = ReadArt("launcher.ico");
+    ASSERT_GE(d.size(), 6u);
+    EXPECT_EQ(0, U16(d, 0));
+    EXPECT_EQ(1, U16(d, 2));
+    ASSERT_EQ(4, U16(d, 4));
+    struct {
+        int size, colours, bpp;
+    } expected[] = {{48, 0, 8}, {32, 16, 4}, {16, 0, 8}, {16, 16, 4}};
+    for (int i = 0; i < 4; i++) {
+        std::size_t e = 6 + 16 * i;
+        EXPECT_EQ(expected[i].size, d[e]) << i;
+        EXPECT_EQ(expected[i].size, d[e + 1]) << i;
+        EXPECT_EQ(expected[i].colours, d[e + 2]) << i;
+        EXPECT_EQ(1, U16(d, e + 4)) << i;
+        EXPECT_EQ(expected[i].bpp, U16(d, e + 6)) << i;
+        uint32_t bytes = U32(d, e + 8), at = U32(d, e + 12);
+        ASSERT_LE(at + bytes, d.size()) << i;
+        // The image: a DIB of twice the height (colour bits, then the mask).
+        EXPECT_EQ(40u, U32(d, at));
+        EXPECT_EQ(expected[i].size, I32(d, at + 4));
+        EXPECT_EQ(2 * expected[i].size, I32(d, at + 8));
+        EXPECT_EQ(expected[i].bpp, U16(d, at + 14));
+        int s = expected[i].size;
+        std::size_t colourRow = ((s * expected[i].bpp + 31) / 32) * 4;
+        std::size_t maskRow = ((s + 31) / 32) * 4;
+        std::size_t palette = 4u << expected[i].bpp;
+        EXPECT_EQ(40 + palette + colourRow * s + maskRow * s, bytes) << i;
+    }
+}
+
+TEST(Art, HandCursor)
+{
+    auto d = ReadArt("hand.cur");
+    ASSERT_GE(d.size(), 22u);
+    EXPECT_EQ(2, U16(d, 2));   // a cursor
+    ASSERT_EQ(1, U16(d, 4));
+    EXPECT_EQ(32, d[6]);
+    EXPECT_EQ(32, d[7]);
+    EXPECT_EQ(9, U16(d, 10));  // hot spot at the finger tip
+    EXPECT_EQ(2, U16(d, 12));
+    uint32_t at = U32(d, 18);
+    EXPECT_EQ(1, U16(d, at + 14));  // monochrome
+    EXPECT_EQ(64, I32(d, at + 8));
+    EXPECT_EQ(at + 40 + 8 + 2 * 32 * 4, d.size());
+    // The hot spot is on the hand, opaque: its mask bit is clear.
+    std::size_t mask = at + 40 + 8 + 32 * 4;
+    int row = 31 - 2;
+    EXPECT_EQ(0, d[mask + row * 4 + 9 / 8] >> (7 - 9 % 8) & 1);
+}
+
+TEST(Art, ClickSound)
+{
+    auto d = ReadArt("click.wav");
+    ASSERT_GE(d.size(), 12u);
+    EXPECT_EQ(std::string("RIFF"), std::string(d.begin(), d.begin() + 4));
+    EXPECT_EQ(d.size() - 8, U32(d, 4));
+    EXPECT_EQ(std::string("WAVE"), std::string(d.begin() + 8, d.begin() + 12));
+    std::size_t at = 12, fmt = 0, fact = 0, data = 0;
+    uint32_t dataSize = 0;
+    while (at + 8 <= d.size()) {
+        std::string id(d.begin() + at, d.begin() + at + 4);
+        uint32_t size = U32(d, at + 4);
+        if (id == "fmt ")
+            fmt = at + 8;
+        else if (id == "fact")
+            fact = at + 8;
+        else if (id == "data") {
+            data = at + 8;
+            dataSize = size;
+        }
+        at += 8 + size + (size & 1);
+    }
+    ASSERT_TRUE(fmt && fact && data);
+    EXPECT_EQ(2, U16(d, fmt));          // MS ADPCM
+    EXPECT_EQ(2, U16(d, fmt + 2));      // stereo
+    EXPECT_EQ(22050u, U32(d, fmt + 4));
+    uint16_t blockAlign = U16(d, fmt + 12);
+    EXPECT_EQ(4, U16(d, fmt + 14));     // bits per sample
+    uint16_t samplesPerBlock = U16(d, fmt + 18);
+    EXPECT_EQ((blockAlign - 14) * 8 / 8 + 2, samplesPerBlock);
+    EXPECT_EQ(7, U16(d, fmt + 20));     // the seven standard coefficient pairs
+    EXPECT_EQ(679u, U32(d, fact));      // sample frames, about 31 ms
+    // One short block: 14 header bytes for the first two frames of both
+    // channels, then a byte per remaining frame.
+    EXPECT_EQ(14u + 677u, dataSize);
+    EXPECT_LT(d[data], 7);
+    EXPECT_LT(d[data + 1], 7);
+}
+
+} // namespace
