@@ -4,7 +4,7 @@
     make_art.py OUTDIR
 
 launcher.ico  icon 170: 16x16 and 48x48 in 256 colours, 32x32 and 16x16 in 16
-banner.bmp    bitmap 110: 180x38, 8 bits per pixel, black artwork on white
+banner.bmp    bitmap 110: 180x38, 8 bits per pixel (RLE8), black artwork on white
 hand.cur      cursor 108: 32x32 monochrome pointing hand, hot spot (9, 2)
 click.wav     WAVE 122: MS ADPCM, stereo, 22050 Hz, 4 bits, 679 sample frames
 
@@ -124,10 +124,47 @@ def draw_banner(tmp):
     return grey
 
 
+def rle8_rows(indices, width, height):
+    """BI_RLE8 encoding, bottom row first: runs of one index as (count, index),
+    stretches of three or more differing pixels in absolute mode."""
+    out = bytearray()
+    for y in range(height - 1, -1, -1):
+        row = indices[y * width:(y + 1) * width]
+        x = 0
+        while x < width:
+            run = 1
+            while x + run < width and run < 255 and row[x + run] == row[x]:
+                run += 1
+            if run >= 2:
+                out += bytes([run, row[x]])
+                x += run
+                continue
+            # A literal stretch lasts until the next pair of equal pixels.
+            end = x + 1
+            while end < width and end - x < 255 and not (
+                    end + 1 < width and row[end] == row[end + 1]):
+                end += 1
+            literal = row[x:end]
+            if len(literal) < 3:
+                for v in literal:
+                    out += bytes([1, v])
+            else:
+                out += bytes([0, len(literal)]) + bytes(literal)
+                if len(literal) % 2:
+                    out.append(0)
+            x = end
+        out += bytes([0, 0])          # end of line
+    out[-2:] = bytes([0, 1])          # end of bitmap
+    return bytes(out)
+
+
 def write_banner(path, grey):
+    # 256 greys, run-length encoded: the white field packs into a few bytes,
+    # which keeps the launcher small.
     palette = b"".join(struct.pack("<BBBB", i, i, i, 0) for i in range(256))
-    pixels = pack_rows(list(grey), BANNER_W, BANNER_H, 8)
-    header = info_header(BANNER_W, BANNER_H, 8, 256, len(pixels))
+    pixels = rle8_rows(list(grey), BANNER_W, BANNER_H)
+    header = struct.pack("<IiiHHIIiiII", 40, BANNER_W, BANNER_H, 1, 8, 1, len(pixels), 0, 0,
+                         256, 0)
     offset = 14 + len(header) + len(palette)
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     with open(path, "wb") as f:

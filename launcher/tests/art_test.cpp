@@ -28,6 +28,39 @@ int32_t I32(const std::vector<uint8_t> &d, std::size_t at)
     return static_cast<int32_t>(U32(d, at));
 }
 
+// Expands BI_RLE8 data into 8-bit rows, top row first; false on data that
+// runs past a row, the image or the input.
+bool DecodeRle8(const std::vector<uint8_t> &d, std::size_t at, int width, int height,
+                std::vector<uint8_t> *pixels)
+{
+    pixels->assign(static_cast<std::size_t>(width * height), 0);
+    int x = 0, y = height - 1;
+    while (at + 1 < d.size()) {
+        uint8_t count = d[at], value = d[at + 1];
+        at += 2;
+        if (count > 0) {
+            if (x + count > width || y < 0)
+                return false;
+            for (int k = 0; k < count; k++)
+                (*pixels)[y * width + x++] = value;
+        } else if (value == 0) {
+            x = 0;
+            y--;
+        } else if (value == 1) {
+            return y == -1 || (y == 0 && x == width) || x == 0;
+        } else if (value == 2) {
+            return false;  // deltas are not used by our encoder
+        } else {
+            if (x + value > width || y < 0 || at + value > d.size())
+                return false;
+            for (int k = 0; k < value; k++)
+                (*pixels)[y * width + x++] = d[at + k];
+            at += value + (value & 1);
+        }
+    }
+    return false;
+}
+
 TEST(Art, BannerBitmap)
 {
     auto d = ReadArt("banner.bmp");
@@ -37,15 +70,18 @@ TEST(Art, BannerBitmap)
     EXPECT_EQ(d.size(), U32(d, 2));
     EXPECT_EQ(40u, U32(d, 14));
     EXPECT_EQ(180, I32(d, 18));
-    EXPECT_EQ(38, I32(d, 22));   // bottom-up
+    EXPECT_EQ(38, I32(d, 22));   // bottom-up, as run-length data must be
     EXPECT_EQ(8, U16(d, 28));
-    EXPECT_EQ(0u, U32(d, 30));   // uncompressed
+    EXPECT_EQ(1u, U32(d, 30));   // BI_RLE8
+    EXPECT_EQ(256u, U32(d, 46));
     uint32_t offset = U32(d, 10);
-    ASSERT_EQ(d.size(), offset + 180u * 38u);
+    ASSERT_EQ(54u + 1024u, offset);
+    EXPECT_EQ(d.size() - offset, U32(d, 34));
+    std::vector<uint8_t> pixels;
+    ASSERT_TRUE(DecodeRle8(d, offset, 180, 38, &pixels));
     // Black artwork on white: the corners are white, and some pixels black.
     auto colour = [&](int x, int y) {
-        uint8_t index = d[offset + (37 - y) * 180 + x];
-        std::size_t p = 54 + 4 * index;
+        std::size_t p = 54 + 4 * pixels[y * 180 + x];
         return uint32_t(d[p]) | d[p + 1] << 8 | d[p + 2] << 16;
     };
     EXPECT_EQ(0xFFFFFFu, colour(0, 0));
