@@ -1,0 +1,21 @@
+// The DiskDevice seam carried out with CreateFileA and DeviceIoControl.
+#ifndef DISKETTE_MAKER_WINDOWS_DISK_DEVICE_WIN_H
+#define DISKETTE_MAKER_WINDOWS_DISK_DEVICE_WIN_H
+
+#include <windows.h>
+
+#include "core/disk_device.h"
+
+class Win32DiskDevice : public DiskDevice {
+public:
+    ~Win32DiskDevice() { Close(); }
+    bool OpenVwin32() override;
+    bool OpenVolume(const char *volumeName) override;
+    bool Send(DeviceRequest &request) override;
+    void Close() override;
+
+private:
+    HANDLE device = INVALID_HANDLE_VALUE;
+};
+
+#endif

@@ -1,0 +1,24 @@
+#include "windows/raw_diskette_win.h"
+
+#include "core/platform_kind.h"
+#include "core/raw_diskette.h"
+#include "core/run_settings.h"
+#include "resource.h"
+#include "windows/disk_device_win.h"
+#include "windows/record_blocks.h"
+
+int ProbeDisketteDrive(const char *root)
+{
+    Win32DiskDevice device;
+    return ProbeDisketteDrive(PlatformKind(), root, device);
+}
+
+bool WriteBootSector()
+{
+    DWORD size;
+    const BYTE *image = LoadRecordBlock(IDR_BOOT_SECTOR, &size);
+    if (!image || size != SectorBytes)
+        return false;
+    Win32DiskDevice device;
+    return WriteBootSector(device, DisketteRoot[0], image);
+}

@@ -1,0 +1,12 @@
+// Drive probe and boot-sector write for the running system.
+#ifndef DISKETTE_MAKER_WINDOWS_RAW_DISKETTE_WIN_H
+#define DISKETTE_MAKER_WINDOWS_RAW_DISKETTE_WIN_H
+
+// Non-zero when the drive of root is a usable diskette drive.
+int ProbeDisketteDrive(const char *root);
+
+// Writes the BootSectorImage block to sector 0 of the diskette in the drive
+// of DisketteRoot and reads it back; true when it came back identical.
+bool WriteBootSector();
+
+#endif
