@@ -16,6 +16,7 @@ qemu-system-x86
 xorriso
 clang libclang-rt-14-dev
 python3
+locales-all
 "
 
 missing=""
