@@ -8,9 +8,7 @@ target_sources(diskette_maker_core PRIVATE
   core/window_rules.cpp
 )
 
-# The program needs the raw-disk and startup-file steps of the Win32 library.
-if(QL_WINDOWS AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/windows/raw_disk.h
-   AND EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/windows/startup_files.h)
+if(QL_WINDOWS)
   ql_add_program(floppwright OUTPUT Floppwright
     SOURCES
       windows/floppwright_main.cpp
@@ -37,4 +35,35 @@ ql_add_unit_test(floppwright_tests
 if(TARGET floppwright_tests)
   target_compile_definitions(floppwright_tests PRIVATE
     FLOPPWRIGHT_RC="${CMAKE_CURRENT_SOURCE_DIR}/Floppwright.rc")
+endif()
+
+# End to end under Wine, then the MS-DOS diskette it made is booted in qemu.
+# The boot test's stand-in system file plays the emergency-boot IO.SYS.
+if(TARGET floppwright AND TARGET ql_wine_harness)
+  set(FW_BOOT_DIR ${CMAKE_CURRENT_BINARY_DIR}/floppwright_boot)
+  add_custom_command(OUTPUT ${FW_BOOT_DIR}/payload.bin
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${FW_BOOT_DIR}
+    COMMAND ${NASM} -f bin -Werror -o ${FW_BOOT_DIR}/payload.bin
+      ${CMAKE_CURRENT_SOURCE_DIR}/tests/boot/payload.asm
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/boot/payload.asm
+    COMMENT "Assembling the stand-in IO.SYS")
+  add_custom_target(floppwright_boot_payload DEPENDS ${FW_BOOT_DIR}/payload.bin)
+
+  ql_add_wine_test(floppwright_wine_tests
+    SOURCES tests/wine/floppwright_wine_test.cpp
+    DEPENDS floppwright floppwright_boot_payload
+    LANGUAGES en fr)
+  target_compile_definitions(floppwright_wine_tests PRIVATE
+    FLOPPWRIGHT_EXE="$<TARGET_FILE:floppwright>"
+    BOOT_PAYLOAD="${FW_BOOT_DIR}/payload.bin"
+    BOOT_DISKETTE_DIR="${FW_BOOT_DIR}/diskette")
+  set_tests_properties(floppwright_wine_tests.en PROPERTIES FIXTURES_SETUP floppwright_made_diskette)
+
+  find_program(PYTHON3 python3 REQUIRED)
+  add_test(NAME floppwright_made_diskette_boots
+    COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/tests/boot/made_diskette_boots.py
+      --diskette ${FW_BOOT_DIR}/diskette --program $<TARGET_FILE:floppwright>
+      --work ${FW_BOOT_DIR}/work)
+  set_tests_properties(floppwright_made_diskette_boots PROPERTIES
+    FIXTURES_REQUIRED floppwright_made_diskette LABELS "wine;boot" TIMEOUT 120)
 endif()

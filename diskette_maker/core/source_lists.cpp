@@ -1,18 +1,26 @@
 #include "core/source_lists.h"
 
-#include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
 const char* const SetupFolder = "HD and CD-ROM";
 
-// snprintf into a path buffer; false when the text was cut.
-template <typename... Args>
-bool Format(char (&out)[SourcePathSize], const char* format, Args... args)
+// Joins the pieces into a path buffer; false when they would not fit. (No
+// printf here: the shipping program has no room for the C runtime's.)
+bool Join(char (&out)[SourcePathSize], std::initializer_list<const char*> pieces)
 {
-    int written = snprintf(out, sizeof out, format, args...);
-    return written >= 0 && static_cast<size_t>(written) < sizeof out;
+    size_t length = 0;
+    for (const char* piece : pieces) {
+        size_t n = strlen(piece);
+        if (length + n >= sizeof out)
+            return false;
+        memcpy(out + length, piece, n);
+        length += n;
+    }
+    out[length] = '\0';
+    return true;
 }
 
 const char* GuideName(int product)
@@ -39,22 +47,22 @@ bool BuildProductSources(const char* cdRoot, int product, bool msdosVariant,
                          int language, ProductSources& out)
 {
     memset(&out, 0, sizeof out);
+    const char* folder = LanguageFolder(language);
     bool ok;
     if (product == 3) {
-        ok = Format(out.product, "%sDiskette Drive\\*.*", cdRoot);
+        ok = Join(out.product, {cdRoot, "Diskette Drive\\*.*"});
     } else if (!msdosVariant) {
-        ok = Format(out.product, "%s%s\\%s\\*.*", cdRoot, SetupFolder, LanguageFolder(language)) &&
-             Format(out.drivers, "%s%s\\Drivers", cdRoot, SetupFolder);
+        ok = Join(out.product, {cdRoot, SetupFolder, "\\", folder, "\\*.*"}) &&
+             Join(out.drivers, {cdRoot, SetupFolder, "\\Drivers"});
     } else {
-        const char* dosFolder = product == 2 ? "MS-DOS CD-ROM" : "MS-DOS Hard Drive";
-        ok = Format(out.product, "%s%s\\%s\\*.*", cdRoot, SetupFolder, dosFolder);
+        const char* dosFolder = product == 2 ? "\\MS-DOS CD-ROM\\*.*" : "\\MS-DOS Hard Drive\\*.*";
+        ok = Join(out.product, {cdRoot, SetupFolder, dosFolder});
     }
-    ok = ok && Format(out.guide, "%sUser's Guides\\%s", cdRoot, GuideName(product));
+    ok = ok && Join(out.guide, {cdRoot, "User's Guides\\", GuideName(product)});
     if (ok && product != 3) {
-        // The root without its trailing backslash, then the utility's folder.
-        int rootLength = static_cast<int>(strlen(cdRoot)) - 1;
-        ok = Format(out.testPort, "%.*s\\Utility\\testport.exe", rootLength, cdRoot) &&
-             Format(out.testPortNotes, "%.*s\\Utility\\testport.txt", rootLength, cdRoot);
+        // The utility lives in the program's own folder below the CD root.
+        ok = Join(out.testPort, {cdRoot, "Utility\\testport.exe"}) &&
+             Join(out.testPortNotes, {cdRoot, "Utility\\testport.txt"});
     }
     return ok;
 }

@@ -1,0 +1,22 @@
+// The work behind the window's Create Disk button: erase the diskette in
+// drive A and fill it with the chosen product's setup files from the CD.
+#ifndef DISKETTE_MAKER_WINDOWS_CREATE_SETUP_DISKETTE_H
+#define DISKETTE_MAKER_WINDOWS_CREATE_SETUP_DISKETTE_H
+
+#include <windows.h>
+
+// Runs the whole creation on this thread, with its own messages, and returns
+// when it has ended; TRUE when it got through to the closing note.
+BOOL CreateSetupDiskette(HWND owner);
+
+// Asks before erasing a diskette that may hold files; TRUE to go on.
+BOOL ConfirmErase(HWND owner, const char* root);
+
+// Whether folder (ending in a backslash) holds a file of that name; hidden,
+// system and read-only files count.
+BOOL FileExistsIn(const char* folder, const char* name);
+
+// Whether a file can be made in the folder (it is made and deleted again).
+BOOL TempFolderUsable(const char* folder);
+
+#endif

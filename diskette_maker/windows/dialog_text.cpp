@@ -1,0 +1,58 @@
+#include "windows/dialog_text.h"
+
+#include "core/run_settings.h"
+#include "windows/module_instance.h"
+
+void RefreshTexts(HWND window, const TextTargets& texts)
+{
+    for (size_t i = 0; i < texts.count; i++) {
+        const TextTarget& target = texts.targets[i];
+        HWND control = target.control == CaptionTarget ? window : GetDlgItem(window, target.control);
+        if (!control)
+            continue;
+        char text[MAX_PATH], current[MAX_PATH];
+        if (!LoadStringA(ModuleInstance, target.stringBase + LanguageIndex, text, sizeof text))
+            text[0] = '\0';
+        GetWindowTextA(control, current, sizeof current);
+        if (lstrcmpA(text, current) != 0)
+            SetWindowTextA(control, text);
+    }
+}
+
+void ApplyControlChanges(HWND window, const ControlChanges& changes)
+{
+    for (size_t i = 0; i < changes.count; i++) {
+        const ControlChange& change = changes.changes[i];
+        HWND control = GetDlgItem(window, change.control);
+        switch (change.action) {
+        case ShowControl: ShowWindow(control, SW_SHOW); break;
+        case HideControl: ShowWindow(control, SW_HIDE); break;
+        case CheckControl: SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0); break;
+        case UncheckControl: SendMessageA(control, BM_SETCHECK, BST_UNCHECKED, 0); break;
+        case EnableControl: EnableWindow(control, TRUE); break;
+        case DisableControl: EnableWindow(control, FALSE); break;
+        }
+    }
+}
+
+HFONT CreateHeadingFont(const char* face, bool underline, bool italic)
+{
+    LOGFONTA font;
+    ZeroMemory(&font, sizeof font);
+    font.lfHeight = HIWORD(GetDialogBaseUnits());
+    font.lfWeight = FW_BOLD;
+    font.lfUnderline = underline;
+    font.lfItalic = italic;
+    font.lfPitchAndFamily = FF_SWISS;
+    lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
+    return CreateFontIndirectA(&font);
+}
+
+void CentreWindow(HWND window, int width, int height, UINT flags)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    int x = CentredOrigin(width, frame.left, frame.right);
+    int y = CentredOrigin(height, frame.top, frame.bottom);
+    SetWindowPos(window, nullptr, x, y, 0, 0, flags);
+}

@@ -1,0 +1,23 @@
+// Small helpers shared by the main window and the product dialog.
+#ifndef DISKETTE_MAKER_WINDOWS_DIALOG_TEXT_H
+#define DISKETTE_MAKER_WINDOWS_DIALOG_TEXT_H
+
+#include <windows.h>
+
+#include "core/window_rules.h"
+
+// Loads each target's string for the current language and sets it, but only
+// where it differs: setting a group box's text makes it invalidate its
+// parent, which would paint the window again and again.
+void RefreshTexts(HWND window, const TextTargets& texts);
+
+// Carries out show, hide, check and enable changes on a window's controls.
+void ApplyControlChanges(HWND window, const ControlChanges& changes);
+
+// A heading font of the dialog base height, bold, in the given face.
+HFONT CreateHeadingFont(const char* face, bool underline, bool italic);
+
+// Moves a window so that it is centred within width x height.
+void CentreWindow(HWND window, int width, int height, UINT flags);
+
+#endif

@@ -1,0 +1,23 @@
+// Floppwright's entry: one window from dialog 101, one message loop.
+#include <windows.h>
+
+#include "windows/main_window.h"
+#include "resource.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
+{
+    RegisterMakeDiskClass(instance);
+    CopyLoweredCommandLine(CommandLineCopy, sizeof CommandLineCopy, commandLine);
+
+    HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAKEDISK), nullptr, nullptr, 0);
+    ShowWindow(window, showCommand);
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageA(window, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,173 @@
+#include "windows/main_window.h"
+
+#include "core/platform_kind.h"
+#include "core/run_settings.h"
+#include "resource.h"
+#include "windows/create_setup_diskette.h"
+#include "windows/dialog_text.h"
+#include "windows/module_instance.h"
+#include "windows/product_dialog.h"
+#include "windows/raw_diskette_win.h"
+
+char CommandLineCopy[CommandLineCopySize];
+
+// Cleared by the one-time set-up of the first paint, and before the drive
+// message, so paints during that message box never open the product dialog.
+static DWORD FirstPaint = 1;
+static HFONT HeadingFont;
+static HMENU SystemMenu;
+
+static const char* const MakeDiskClass = "QLMakeDisk";
+static const char* const StartupDiskItem = "Make Startup Disk (MS-DOS)";
+
+BOOL RegisterMakeDiskClass(HINSTANCE instance)
+{
+    WNDCLASSEXA windowClass;
+    ZeroMemory(&windowClass, sizeof windowClass);
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = MakeDiskWindowProc;
+    // Dialog 101 names this class, so its windows carry the dialog's own data.
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAKEDISK));
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAKEDISK), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = MakeDiskClass;
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+static void CloseMakeDiskWindow(HWND window)
+{
+    if (HeadingFont) {
+        DeleteObject(HeadingFont);
+        HeadingFont = nullptr;
+    }
+    DestroyWindow(window);
+}
+
+static bool DriveGatePasses()
+{
+    return GetDriveTypeA(DisketteRoot) == DRIVE_REMOVABLE && ProbeDisketteDrive(DisketteRoot) != 0;
+}
+
+static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
+{
+    ModuleInstance = creation->hInstance;
+    CentreWindow(window, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
+                 SWP_NOSIZE | SWP_SHOWWINDOW);
+
+    int language = LanguageFromLangId(GetSystemDefaultLangID());
+    LanguageIndex = static_cast<uint16_t>(LanguageFromCommandLine(CommandLineCopy, language));
+    lstrcpynA(DisketteRoot, "A:\\", DisketteRootSize);
+
+    if (!DriveGatePasses()) {
+        FirstPaint = 0;
+        char text[MAX_PATH], caption[64];
+        LoadStringA(ModuleInstance, IDS_NODRIVE_BASE + LanguageIndex, text, sizeof text);
+        LoadStringA(ModuleInstance, IDS_TITLE_BASE + LanguageIndex, caption, sizeof caption);
+        MessageBoxA(window, text, caption, MB_OK | MB_ICONERROR);
+        DestroyWindow(window);
+    }
+    return 0;
+}
+
+static void AddStartupDiskItem(HWND window)
+{
+    SystemMenu = GetSystemMenu(window, FALSE);
+    AppendMenuA(SystemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(SystemMenu, MF_STRING | MF_CHECKED, IDM_STARTUPDISK, StartupDiskItem);
+    StartupItemState state = StartupItemForPlatform(PlatformKind());
+    CheckMenuItem(SystemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
+    if (state.grayed)
+        EnableMenuItem(SystemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | MF_GRAYED);
+}
+
+// Runs once, on the first paint: fonts and checks, then the product dialog
+// modal over the window. False when the dialog was cancelled and the window
+// is gone.
+static bool RunOneTimeSetUp(HWND window)
+{
+    HeadingFont = CreateHeadingFont("Tahoma", true, false);
+    SendDlgItemMessageA(window, IDC_HEADING, WM_SETFONT, reinterpret_cast<WPARAM>(HeadingFont), TRUE);
+    CheckDlgButton(window, LanguageButton(LanguageIndex), BST_CHECKED);
+    CheckDlgButton(window, IDC_VARIANT_WINDOWS, BST_CHECKED);
+
+    ProductChoice = static_cast<int32_t>(
+        DialogBoxParamA(ModuleInstance, MAKEINTRESOURCEA(IDD_PRODUCT), window, ProductDialogProc, 0));
+    if (ProductChoice == ProductCancelled) {
+        CloseMakeDiskWindow(window);
+        return false;
+    }
+    ApplyControlChanges(window, ControlsAfterProduct(ProductChoice));
+    AddStartupDiskItem(window);
+    return true;
+}
+
+static LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    RefreshTexts(window, MainWindowTexts());
+    if (FirstPaint) {
+        FirstPaint = 0;
+        if (!RunOneTimeSetUp(window))
+            return 0;
+    }
+    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+}
+
+static void RunCreation(HWND window)
+{
+    ApplyControlChanges(window, ControlsDuringCreation());
+    CreateSetupDiskette(window);
+    CloseMakeDiskWindow(window);
+}
+
+static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    int control = LOWORD(wParam);
+    bool checked = IsDlgButtonChecked(window, control) == BST_CHECKED;
+    MainCommand command = DecideMainCommand(control, HIWORD(wParam), checked);
+    switch (command.kind) {
+    case CommandCopy:
+        RunCreation(window);
+        return 0;
+    case CommandCancel:
+        CloseMakeDiskWindow(window);
+        return 0;
+    default:
+        break;
+    }
+    if (command.language)
+        LanguageIndex = static_cast<uint16_t>(command.language);
+    ApplyControlChanges(window, command.changes);
+    RefreshTexts(window, MainWindowTexts());
+    return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+}
+
+static void OnStartupDiskItem()
+{
+    StartupDiskOption = StartupDiskOption ? 0 : 1;
+    CheckMenuItem(SystemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | (StartupDiskOption ? MF_CHECKED : MF_UNCHECKED));
+}
+
+LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    case WM_PAINT:
+        return OnPaint(window, wParam, lParam);
+    case WM_COMMAND:
+        return OnCommand(window, wParam, lParam);
+    case WM_SYSCOMMAND:
+        if (LOWORD(wParam) == IDM_STARTUPDISK)
+            OnStartupDiskItem();
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

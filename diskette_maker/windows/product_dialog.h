@@ -1,0 +1,12 @@
+// The modal product dialog (dialog 105): which Quellorn drive the diskette
+// is for.
+#ifndef DISKETTE_MAKER_WINDOWS_PRODUCT_DIALOG_H
+#define DISKETTE_MAKER_WINDOWS_PRODUCT_DIALOG_H
+
+#include <windows.h>
+
+// Ends with 1 (hard drive), 2 (CD-ROM drive), 3 (diskette drive) or -1
+// (Cancel or Escape).
+INT_PTR CALLBACK ProductDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+#endif
