@@ -1,1 +1,576 @@
+// The launcher's start-up and menu window, driven from outside as a user
+// would: languages, single instance, "remove", the InstallShield check, the
+// highlight on screen, the text refresh delay, keys, and the web probe.
+
+#include "wine_harness.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace qlh;
+
+namespace {
+
+const char kEnglishTitle[] = "Quellorn Setup";
+const char kSpanishTitle[] = "Instalaci\xF3n de Quellorn";  // ANSI code page 1252
+const char kFrenchTitle[] = "Configuration Quellorn";
+
+const COLORREF kLightBlue = RGB(141, 185, 216);
+const COLORREF kDeepBlue = RGB(85, 128, 152);
+const COLORREF kGreyText = RGB(100, 100, 100);
+
+const char kRpcProtocols[] = "HKLM\\Software\\Microsoft\\Rpc\\ClientProtocols";
+
+std::string ScreenshotDir()
+{
+    return WindowsPathOfUnix(QL_SCREENSHOT_DIR) + "\\";
+}
+
+// Keeps the real pointer away from the menu, so that only the moves a test
+// posts reach it.
+void ParkPointer()
+{
+    SendMouseMove(0, 0);
+}
+
+// A launcher started from the fake CD, with its menu window found and the
+// start-up notice, when it shows, dismissed.
+class Menu {
+public:
+    bool Start(const std::string &args = "", const char *title = nullptr)
+    {
+        ParkPointer();
+        if (!process.Start(CdPath("Setup.exe"), args))
+            return false;
+        window = WaitForWindow(WindowQuery{"Setup", title, process.Pid()});
+        if (!window)
+            return false;
+        if (HWND notice = WaitForDialog(process.Pid(), nullptr, 3000)) {
+            PressDialogButton(notice, IDOK);
+            WaitWindowGone(notice);
+        }
+        return WaitEnabled(window) && WaitClientPixel(window, 2, 2, kDeepBlue);
+    }
+
+    HWND Button(int i) const { return FindChild(window, i); }
+
+    // The button's rectangle in the menu's client coordinates.
+    RECT ButtonRect(int i) const
+    {
+        RECT r = WindowRectOnScreen(Button(i));
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
+        return r;
+    }
+
+    bool ButtonLit(int i, DWORD timeout = 3000) const
+    {
+        return WaitClientPixel(Button(i), 2, 2, kDeepBlue, timeout);
+    }
+    bool ButtonPlain(int i, DWORD timeout = 3000) const
+    {
+        return WaitClientPixel(Button(i), 2, 2, kLightBlue, timeout);
+    }
+
+    bool Ends(DWORD *code)
+    {
+        *code = 1;
+        return process.WaitExit(5000, code);
+    }
+
+    Process process;
+    HWND window = nullptr;
+};
+
+// The pixels of a client rectangle, read from the screen in one copy.
+std::vector<COLORREF> CapturePixels(HWND window, const RECT &area)
+{
+    POINT origin = {area.left, area.top};
+    ClientToScreen(window, &origin);
+    int width = area.right - area.left, height = area.bottom - area.top;
+    std::vector<COLORREF> pixels;
+    if (width <= 0 || height <= 0)
+        return pixels;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = width;
+    bmi.bmiHeader.biHeight = -height;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const DWORD *p = static_cast<const DWORD *>(bits);
+    for (int i = 0; i < width * height; i++)
+        pixels.push_back(RGB(p[i] >> 16 & 0xFF, p[i] >> 8 & 0xFF, p[i] & 0xFF));
+    SelectObject(memory, old);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+int CountColour(const std::vector<COLORREF> &pixels, COLORREF colour)
+{
+    int n = 0;
+    for (COLORREF c : pixels)
+        n += c == colour;
+    return n;
+}
+
+RECT ClientArea(HWND window)
+{
+    RECT r;
+    GetClientRect(window, &r);
+    return r;
+}
+
+// Heading and description: right of the button column, below the banner.
+RECT TextArea(const Menu &menu)
+{
+    RECT client = ClientArea(menu.window);
+    RECT button = menu.ButtonRect(0);
+    return RECT{button.right + 4, 72, client.right - 4, client.bottom - 4};
+}
+
+bool RecorderSilent(DWORD ms)
+{
+    Sleep(ms);
+    return ReadRecorderLog().empty();
+}
+
+bool EndsWith(const std::string &text, const std::string &tail)
+{
+    return text.size() >= tail.size() &&
+           _stricmp(text.c_str() + text.size() - tail.size(), tail.c_str()) == 0;
+}
+
+// ---- languages ---------------------------------------------------------
+
+TEST(Menu, EnglishSystem)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    EXPECT_EQ(kEnglishTitle, WindowText(menu.window));
+}
+
+TEST(Menu_es, SpanishSystem)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    EXPECT_EQ(kSpanishTitle, WindowText(menu.window));
+}
+
+TEST(Menu_fr, FrenchSystem)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    EXPECT_EQ(kFrenchTitle, WindowText(menu.window));
+}
+
+TEST(Menu_fr, EnglishCodeBeatsTheSystem)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start("0009"));
+    EXPECT_EQ(kEnglishTitle, WindowText(menu.window));
+}
+
+TEST(Menu, CodesOnTheCommandLine)
+{
+    struct {
+        const char *args;
+        const char *title;
+    } cases[] = {
+        {"-000a", kSpanishTitle},
+        {"000C", kFrenchTitle},
+        {"000c -000A", kSpanishTitle},
+        {"/x000C0009", kFrenchTitle},
+        {"0009", kEnglishTitle},
+    };
+    for (const auto &c : cases) {
+        Menu menu;
+        ASSERT_TRUE(menu.Start(c.args)) << c.args;
+        EXPECT_EQ(c.title, WindowText(menu.window)) << c.args;
+    }
+}
+
+// ---- single instance ---------------------------------------------------
+
+TEST(Menu, SecondStartInTheSameLanguageBringsTheFirstForward)
+{
+    Menu first;
+    ASSERT_TRUE(first.Start());
+    ShowWindow(first.window, SW_MINIMIZE);
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(first.window) != 0; }, 3000));
+
+    Process second;
+    ASSERT_TRUE(second.Start(CdPath("Setup.exe")));
+    DWORD code = 1;
+    ASSERT_TRUE(second.WaitExit(5000, &code));
+    EXPECT_EQ(0u, code);
+    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(first.window); }, 3000));
+    EXPECT_TRUE(first.process.Running());
+    EXPECT_EQ(1u, FindTopWindows(WindowQuery{"Setup", kEnglishTitle, 0}).size());
+}
+
+TEST(Menu, SecondStartInAnotherLanguageOpensASecondMenu)
+{
+    Menu english, french;
+    ASSERT_TRUE(english.Start());
+    ASSERT_TRUE(french.Start("000c", kFrenchTitle));
+    EXPECT_NE(english.window, french.window);
+    EXPECT_TRUE(english.process.Running());
+    EXPECT_TRUE(french.process.Running());
+    EXPECT_EQ(kFrenchTitle, WindowText(french.window));
+}
+
+// ---- remove ------------------------------------------------------------
+
+TEST(Menu, RemoveShowsNothing)
+{
+    // The last one ends at the 79th character, the last the copy keeps.
+    const std::string cases[] = {"REMOVE", "-remove", "/Remove 000a", "x-rEmOvE-y",
+                                 std::string(73, 'x') + "remove"};
+    for (const std::string &args : cases) {
+        Process process;
+        ASSERT_TRUE(process.Start(CdPath("Setup.exe"), args)) << args;
+        bool shown = false;
+        DWORD code = 1;
+        bool ended = WaitUntil([&] {
+            if (!FindTopWindows(WindowQuery{nullptr, nullptr, process.Pid()}).empty())
+                shown = true;
+            return !process.Running();
+        }, 5000);
+        ASSERT_TRUE(ended) << args;
+        process.WaitExit(1000, &code);
+        EXPECT_EQ(0u, code) << args;
+        EXPECT_FALSE(shown) << args;
+    }
+}
+
+TEST(Menu, RemoveBeyondTheCopyIsNotSeen)
+{
+    // The command-line copy keeps 79 characters: a "remove" that ends at the
+    // 80th is cut and the menu opens as usual.
+    Menu menu;
+    ASSERT_TRUE(menu.Start(std::string(74, 'x') + "remove"));
+    EXPECT_TRUE(menu.process.Running());
+}
+
+// ---- InstallShield -----------------------------------------------------
+
+TEST(Menu, RunningInstallShieldSetupIsMaximizedInstead)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "Installshield_Win";
+    RegisterClassA(&wc);
+    HWND setup = CreateWindowA("Installshield_Win", "Setup", WS_OVERLAPPEDWINDOW, 40, 40, 300,
+                               200, nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(nullptr, setup);
+    ShowWindow(setup, SW_SHOWNORMAL);
+    ASSERT_FALSE(IsZoomed(setup));
+
+    Process process;
+    ASSERT_TRUE(process.Start(CdPath("Setup.exe")));
+    // The launcher's ShowWindow reaches our window through our own queue.
+    bool shown = false;
+    bool ended = WaitUntil([&] {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (!FindTopWindows(WindowQuery{"Setup", nullptr, process.Pid()}).empty())
+            shown = true;
+        return !process.Running();
+    }, 5000);
+    EXPECT_TRUE(ended);
+    DWORD code = 1;
+    process.WaitExit(1000, &code);
+    EXPECT_EQ(0u, code);
+    EXPECT_FALSE(shown);
+    EXPECT_TRUE(WaitUntil([&] {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        return IsZoomed(setup) != 0;
+    }, 3000));
+    DestroyWindow(setup);
+    UnregisterClassA("Installshield_Win", wc.hInstance);
+}
+
+// ---- highlight ---------------------------------------------------------
+
+TEST(Menu, HoverLightsTheButtonAndTheWindowPutsItOut)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    for (int i = 0; i < 6; i++)
+        EXPECT_TRUE(menu.ButtonPlain(i)) << i;
+
+    MouseMove(menu.Button(1), 20, 5);
+    EXPECT_TRUE(menu.ButtonLit(1));
+    for (int i : {0, 2, 3, 4, 5})
+        EXPECT_TRUE(menu.ButtonPlain(i, 300)) << i;
+    // White label on the lit button.
+    EXPECT_GT(CountColour(CapturePixels(menu.Button(1), ClientArea(menu.Button(1))),
+                          RGB(255, 255, 255)), 20);
+
+    // Sweep down the column: only the last stays lit.
+    for (int i = 2; i < 6; i++)
+        MouseMove(menu.Button(i), 20, 5);
+    EXPECT_TRUE(menu.ButtonLit(5));
+    EXPECT_TRUE(menu.ButtonPlain(1));
+
+    // The 1-pixel row under button 0 belongs to the window.
+    MouseMove(menu.Button(0), 20, 5);
+    EXPECT_TRUE(menu.ButtonLit(0));
+    RECT b0 = menu.ButtonRect(0);
+    MouseMove(menu.window, 20, b0.bottom);
+    EXPECT_TRUE(menu.ButtonPlain(0));
+
+    // So does the banner.
+    MouseMove(menu.Button(4), 20, 5);
+    EXPECT_TRUE(menu.ButtonLit(4));
+    MouseMove(menu.window, 300, 20);
+    EXPECT_TRUE(menu.ButtonPlain(4));
+}
+
+TEST(Menu, KeyboardFocusLightsTheButton)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    // Tab from the window goes to the first button, then on down.
+    TypeChar(menu.window, '\t');
+    EXPECT_TRUE(menu.ButtonLit(0));
+    TypeChar(menu.Button(0), '\t');
+    EXPECT_TRUE(menu.ButtonLit(1));
+    EXPECT_TRUE(menu.ButtonPlain(0));
+    // From the last button Tab wraps to the first.
+    MouseMove(menu.Button(5), 20, 5);
+    EXPECT_TRUE(menu.ButtonLit(5));
+    TypeChar(menu.Button(5), '\t');
+    EXPECT_TRUE(menu.ButtonLit(0));
+    EXPECT_TRUE(menu.ButtonPlain(5));
+}
+
+TEST(Menu, ShiftTabFromTheWindowAndFromTheFirstButton)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    ASSERT_TRUE(ActivateWindow(menu.window));
+    // From the window: the second-to-last button.
+    SendKey(VK_TAB, true);
+    EXPECT_TRUE(menu.ButtonLit(4));
+    // From the first button: the last one.
+    MouseMove(menu.Button(0), 20, 5);
+    ASSERT_TRUE(menu.ButtonLit(0));
+    SendKey(VK_TAB, true);
+    EXPECT_TRUE(menu.ButtonLit(5));
+    EXPECT_TRUE(menu.ButtonPlain(0));
+}
+
+// The heading and description repaint only when the highlight has rested
+// for the refresh delay.
+TEST(Menu, TextAreaFollowsAfterTheRefreshDelay)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    RECT area = TextArea(menu);
+    std::vector<COLORREF> idle = CapturePixels(menu.window, area);
+    ASSERT_GT(CountColour(idle, RGB(0, 0, 0)), 50) << "the heading and hint show";
+
+    DWORD start = GetTickCount();
+    MouseMove(menu.Button(0), 20, 5);
+    ASSERT_TRUE(menu.ButtonLit(0, 2000));
+    std::vector<COLORREF> early = CapturePixels(menu.window, area);
+    DWORD early_at = GetTickCount() - start;
+    if (early_at < 120) {
+        EXPECT_EQ(idle, early) << "changed after " << early_at << " ms";
+    }
+
+    std::vector<COLORREF> now;
+    ASSERT_TRUE(WaitUntil([&] {
+        now = CapturePixels(menu.window, area);
+        return now != idle;
+    }, 3000));
+    EXPECT_GE(GetTickCount() - start, 140u);
+
+    // Back onto the banner: the heading and hint come back, again late.
+    MouseMove(menu.window, 300, 20);
+    ASSERT_TRUE(WaitUntil([&] { return CapturePixels(menu.window, area) == idle; }, 3000));
+}
+
+// ---- keys --------------------------------------------------------------
+
+TEST(Menu, EscapeEndsTheLauncher)
+{
+    {
+        Menu menu;
+        ASSERT_TRUE(menu.Start());
+        KeyPress(menu.window, VK_ESCAPE);
+        DWORD code;
+        EXPECT_TRUE(menu.Ends(&code));
+        EXPECT_EQ(0u, code);
+    }
+    {
+        Menu menu;
+        ASSERT_TRUE(menu.Start());
+        MouseMove(menu.Button(2), 20, 5);
+        ASSERT_TRUE(menu.ButtonLit(2));
+        TypeChar(menu.Button(2), 27);
+        DWORD code;
+        EXPECT_TRUE(menu.Ends(&code));
+        EXPECT_EQ(0u, code);
+    }
+}
+
+TEST(Menu, EnterWithNothingHighlightedDoesNothing)
+{
+    ClearRecorderLog();
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    TypeChar(menu.window, '\r');
+    EXPECT_TRUE(RecorderSilent(700));
+    EXPECT_TRUE(menu.process.Running());
+}
+
+TEST(Menu, MnemonicSpaceAndEnterRunTheButton)
+{
+    struct {
+        const char *what;
+        std::function<void(const Menu &)> press;
+        int lit;
+        const char *started;
+    } cases[] = {
+        {"key H", [](const Menu &m) { KeyDown(m.window, 'H'); }, 0,
+         "HD and CD-ROM\\0009\\Setup.exe"},
+        {"Alt+D", [](const Menu &m) { AltKey(m.window, 'd'); }, 2, "Diskette Drive\\Setup.exe"},
+        {"key C on a button", [](const Menu &m) {
+             MouseMove(m.Button(4), 20, 5);
+             KeyDown(m.Button(4), 'C');
+         }, 1, "HD and CD-ROM\\0009\\Setup.exe"},
+        {"Space on a button", [](const Menu &m) {
+             MouseMove(m.Button(2), 20, 5);
+             TypeChar(m.Button(2), ' ');
+         }, 2, "Diskette Drive\\Setup.exe"},
+        {"Enter on a button", [](const Menu &m) {
+             MouseMove(m.Button(0), 20, 5);
+             TypeChar(m.Button(0), '\r');
+         }, 0, "HD and CD-ROM\\0009\\Setup.exe"},
+    };
+    for (const auto &c : cases) {
+        ClearRecorderLog();
+        Menu menu;
+        ASSERT_TRUE(menu.Start()) << c.what;
+        c.press(menu);
+        EXPECT_TRUE(menu.ButtonLit(c.lit)) << c.what;
+        std::vector<RecorderEntry> log = WaitRecorderEntries(1);
+        ASSERT_EQ(1u, log.size()) << c.what;
+        EXPECT_TRUE(EndsWith(log[0].module, c.started)) << c.what << ": " << log[0].module;
+    }
+}
+
+TEST(Menu, ExitMnemonicEndsTheLauncher)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    KeyDown(menu.window, 'X');
+    DWORD code;
+    EXPECT_TRUE(menu.Ends(&code));
+    EXPECT_EQ(0u, code);
+}
+
+TEST(Menu_es, ProductButtonsHaveNoMnemonic)
+{
+    ClearRecorderLog();
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    for (char key : {'U', 'D', 'H', 'C'})
+        KeyDown(menu.window, key);
+    AltKey(menu.window, 'u');
+    EXPECT_TRUE(RecorderSilent(700));
+    KeyDown(menu.window, 'S');  // &Salir
+    DWORD code;
+    EXPECT_TRUE(menu.Ends(&code));
+    EXPECT_EQ(0u, code);
+}
+
+// ---- web probe ---------------------------------------------------------
+
+TEST(Menu, UpdateButtonIsGreyAndInertWithoutTheWeb)
+{
+    struct {
+        const char *what;
+        std::function<void()> breakIt;
+    } cases[] = {
+        {"no TCP/IP", [] { RegRemoveValue(kRpcProtocols, "ncacn_ip_tcp"); }},
+        {"empty TCP/IP", [] { RegSetString(kRpcProtocols, "ncacn_ip_tcp", ""); }},
+        {"no .htm class", [] { RegRemoveKey("HKCR\\.htm"); }},
+    };
+    for (const auto &c : cases) {
+        ScopedRegistryKey rpc(kRpcProtocols);
+        ScopedRegistryKey htm("HKCR\\.htm");
+        c.breakIt();
+        ClearRecorderLog();
+        Menu menu;
+        ASSERT_TRUE(menu.Start()) << c.what;
+        HWND update = menu.Button(3);
+        EXPECT_GT(CountColour(CapturePixels(update, ClientArea(update)), kGreyText), 20) << c.what;
+        EXPECT_EQ(0, CountColour(CapturePixels(update, ClientArea(update)), RGB(0, 0, 0)))
+            << c.what;
+        ClickButton(update);
+        KeyDown(menu.window, 'U');
+        TypeChar(update, ' ');
+        EXPECT_TRUE(RecorderSilent(700)) << c.what;
+        // Lit, it keeps the grey label.
+        MouseMove(update, 20, 5);
+        EXPECT_TRUE(menu.ButtonLit(3)) << c.what;
+        EXPECT_GT(CountColour(CapturePixels(update, ClientArea(update)), kGreyText), 20) << c.what;
+        EXPECT_TRUE(menu.process.Running()) << c.what;
+    }
+}
+
+TEST(Menu, UpdateButtonIsBlackWithTheWeb)
+{
+    InstallWebFixtures();
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    HWND update = menu.Button(3);
+    std::vector<COLORREF> pixels = CapturePixels(update, ClientArea(update));
+    EXPECT_EQ(0, CountColour(pixels, kGreyText));
+    EXPECT_GT(CountColour(pixels, RGB(0, 0, 0)), 20);
+}
+
+// ---- screenshots -------------------------------------------------------
+
+void Screenshot(const char *name, int highlight)
+{
+    InstallWebFixtures();
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    RECT area = TextArea(menu);
+    std::vector<COLORREF> idle = CapturePixels(menu.window, area);
+    if (highlight >= 0) {
+        MouseMove(menu.Button(highlight), 20, 5);
+        ASSERT_TRUE(menu.ButtonLit(highlight));
+        ASSERT_TRUE(WaitUntil([&] { return CapturePixels(menu.window, area) != idle; }, 3000));
+    }
+    Sleep(200);
+    CreateDirectoryA(ScreenshotDir().c_str(), nullptr);
+    EXPECT_TRUE(SaveScreenshot(menu.window, ScreenshotDir() + name));
+}
+
+TEST(Menu, Screenshot) { Screenshot("launcher-en.bmp", 0); }
+TEST(Menu_es, Screenshot) { Screenshot("launcher-es.bmp", 3); }
+TEST(Menu_fr, Screenshot) { Screenshot("launcher-fr.bmp", 4); }
+
+} // namespace
