@@ -10,12 +10,10 @@ void RefreshTexts(HWND window, const TextTargets& texts)
         HWND control = target.control == CaptionTarget ? window : GetDlgItem(window, target.control);
         if (!control)
             continue;
-        char text[MAX_PATH], current[MAX_PATH];
+        char text[MAX_PATH];
         if (!LoadStringA(ModuleInstance, target.stringBase + LanguageIndex, text, sizeof text))
             text[0] = '\0';
-        GetWindowTextA(control, current, sizeof current);
-        if (lstrcmpA(text, current) != 0)
-            SetWindowTextA(control, text);
+        SetWindowTextA(control, text);
     }
 }
 

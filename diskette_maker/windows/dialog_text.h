@@ -6,9 +6,7 @@
 
 #include "core/window_rules.h"
 
-// Loads each target's string for the current language and sets it, but only
-// where it differs: setting a group box's text makes it invalidate its
-// parent, which would paint the window again and again.
+// Loads each target's string for the current language and sets it.
 void RefreshTexts(HWND window, const TextTargets& texts);
 
 // Carries out show, hide, check and enable changes on a window's controls.

@@ -39,12 +39,17 @@ BOOL RegisterMakeDiskClass(HINSTANCE instance)
     return RegisterClassExA(&windowClass) != 0;
 }
 
-static void CloseMakeDiskWindow(HWND window)
+static void DeleteHeadingFont()
 {
     if (HeadingFont) {
         DeleteObject(HeadingFont);
         HeadingFont = nullptr;
     }
+}
+
+static void CloseMakeDiskWindow(HWND window)
+{
+    DeleteHeadingFont();
     DestroyWindow(window);
 }
 
@@ -158,6 +163,8 @@ LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LP
     case WM_CREATE:
         return OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
     case WM_DESTROY:
+        // The system menu's Close and Alt+F4 come this way without Cancel.
+        DeleteHeadingFont();
         PostQuitMessage(0);
         return 0;
     case WM_PAINT:

@@ -33,6 +33,9 @@ static BOOL OnCommand(HWND dialog, int control)
 {
     switch (control) {
     case IDOK:
+        // Enter reaches here too; without a product there is nothing to end with.
+        if (ProductDialogResult == 0)
+            return TRUE;
         EndProductDialog(dialog, ProductDialogResult);
         return TRUE;
     case IDCANCEL:

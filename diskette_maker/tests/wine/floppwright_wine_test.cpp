@@ -167,6 +167,7 @@ protected:
                        info.text.find("Attention") != std::string::npos;
         EXPECT_EQ(warning, expectWarning) << info.text;
         if (warning) {
+            warning_ = info;
             PressDialogButton(dialog, IDYES);
             WaitWindowGone(dialog);
             dialog = WaitForDialog(process_->Pid(), nullptr, 20000, &info);
@@ -186,6 +187,7 @@ protected:
     std::unique_ptr<Process> process_;
     HWND window_ = nullptr;
     HWND product_ = nullptr;
+    DialogInfo warning_;
 };
 
 TEST_F(Maker, WindowsDisketteForTheCdromDriveInFrench)
@@ -246,6 +248,9 @@ TEST_F(Maker, MsdosDisketteForEachProduct)
             ClickButton(Control(MsdosVariant));
         }
         CopyAndFinish(true);
+        EXPECT_EQ(warning_.caption, "Create Disk");
+        EXPECT_EQ(warning_.text, "Warning!\n\nAll files on drive A: will be deleted." + std::string(11, ' ') +
+                                     "\n\nDo you wish to continue?");
 
         EXPECT_EQ(ListDirectory(FloppyRoot()), Sorted(c.files));
         EXPECT_EQ(Read(FloppyRoot() + "CONFIG.SYS"), c.config);
