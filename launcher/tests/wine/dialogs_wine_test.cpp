@@ -1,0 +1,366 @@
+// The start-up notice and the user's guides dialog under Wine, driven
+// through the test menu whose rows 6 and 7 run codes 6 and 10.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "launcher_cd.h"
+
+using namespace qlh;
+
+namespace {
+
+const int kGuidesButton = 6;
+const int kNoticeButton = 7;
+const WORD kGdiBalanceQuery = 0x7E57;
+
+const char* const kNoticeTexts[3] = {
+    "This program can install software for various Quellorn drives.\n\n"
+    "To begin the installation now select your product in the next screen.",
+    "Este programa puede instalar software para varias unidades Quellorn.\n\n"
+    "Para iniciar la instalación, seleccione su producto en la siguiente pantalla.",
+    "Ce programme vous permet d'installer des logiciels pour divers lecteurs Quellorn.\n\n"
+    "Pour lancer l'installation, sélectionnez votre produit dans l'écran suivant.",
+};
+
+const char* const kQuestions[3] = {
+    "The Quellorn User's Guide requires Adobe® Acrobat® Reader® version 4 or later.\n\n"
+    "Would you like to install Acrobat now?",
+    "Para abrir el manual del usuario de Quellorn se necesita Adobe® Acrobat® Reader® versión 4 o posterior.\n\n"
+    "¿Desea instalar Acrobat ahora?",
+    "Pour pouvoir afficher le Guide de l'utilisateur Quellorn, vous devez avoir Adobe® Acrobat® Reader® "
+    "version 4 ou ultérieure.\n\nVoulez-vous installer Acrobat tout de suite ?",
+};
+
+const char* const kGuideFiles[3][2] = {
+    {"How to Make a CD with VelmoraCD .pdf", "The Quellorn UDF User's Guide .pdf"},
+    {"Creación de discos CD con VelmoraCD .pdf", "Manual del usuario de Quellorn UDF .pdf"},
+    {"Créer un CD à l'aide de VelmoraCD .pdf", "Guide de l'utilisateur de Quellorn UDF .pdf"},
+};
+
+const char* const kLanguageSuffix[3] = {"en", "es", "fr"};
+
+class Dialogs : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { cd_ = new LauncherCd(VariantLauncherExe()); }
+    static void TearDownTestSuite()
+    {
+        delete cd_;
+        cd_ = nullptr;
+    }
+    // The real pointer sends its own WM_SETCURSOR to whatever lies under
+    // it, so it waits in a corner of the screen, away from every window.
+    void SetUp() override { SendMouseMove(0, 0); }
+    void TearDown() override { UnregisterPdfReader(); }
+
+    static LauncherCd* cd_;
+};
+LauncherCd* Dialogs::cd_;
+
+bool Centred(HWND dialog, HWND owner)
+{
+    RECT d = WindowRectOnScreen(dialog), o = WindowRectOnScreen(owner);
+    LONG x = o.left + ((o.right - o.left) - (d.right - d.left)) / 2;
+    LONG y = o.top + ((o.bottom - o.top) - (d.bottom - d.top)) / 2;
+    return d.left == x && d.top == y;
+}
+
+LRESULT GdiBalance(HWND menu)
+{
+    return SendMessageA(menu, WM_COMMAND, kGdiBalanceQuery, 0);
+}
+
+// Waits for the guides dialog (the one holding title 1017).
+HWND WaitForGuides(DWORD pid)
+{
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (HWND w : FindTopWindows(WindowQuery{"#32770", nullptr, pid}))
+            if (FindChild(w, 1017) != nullptr)
+                found = w;
+        return found != nullptr;
+    }, 5000);
+    return found;
+}
+
+// The notice shows once at start, centred over the disabled menu, with the
+// text of the language; OK and Esc both close it and the menu goes on.
+TEST_F(Dialogs, NoticeAtStartInEveryLanguage)
+{
+    for (int lang = 0; lang < 3; ++lang) {
+        for (bool escape : {false, true}) {
+            SCOPED_TRACE(std::string(kLanguages[lang].name) + (escape ? " Esc" : " OK"));
+            RunningLauncher run;
+            ASSERT_TRUE(StartLauncher(run, *cd_, kLanguages[lang].arg));
+            EXPECT_EQ(run.menu, GetWindow(run.notice, GW_OWNER));
+            EXPECT_FALSE(IsWindowEnabled(run.menu));
+            HWND text = FindChild(run.notice, 1031);
+            ASSERT_NE(nullptr, text);
+            EXPECT_TRUE(WaitText(text, Ansi(kNoticeTexts[lang])));
+            EXPECT_TRUE(Centred(run.notice, run.menu));
+            EXPECT_FALSE(IsWindowVisible(FindChild(run.notice, IDCANCEL))) << "Cancel never shows";
+            if (!escape)
+                SaveScreenshot(run.notice, ScreenshotPath(std::string("notice_") + kLanguageSuffix[lang] + ".bmp"));
+            if (escape)
+                KeyPress(FindChild(run.notice, IDOK), VK_ESCAPE);
+            else
+                PressDialogButton(run.notice, IDOK);
+            EXPECT_TRUE(WaitWindowGone(run.notice));
+            EXPECT_TRUE(WaitEnabled(run.menu));
+            Sleep(300);
+            EXPECT_TRUE(FindTopWindows(WindowQuery{"#32770", nullptr, run.process.Pid()}).empty())
+                << "the notice shows only once";
+            EXPECT_TRUE(run.process.Running());
+        }
+    }
+}
+
+// The test menu's rows prove that buttons come from the string table alone.
+TEST_F(Dialogs, ExtraRowsMakeButtons)
+{
+    RunningLauncher run;
+    ASSERT_TRUE(StartLauncher(run, *cd_, "-0009"));
+    EXPECT_NE(nullptr, FindChild(run.menu, kGuidesButton));
+    EXPECT_NE(nullptr, FindChild(run.menu, kNoticeButton));
+    ASSERT_TRUE(DismissNotice(run));
+    Command(run.menu, kNoticeButton);
+    HWND again = WaitForDialog(run.process.Pid());
+    ASSERT_NE(nullptr, again);
+    EXPECT_TRUE(WaitText(FindChild(again, 1031), Ansi(kNoticeTexts[0])));
+    EXPECT_TRUE(Centred(again, run.menu));
+    PressDialogButton(again, IDOK);
+    EXPECT_TRUE(WaitWindowGone(again));
+}
+
+struct GuideClick {
+    int control;
+    int guide;
+};
+
+// With a reader of version 4 each title and each picture opens its guide,
+// in the language's folder, and closes the dialog.
+TEST_F(Dialogs, GuidesOpenWithARecentReader)
+{
+    RegisterPdfReader(ReaderExe(4));
+    const GuideClick clicks[] = {{1017, 0}, {1019, 0}, {1018, 1}, {1016, 1}};
+    for (int lang = 0; lang < 3; ++lang) {
+        RunningLauncher run;
+        ASSERT_TRUE(StartLauncher(run, *cd_, kLanguages[lang].arg));
+        ASSERT_TRUE(DismissNotice(run));
+        for (const GuideClick& click : clicks) {
+            SCOPED_TRACE(std::string(kLanguages[lang].name) + " control " + std::to_string(click.control));
+            ClearRecorderLog();
+            Command(run.menu, kGuidesButton);
+            HWND guides = WaitForGuides(run.process.Pid());
+            ASSERT_NE(nullptr, guides);
+            EXPECT_TRUE(Centred(guides, run.menu));
+            ClickButton(FindChild(guides, click.control));
+            EXPECT_TRUE(WaitWindowGone(guides));
+            std::vector<RecorderEntry> entries = WaitRecorderEntries(1, 10000);
+            ASSERT_EQ(1u, entries.size());
+            std::string document = cd_->Path(std::string("User's Guides\\") + kLanguages[lang].folder + "\\" +
+                                              Ansi(kGuideFiles[lang][click.guide]));
+            EXPECT_EQ(ReaderExe(4), entries[0].module);
+            EXPECT_NE(std::string::npos, entries[0].command_line.find(document)) << entries[0].command_line;
+        }
+    }
+}
+
+struct QuestionCase {
+    int reader;   // 3, 0 (no version), -1 (none registered)
+    int answer;
+    int lang;
+};
+
+// With no reader of version 4 the user is asked; No leaves everything as it
+// was, Yes starts Lingpick, and the guides never open.
+TEST_F(Dialogs, MissingReaderLeadsToTheQuestion)
+{
+    const QuestionCase cases[] = {
+        {3, IDNO, 0}, {3, IDYES, 1}, {0, IDNO, 2}, {0, IDYES, 0}, {-1, IDYES, 2}, {-1, IDNO, 1},
+    };
+    for (const QuestionCase& c : cases) {
+        SCOPED_TRACE("reader " + std::to_string(c.reader) + (c.answer == IDYES ? " Yes " : " No ") +
+                     kLanguages[c.lang].name);
+        if (c.reader >= 0)
+            RegisterPdfReader(ReaderExe(c.reader));
+        else
+            UnregisterPdfReader();
+        ClearRecorderLog();
+        RunningLauncher run;
+        ASSERT_TRUE(StartLauncher(run, *cd_, kLanguages[c.lang].arg));
+        ASSERT_TRUE(DismissNotice(run));
+        Command(run.menu, kGuidesButton);
+        DialogInfo info;
+        HWND box = WaitForDialog(run.process.Pid(), "Acrobat Viewer Required", 5000, &info);
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ(Ansi(kQuestions[c.lang]), info.text);
+        EXPECT_EQ(nullptr, FindChild(box, 1017));
+        PressDialogButton(box, c.answer);
+        EXPECT_TRUE(WaitWindowGone(box));
+        if (c.answer == IDYES) {
+            std::vector<RecorderEntry> entries = WaitRecorderEntries(1);
+            ASSERT_EQ(1u, entries.size());
+            EXPECT_EQ(cd_->Path("Utility\\Lingpick .exe"), entries[0].module);
+            // Unquoted by the launcher; Wine quotes the path it found.
+            EXPECT_EQ("\"" + cd_->Path("Utility\\Lingpick .exe") + "\"", entries[0].command_line);
+        } else {
+            Sleep(500);
+            EXPECT_TRUE(ReadRecorderLog().empty());
+        }
+        Sleep(200);
+        EXPECT_TRUE(FindTopWindows(WindowQuery{"#32770", nullptr, run.process.Pid()}).empty());
+        EXPECT_TRUE(WaitEnabled(run.menu));
+    }
+}
+
+// Moves the real pointer to client coordinates of a window.
+void PointAt(HWND window, int x, int y)
+{
+    POINT p = {x, y};
+    ClientToScreen(window, &p);
+    SendMouseMove(p.x, p.y);
+}
+
+// Pixels of one colour inside a window's client rectangle, read from the
+// screen.
+int CountPixels(HWND window, COLORREF colour)
+{
+    RECT r = ClientRectOnScreen(window);
+    int width = r.right - r.left, height = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, dib);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    int count = 0;
+    const DWORD* p = static_cast<const DWORD*>(bits);
+    DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    for (int i = 0; i < width * height; ++i)
+        if ((p[i] & 0xFFFFFF) == wanted)
+            ++count;
+    SelectObject(memory, old);
+    DeleteObject(dib);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return count;
+}
+
+// The longest run of one colour along a row: an underline is one, glyphs
+// hardly ever are.
+int LongestRow(HWND window, COLORREF colour)
+{
+    RECT r = ClientRectOnScreen(window);
+    int longest = 0;
+    for (int y = r.top; y < r.bottom; ++y) {
+        int run = 0;
+        for (int x = r.left; x < r.right; ++x) {
+            run = ScreenPixel(x, y) == colour ? run + 1 : 0;
+            if (run > longest)
+                longest = run;
+        }
+        if (longest > 40)
+            break;
+    }
+    return longest;
+}
+
+// The title under the pointer turns light grey and underlined; moving onto
+// the background turns it black again and hands the focus to the close box.
+TEST_F(Dialogs, TitleUnderThePointer)
+{
+    RegisterPdfReader(ReaderExe(4));
+    for (int lang = 0; lang < 3; ++lang) {
+        SCOPED_TRACE(kLanguages[lang].name);
+        RunningLauncher run;
+        ASSERT_TRUE(StartLauncher(run, *cd_, kLanguages[lang].arg));
+        ASSERT_TRUE(DismissNotice(run));
+        Command(run.menu, kGuidesButton);
+        HWND guides = WaitForGuides(run.process.Pid());
+        ASSERT_NE(nullptr, guides);
+        HWND title1 = FindChild(guides, 1017), title2 = FindChild(guides, 1018);
+        const COLORREF grey = RGB(204, 204, 204), black = RGB(0, 0, 0);
+        ASSERT_TRUE(WaitUntil([&] { return CountPixels(title1, black) > 50; }, 3000));
+        EXPECT_EQ(0, CountPixels(title1, grey));
+
+        PointAt(title1, 10, 5);
+        EXPECT_TRUE(WaitUntil([&] { return CountPixels(title1, grey) > 50; }, 3000));
+        EXPECT_EQ(0, CountPixels(title1, black));
+        EXPECT_GT(LongestRow(title1, grey), 40) << "underlined";
+        EXPECT_GT(CountPixels(title2, black), 50) << "the other title stays black";
+        SaveScreenshot(guides, ScreenshotPath(std::string("guides_") + kLanguageSuffix[lang] + ".bmp"));
+
+        PointAt(title2, 10, 5);
+        EXPECT_TRUE(WaitUntil([&] { return CountPixels(title1, grey) == 0 && CountPixels(title2, grey) > 50; }, 3000));
+
+        PointAt(guides, 3, 3);
+        EXPECT_TRUE(WaitUntil([&] { return CountPixels(title2, grey) == 0; }, 3000));
+        EXPECT_GT(CountPixels(title2, black), 50);
+        Sync(guides);
+        DWORD thread = GetWindowThreadProcessId(guides, nullptr);
+        GUITHREADINFO gui = {};
+        gui.cbSize = sizeof gui;
+        ASSERT_TRUE(GetGUIThreadInfo(thread, &gui));
+        EXPECT_EQ(FindChild(guides, IDCANCEL), gui.hwndFocus);
+
+        KeyPress(FindChild(guides, IDCANCEL), VK_ESCAPE);
+        EXPECT_TRUE(WaitWindowGone(guides));
+        EXPECT_TRUE(WaitEnabled(run.menu));
+        SendMouseMove(0, 0);
+    }
+}
+
+// Every way out of both dialogs deletes what they made: after 200 rounds
+// the books balance. Wine's GetGuiResources answers 0 for everything, so the
+// launcher's own count is asked.
+TEST_F(Dialogs, NoGdiObjectsLeftBehind)
+{
+    RegisterPdfReader(ReaderExe(4));
+    ClearRecorderLog();
+    RunningLauncher run;
+    ASSERT_TRUE(StartLauncher(run, *cd_, "-000a"));
+    ASSERT_TRUE(WaitUntil([&] { return GdiBalance(run.menu) == 1; }, 3000)) << "the notice's font";
+    ASSERT_TRUE(DismissNotice(run));
+    ASSERT_EQ(0, GdiBalance(run.menu));
+
+    const int ways[] = {IDCANCEL, 1017, 1018, 1019, 1016};
+    for (int round = 0; round < 200; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        Command(run.menu, kNoticeButton);
+        HWND notice = WaitForDialog(run.process.Pid());
+        ASSERT_NE(nullptr, notice);
+        if (round % 2)
+            PressDialogButton(notice, IDOK);
+        else
+            KeyPress(FindChild(notice, IDOK), VK_ESCAPE);
+        ASSERT_TRUE(WaitWindowGone(notice));
+
+        Command(run.menu, kGuidesButton);
+        HWND guides = WaitForGuides(run.process.Pid());
+        ASSERT_NE(nullptr, guides);
+        if (round == 0) {
+            EXPECT_TRUE(WaitUntil([&] { return GdiBalance(run.menu) == 5; }, 3000))
+                << "three bitmaps and two fonts while open";
+        }
+        MouseMove(FindChild(guides, 1018), 4, 4);
+        int way = ways[round % 5];
+        if (way == IDCANCEL && round % 10 == 5)
+            KeyPress(FindChild(guides, 1017), VK_ESCAPE);
+        else
+            PressDialogButton(guides, way);
+        ASSERT_TRUE(WaitWindowGone(guides));
+        ASSERT_EQ(0, GdiBalance(run.menu));
+    }
+    EXPECT_EQ(0, GdiBalance(run.menu));
+    EXPECT_EQ(160u, WaitRecorderEntries(160, 20000).size()) << "each guide click opened a document";
+}
+
+}  // namespace
