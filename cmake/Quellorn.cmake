@@ -86,14 +86,19 @@ function(ql_add_unit_test target)
   set_tests_properties(${target} PROPERTIES LABELS unit)
 endfunction()
 
-# A Wine test driver: ql_add_wine_test(target SOURCES ... LIBS ... [DEPENDS programs])
+# A Wine test driver:
+#   ql_add_wine_test(target SOURCES ... LIBS ... [DEPENDS programs] [LANGUAGES en es fr])
 # Runs under wine (CMAKE_CROSSCOMPILING_EMULATOR), one at a time, inside the
-# display and wineserver that tools/run-wine-tests.sh provides.
+# display and wineserver that tools/run-wine-tests.sh provides.  Wine takes a
+# process's default language from LC_ALL of the wine command, and children
+# inherit it, so LANGUAGES registers the driver once per language: test
+# suites named *_es or *_fr run in that language only, all others in the
+# first language given.  Without LANGUAGES the driver runs in English.
 function(ql_add_wine_test target)
   if(NOT QL_TEST_DRIVER)
     return()
   endif()
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;DEPENDS" ${ARGN})
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS;DEPENDS;LANGUAGES" ${ARGN})
   ql_use_googletest()
   add_executable(${target} ${T_SOURCES})
   target_compile_options(${target} PRIVATE ${QL_WARNINGS})
@@ -103,6 +108,31 @@ function(ql_add_wine_test target)
   if(T_DEPENDS)
     add_dependencies(${target} ${T_DEPENDS})
   endif()
-  add_test(NAME ${target} COMMAND ${target})
-  set_tests_properties(${target} PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 600)
+  if(NOT T_LANGUAGES)
+    add_test(NAME ${target} COMMAND ${target})
+    set_tests_properties(${target} PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 600
+      ENVIRONMENT "LC_ALL=en_US.UTF-8;LANG=en_US.UTF-8")
+    return()
+  endif()
+  list(GET T_LANGUAGES 0 first)
+  set(others ${T_LANGUAGES})
+  list(REMOVE_AT others 0)
+  foreach(lang IN LISTS T_LANGUAGES)
+    string(TOUPPER ${lang} country)
+    if(lang STREQUAL "en")
+      set(country US)
+    endif()
+    if(lang STREQUAL first)
+      set(filter "-")
+      foreach(other IN LISTS others)
+        string(APPEND filter "*_${other}.*:")
+      endforeach()
+      string(REGEX REPLACE ":$" "" filter "${filter}")
+    else()
+      set(filter "*_${lang}.*")
+    endif()
+    add_test(NAME ${target}.${lang} COMMAND ${target} --gtest_filter=${filter})
+    set_tests_properties(${target}.${lang} PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 600
+      ENVIRONMENT "LC_ALL=${lang}_${country}.UTF-8;LANG=${lang}_${country}.UTF-8")
+  endforeach()
 endfunction()

@@ -1,0 +1,175 @@
+// Input to another process.  Posted messages reach the window procedure
+// exactly as the test says; SendInput is there for what only real input
+// changes: the key state read with GetKeyState and the pointer position.
+
+#include "wine_harness.h"
+
+namespace qlh {
+
+namespace {
+
+LPARAM ClientPoint(int x, int y)
+{
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}
+
+LPARAM KeyParam(UINT vk, bool up, bool alt)
+{
+    UINT scan = MapVirtualKeyA(vk, 0 /* MAPVK_VK_TO_VSC */);
+    LPARAM param = 1 | (static_cast<LPARAM>(scan & 0xFF) << 16);
+    if (alt)
+        param |= 1L << 29;
+    if (up)
+        param |= (1L << 30) | (1UL << 31);
+    return param;
+}
+
+// The character a key types by itself, or 0.
+char KeyChar(UINT vk)
+{
+    if (vk == VK_RETURN)
+        return '\r';
+    if (vk == VK_ESCAPE)
+        return 27;
+    if (vk == VK_TAB)
+        return '\t';
+    if (vk == VK_SPACE)
+        return ' ';
+    if (vk == VK_BACK)
+        return '\b';
+    if ((vk >= '0' && vk <= '9'))
+        return static_cast<char>(vk);
+    if (vk >= 'A' && vk <= 'Z')
+        return static_cast<char>(vk - 'A' + 'a');
+    return 0;
+}
+
+void AddKey(INPUT* inputs, int* count, WORD vk, bool up)
+{
+    INPUT& in = inputs[(*count)++];
+    in = INPUT{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, 0));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+}
+
+}  // namespace
+
+void ClickButton(HWND button)
+{
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+}
+
+void ClickAt(HWND window, int x, int y)
+{
+    PostMessageA(window, WM_MOUSEMOVE, 0, ClientPoint(x, y));
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(x, y));
+    PostMessageA(window, WM_LBUTTONUP, 0, ClientPoint(x, y));
+}
+
+void MouseMove(HWND window, int x, int y)
+{
+    PostMessageA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    PostMessageA(window, WM_MOUSEMOVE, 0, ClientPoint(x, y));
+}
+
+void KeyPress(HWND window, UINT vk)
+{
+    PostMessageA(window, WM_KEYDOWN, vk, KeyParam(vk, false, false));
+    if (char c = KeyChar(vk))
+        PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c),
+                     KeyParam(vk, false, false));
+    PostMessageA(window, WM_KEYUP, vk, KeyParam(vk, true, false));
+}
+
+void KeyDown(HWND window, UINT vk)
+{
+    PostMessageA(window, WM_KEYDOWN, vk, KeyParam(vk, false, false));
+}
+
+void TypeChar(HWND window, char c)
+{
+    PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+void AltKey(HWND window, char key)
+{
+    UINT vk = static_cast<UINT>(key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key);
+    PostMessageA(window, WM_SYSKEYDOWN, vk, KeyParam(vk, false, true));
+    PostMessageA(window, WM_SYSCHAR, static_cast<unsigned char>(key),
+                 KeyParam(vk, false, true));
+    PostMessageA(window, WM_SYSKEYUP, vk, KeyParam(vk, true, true));
+}
+
+void SysCommand(HWND window, WPARAM command)
+{
+    PostMessageA(window, WM_SYSCOMMAND, command, 0);
+}
+
+void Command(HWND window, WORD id, WORD notification, HWND control)
+{
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, notification),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+bool Sync(HWND window, DWORD timeout_ms)
+{
+    // A sent message is handled only after the posted ones before it have
+    // been taken from the queue, so its return marks them done.
+    DWORD_PTR ignored;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
+                               timeout_ms, &ignored) != 0;
+}
+
+bool ActivateWindow(HWND window, DWORD timeout_ms)
+{
+    return WaitUntil([&] {
+        if (GetForegroundWindow() == window)
+            return true;
+        SetForegroundWindow(window);
+        return false;
+    }, timeout_ms);
+}
+
+void SendKey(UINT vk, bool shift, bool ctrl, bool alt)
+{
+    INPUT inputs[8];
+    int count = 0;
+    if (shift) AddKey(inputs, &count, VK_SHIFT, false);
+    if (ctrl) AddKey(inputs, &count, VK_CONTROL, false);
+    if (alt) AddKey(inputs, &count, VK_MENU, false);
+    AddKey(inputs, &count, static_cast<WORD>(vk), false);
+    AddKey(inputs, &count, static_cast<WORD>(vk), true);
+    if (alt) AddKey(inputs, &count, VK_MENU, true);
+    if (ctrl) AddKey(inputs, &count, VK_CONTROL, true);
+    if (shift) AddKey(inputs, &count, VK_SHIFT, true);
+    SendInput(count, inputs, sizeof(INPUT));
+}
+
+void SendMouseMove(int screen_x, int screen_y)
+{
+    SetCursorPos(screen_x, screen_y);
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = screen_x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = screen_y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof in);
+}
+
+void SendMouseClick(HWND window, int x, int y)
+{
+    POINT point = {x, y};
+    ClientToScreen(window, &point);
+    SendMouseMove(point.x, point.y);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, clicks, sizeof(INPUT));
+}
+
+}  // namespace qlh

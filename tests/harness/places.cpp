@@ -1,0 +1,68 @@
+// Where the fake CD, the floppy and our helper programs are.
+
+#include "wine_harness.h"
+
+#include <cstdlib>
+
+namespace qlh {
+
+namespace {
+
+std::string FromEnvironment(const char* name, const char* fallback)
+{
+    char value[MAX_PATH];
+    DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
+    if (n == 0 || n >= sizeof value)
+        return fallback;
+    return value;
+}
+
+std::string WithTrailingBackslash(std::string path)
+{
+    if (!path.empty() && path.back() != '\\')
+        path += '\\';
+    return path;
+}
+
+}  // namespace
+
+std::string WindowsPathOfUnix(const std::string& unix_path)
+{
+    std::string path = "Z:" + unix_path;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+std::string CdRoot()
+{
+    return WithTrailingBackslash(FromEnvironment("QL_CD_ROOT", "D:\\"));
+}
+
+std::string CdPath(const std::string& relative)
+{
+    return CdRoot() + relative;
+}
+
+std::string FloppyRoot()
+{
+    return WithTrailingBackslash(FromEnvironment("QL_FLOPPY_ROOT", "A:\\"));
+}
+
+std::string RecorderExe()
+{
+    return WindowsPathOfUnix(QL_RECORDER_EXE);
+}
+
+std::string TestWindowExe()
+{
+    return WindowsPathOfUnix(QL_TESTWINDOW_EXE);
+}
+
+LANGID SystemLanguage()
+{
+    return GetSystemDefaultLangID();
+}
+
+}  // namespace qlh

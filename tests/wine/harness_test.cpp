@@ -1,0 +1,223 @@
+// The harness proves itself against programs whose behaviour we know: the
+// recorder and the little test window.
+
+#include "wine_harness.h"
+
+#include <gtest/gtest.h>
+
+using namespace qlh;
+
+namespace {
+
+HWND StartTestWindow(Process& process, const std::string& args)
+{
+    if (!process.Start(TestWindowExe(), args))
+        return nullptr;
+    return WaitForWindow(WindowQuery{"QlTestWindow", nullptr, process.Pid()});
+}
+
+}  // namespace
+
+TEST(Harness, FindsTheWindowAndReadsItsTexts)
+{
+    Process process;
+    HWND window = StartTestWindow(process, "-title Alpha");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(WindowText(window), "Alpha");
+    EXPECT_EQ(ClassName(window), "QlTestWindow");
+    EXPECT_EQ(WindowPid(window), process.Pid());
+    EXPECT_EQ(WaitForWindow(WindowQuery{nullptr, "Alpha", process.Pid()}), window);
+    EXPECT_TRUE(FindTopWindows(WindowQuery{"QlTestWindow", "Beta", 0}).empty());
+
+    HWND button = FindChild(window, 100);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(WindowText(button), "Press");
+    EXPECT_EQ(FindChildByClass(window, "Static"), FindChild(window, 101));
+    EXPECT_EQ(FindChildByText(window, "idle"), FindChild(window, 101));
+    EXPECT_EQ(FindChild(window, 999), nullptr);
+}
+
+TEST(Harness, ClicksReachTheWindowAndShowOnScreen)
+{
+    Process process;
+    HWND window = StartTestWindow(process, "");
+    ASSERT_NE(window, nullptr);
+    COLORREF seen = 0;
+    EXPECT_TRUE(WaitClientPixel(window, 150, 100, RGB(0x12, 0x34, 0x56), 3000, &seen))
+        << ColorName(seen);
+
+    ClickAt(window, 150, 100);
+    EXPECT_TRUE(WaitText(FindChild(window, 101), "pressed 150,100"));
+    EXPECT_TRUE(WaitClientPixel(window, 150, 100, RGB(0xC0, 0x20, 0x20), 3000, &seen))
+        << ColorName(seen);
+
+    ClickButton(FindChild(window, 100));
+    EXPECT_EQ(WindowText(FindChild(window, 101)), "pressed -1,-1");
+}
+
+TEST(Harness, ExitCodeAfterKeyAndSysCommand)
+{
+    struct Case { const char* args; bool escape; DWORD code; };
+    const Case cases[] = {
+        {"-exit 7", true, 7},
+        {"-exit 3", false, 3},
+        {"", false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        Process process;
+        HWND window = StartTestWindow(process, c.args);
+        ASSERT_NE(window, nullptr);
+        if (c.escape)
+            KeyPress(window, VK_ESCAPE);
+        else
+            SysCommand(window, SC_CLOSE);
+        DWORD code = 0xDEAD;
+        EXPECT_TRUE(process.WaitExit(5000, &code));
+        EXPECT_EQ(code, c.code);
+        EXPECT_TRUE(WaitWindowGone(window, 1000));
+    }
+}
+
+TEST(Harness, AnswersAMessageBox)
+{
+    struct Case { int button; DWORD code; };
+    for (Case c : {Case{IDYES, IDYES}, Case{IDNO, IDNO}}) {
+        Process process;
+        ASSERT_TRUE(process.Start(TestWindowExe(), "-msgbox"));
+        DialogInfo info;
+        HWND box = WaitForDialog(process.Pid(), "Harness", 5000, &info);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(info.caption, "Harness");
+        EXPECT_EQ(info.text, "Question?");
+        EXPECT_EQ(info.buttons.size(), 2u);
+        PressDialogButton(box, c.button);
+        DWORD code = 0;
+        EXPECT_TRUE(process.WaitExit(5000, &code));
+        EXPECT_EQ(code, c.code);
+    }
+}
+
+TEST(Harness, KillEndsTheProgramAndWhatItStarted)
+{
+    Process process;
+    HWND window = StartTestWindow(process, "-spawn");
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return process.JobProcessCount() == 2; }, 3000))
+        << process.JobProcessCount();
+    EXPECT_FALSE(process.WaitExit(200));
+    process.Kill();
+    EXPECT_FALSE(process.Running());
+    EXPECT_TRUE(WaitUntil([&] { return process.JobProcessCount() == 0; }, 3000));
+    EXPECT_TRUE(WaitWindowGone(window, 3000));
+}
+
+TEST(Harness, RecorderLogsEachStartInOrder)
+{
+    TempDir dir;
+    std::string first = dir / "HD and CD-ROM\\000A\\Setup.exe";
+    std::string second = dir / "Utility\\Lingpick .exe";
+    ASSERT_TRUE(InstallRecorder(first));
+    ASSERT_TRUE(InstallRecorder(second));
+    ClearRecorderLog();
+    EXPECT_TRUE(ReadRecorderLog().empty());
+
+    // Unquoted with blanks, as the menu starts them; and quoted with an argument.
+    for (const std::string& command_line : {first, "\"" + second + "\" -000a"}) {
+        Process process;
+        ASSERT_TRUE(process.StartCommandLine(command_line));
+        DWORD code = 1;
+        EXPECT_TRUE(process.WaitExit(5000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+    std::vector<RecorderEntry> log = WaitRecorderEntries(2);
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].module, first);
+    // Wine hands an unquoted program path with blanks on quoted.
+    EXPECT_TRUE(log[0].command_line == first ||
+                log[0].command_line == "\"" + first + "\"")
+        << log[0].command_line;
+    EXPECT_EQ(log[1].module, second);
+    EXPECT_EQ(log[1].command_line, "\"" + second + "\" -000a");
+}
+
+TEST(Harness, RecorderAppendsFromManyAtOnce)
+{
+    ClearRecorderLog();
+    const int kCount = 6;
+    Process processes[kCount];
+    for (int i = 0; i < kCount; ++i)
+        ASSERT_TRUE(processes[i].Start(RecorderExe(), "run " + std::to_string(i)));
+    for (Process& p : processes)
+        EXPECT_TRUE(p.WaitExit(5000));
+    std::vector<RecorderEntry> log = ReadRecorderLog();
+    ASSERT_EQ(log.size(), static_cast<size_t>(kCount));
+    for (const RecorderEntry& entry : log)
+        EXPECT_EQ(entry.module, RecorderExe());
+}
+
+TEST(Harness, RegistryKeysComeBackAsTheyWere)
+{
+    const std::string key = "HKCU\\Software\\QuellornHarnessTest";
+    RegRemoveKey(key);
+    ASSERT_TRUE(RegSetString(key + "\\Sub", "", "default"));
+    ASSERT_TRUE(RegSetDword(key, "Count", 5));
+    {
+        ScopedRegistryKey saved(key);
+        RegRemoveKey(key + "\\Sub");
+        RegSetString(key, "Extra", "x");
+        EXPECT_FALSE(RegKeyExists(key + "\\Sub"));
+    }
+    std::string value;
+    EXPECT_TRUE(RegGetString(key + "\\Sub", "", &value));
+    EXPECT_EQ(value, "default");
+    EXPECT_FALSE(RegGetString(key, "Extra", &value));
+    EXPECT_TRUE(RegRemoveKey(key));
+    EXPECT_FALSE(RegKeyExists(key));
+}
+
+TEST(Harness, WebFixturesStartTheRecorder)
+{
+    std::string command;
+    ASSERT_TRUE(RegGetString("HKCR\\http\\shell\\open\\command", "", &command));
+    EXPECT_NE(command.find(RecorderExe()), std::string::npos) << command;
+    ASSERT_TRUE(RegGetString("HKCR\\.htm", "", &command));
+    EXPECT_FALSE(command.empty());
+}
+
+TEST(Harness, FakeCdHasTheLayout)
+{
+    const char* const paths[] = {
+        "HD and CD-ROM\\0009\\Setup.exe",
+        "HD and CD-ROM\\000A\\Setup.exe",
+        "HD and CD-ROM\\000C\\Setup.exe",
+        "Diskette Drive\\Setup.exe",
+        "Utility\\testport.exe",
+        "Utility\\testport.txt",
+        "User's Guides\\000A\\Creaci\xf3n de discos CD con VelmoraCD .pdf",
+        "User's Guides\\000C\\Cr\xe9" "er un CD \xe0 l'aide de VelmoraCD .pdf",
+        "User's Guides\\CDGUIDE.DOC",
+        "Acrobat\\Espa\xf1ol\\ar405esl.exe",
+        "Acrobat\\Fran\xe7" "ais\\ar500fra.exe",
+    };
+    for (const char* path : paths)
+        EXPECT_TRUE(FileExists(CdPath(path))) << path;
+    EXPECT_EQ(GetDriveTypeA(CdRoot().c_str()), static_cast<UINT>(DRIVE_CDROM));
+    EXPECT_EQ(GetDriveTypeA(FloppyRoot().c_str()), static_cast<UINT>(DRIVE_REMOVABLE));
+}
+
+TEST(Harness, ScreenshotIsABitmapOfTheWindow)
+{
+    Process process;
+    HWND window = StartTestWindow(process, "");
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitClientPixel(window, 150, 100, RGB(0x12, 0x34, 0x56)));
+    TempDir dir;
+    ASSERT_TRUE(SaveScreenshot(window, dir / "shot.bmp"));
+    std::string bmp;
+    ASSERT_TRUE(ReadWholeFile(dir / "shot.bmp", &bmp));
+    RECT r = WindowRectOnScreen(window);
+    size_t stride = ((r.right - r.left) * 3 + 3) & ~3;
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(bmp.size(), 54 + stride * (r.bottom - r.top));
+}
