@@ -1,7 +1,10 @@
 // The art files are what the resource compiler and Windows 95 expect of them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -187,6 +190,94 @@ TEST(Art, ClickSound)
     EXPECT_EQ(14u + 677u, dataSize);
     EXPECT_LT(d[data], 7);
     EXPECT_LT(d[data + 1], 7);
+}
+
+// Decodes the one MS ADPCM block the way the system's codec does and checks
+// that it sounds like a click: loud at once, then dying away, never clipped
+// into noise, and both channels alike.
+TEST(Art, ClickSoundDecodes)
+{
+    auto d = ReadArt("click.wav");
+    std::size_t at = 12, fmt = 0, data = 0;
+    uint32_t dataSize = 0;
+    while (at + 8 <= d.size()) {
+        std::string id(d.begin() + at, d.begin() + at + 4);
+        uint32_t size = U32(d, at + 4);
+        if (id == "fmt ")
+            fmt = at + 8;
+        if (id == "data") {
+            data = at + 8;
+            dataSize = size;
+        }
+        at += 8 + size + (size & 1);
+    }
+    ASSERT_TRUE(fmt && data);
+    ASSERT_GE(dataSize, 14u);
+    int coef[7][2];
+    for (int k = 0; k < 7; k++) {
+        coef[k][0] = static_cast<int16_t>(U16(d, fmt + 22 + 4 * k));
+        coef[k][1] = static_cast<int16_t>(U16(d, fmt + 24 + 4 * k));
+    }
+    EXPECT_EQ(256, coef[0][0]);
+    EXPECT_EQ(-232, coef[6][1]);
+
+    static const int adaptation[16] = {230, 230, 230, 230, 307, 409, 512, 614,
+                                       768, 614, 512, 409, 307, 230, 230, 230};
+    const uint8_t *b = &d[data];
+    int predictor[2] = {b[0], b[1]};
+    ASSERT_LT(predictor[0], 7);
+    ASSERT_LT(predictor[1], 7);
+    int delta[2], s1[2], s2[2];
+    for (int c = 0; c < 2; c++) {
+        delta[c] = static_cast<int16_t>(b[2 + 2 * c] | b[3 + 2 * c] << 8);
+        s1[c] = static_cast<int16_t>(b[6 + 2 * c] | b[7 + 2 * c] << 8);
+        s2[c] = static_cast<int16_t>(b[10 + 2 * c] | b[11 + 2 * c] << 8);
+    }
+    std::vector<int> out[2];
+    for (int c = 0; c < 2; c++) {
+        out[c].push_back(s2[c]);
+        out[c].push_back(s1[c]);
+    }
+    for (uint32_t i = 14; i < dataSize; i++) {
+        for (int c = 0; c < 2; c++) {
+            int nibble = c == 0 ? b[i] >> 4 : b[i] & 0xF;
+            int signedNibble = nibble >= 8 ? nibble - 16 : nibble;
+            int predicted = (s1[c] * coef[predictor[c]][0] + s2[c] * coef[predictor[c]][1]) / 256;
+            int sample = predicted + signedNibble * delta[c];
+            sample = sample < -32768 ? -32768 : sample > 32767 ? 32767 : sample;
+            out[c].push_back(sample);
+            s2[c] = s1[c];
+            s1[c] = sample;
+            delta[c] = adaptation[nibble] * delta[c] / 256;
+            if (delta[c] < 16)
+                delta[c] = 16;
+        }
+    }
+    ASSERT_EQ(679u, out[0].size());
+    for (int c = 0; c < 2; c++) {
+        auto energy = [&](std::size_t from, std::size_t to) {
+            double e = 0;
+            for (std::size_t i = from; i < to; i++)
+                e += double(out[c][i]) * out[c][i];
+            return e / double(to - from);
+        };
+        int peak = 0, clipped = 0;
+        for (int v : out[c]) {
+            peak = std::max(peak, std::abs(v));
+            clipped += v == 32767 || v == -32768;
+        }
+        EXPECT_GT(peak, 8000) << "channel " << c;
+        EXPECT_EQ(0, clipped) << "channel " << c;
+        // The first 5 ms carry far more than the last 5 ms.
+        EXPECT_GT(energy(0, 110), 20 * energy(569, 679)) << "channel " << c;
+    }
+    double correlation = 0, l = 0, r = 0;
+    for (std::size_t i = 0; i < 679; i++) {
+        correlation += double(out[0][i]) * out[1][i];
+        l += double(out[0][i]) * out[0][i];
+        r += double(out[1][i]) * out[1][i];
+    }
+    EXPECT_GT(correlation / std::sqrt(l * r), 0.8);
 }
 
 } // namespace

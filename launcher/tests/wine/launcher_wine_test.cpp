@@ -550,6 +550,43 @@ TEST(Menu, UpdateButtonIsBlackWithTheWeb)
     EXPECT_GT(CountColour(pixels, RGB(0, 0, 0)), 20);
 }
 
+// The hand shows over a button that works; an unavailable one keeps the
+// arrow, and so does the window itself.
+TEST(Menu, HandCursorOnlyOverAvailableButtons)
+{
+    ScopedRegistryKey rpc(kRpcProtocols);
+    RegRemoveValue(kRpcProtocols, "ncacn_ip_tcp");
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    ASSERT_TRUE(ActivateWindow(menu.window));
+    auto cursorOver = [&](HWND window, int x, int y) {
+        POINT p = {x, y};
+        ClientToScreen(window, &p);
+        SendMouseMove(p.x, p.y);
+        HCURSOR shown = nullptr;
+        WaitUntil([&] {
+            CURSORINFO info = {};
+            info.cbSize = sizeof info;
+            GetCursorInfo(&info);
+            shown = info.hCursor;
+            return false;
+        }, 300);
+        return shown;
+    };
+    // The system's arrow is a handle of the launcher's own; read it over
+    // the banner.
+    HCURSOR arrow = cursorOver(menu.window, 300, 20);
+    HCURSOR hand = cursorOver(menu.Button(0), 30, 5);
+    EXPECT_NE(nullptr, hand);
+    EXPECT_NE(arrow, hand);
+    EXPECT_TRUE(menu.ButtonLit(0));
+    EXPECT_EQ(arrow, cursorOver(menu.Button(3), 30, 5));
+    EXPECT_TRUE(menu.ButtonLit(3));
+    EXPECT_EQ(hand, cursorOver(menu.Button(5), 30, 5));
+    EXPECT_EQ(arrow, cursorOver(menu.window, 300, 20));
+    ParkPointer();
+}
+
 // ---- screenshots -------------------------------------------------------
 
 void Screenshot(const char *name, int highlight)
