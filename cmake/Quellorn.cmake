@@ -14,7 +14,10 @@ endif()
 
 set(QL_WARNINGS -Wall -Wextra -Werror)
 
-if(QL_NATIVE AND QL_SANITIZE)
+if(QL_NATIVE AND QL_FUZZ)
+  # Cores are built with coverage feedback for libFuzzer (clang only).
+  set(QL_SANITIZER_FLAGS -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+elseif(QL_NATIVE AND QL_SANITIZE)
   set(QL_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 endif()
 
@@ -73,7 +76,7 @@ endfunction()
 
 # A native unit test: ql_add_unit_test(target SOURCES ... LIBS ...)
 function(ql_add_unit_test target)
-  if(NOT QL_NATIVE)
+  if(NOT QL_NATIVE OR QL_FUZZ)
     return()
   endif()
   cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
@@ -135,4 +138,20 @@ function(ql_add_wine_test target)
     set_tests_properties(${target}.${lang} PROPERTIES LABELS wine RUN_SERIAL TRUE TIMEOUT 600
       ENVIRONMENT "LC_ALL=${lang}_${country}.UTF-8;LANG=${lang}_${country}.UTF-8")
   endforeach()
+endfunction()
+
+# A libFuzzer target: ql_add_fuzz_target(target SOURCES ... LIBS ... CORPUS dir)
+# Built only in the fuzzing build (QL_FUZZ, clang). tools/fuzz.sh runs every
+# target listed in fuzzers/ from a copy of its committed seed corpus.
+function(ql_add_fuzz_target target)
+  if(NOT QL_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(F "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  add_executable(${target} ${F_SOURCES})
+  target_compile_options(${target} PRIVATE ${QL_WARNINGS} ${QL_SANITIZER_FLAGS})
+  target_link_options(${target} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(${target} PRIVATE ${F_LIBS})
+  file(WRITE ${CMAKE_BINARY_DIR}/fuzzers/${target}.txt
+    "${CMAKE_CURRENT_BINARY_DIR}/${target}\t${F_CORPUS}\n")
 endfunction()
