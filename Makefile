@@ -7,7 +7,7 @@
 CMAKE  ?= cmake
 BUILD  := build
 
-.PHONY: all deps build native win32 win64 run test test-native test-wine test-release cd bench fuzz clean
+.PHONY: all deps build native win32 win64 run test test-native test-wine test-release test-fuzz cd bench fuzz clean
 
 all: build
 
@@ -43,8 +43,11 @@ test-wine: win64
 test-release: win32
 	@sh tools/check-release.sh $(BUILD)/win32
 
+test-fuzz: deps
+	@sh tools/fuzz.sh $(BUILD)/fuzz smoke
+
 test: build
-	@$(MAKE) --no-print-directory test-native test-release test-wine
+	@$(MAKE) --no-print-directory test-native test-release test-fuzz test-wine
 
 bench: build
 	@sh bench/run-all.sh $(BUILD)
