@@ -200,6 +200,36 @@ TEST(Menu, CodesOnTheCommandLine)
     }
 }
 
+TEST(Menu, VersionResource)
+{
+    std::string exe = CdPath("Setup.exe");
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &handle);
+    ASSERT_GT(size, 0u);
+    std::vector<char> data(size);
+    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, size, data.data()));
+    VS_FIXEDFILEINFO *fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(data.data(), "\\", reinterpret_cast<void **>(&fixed), &length));
+    EXPECT_EQ(0x00020000u, fixed->dwFileVersionMS);
+    EXPECT_EQ(0u, fixed->dwFileVersionLS);
+    struct {
+        const char *name, *value;
+    } strings[] = {
+        {"FileVersion", "2.0"},
+        {"FileDescription", "Quellorn Setup Launcher"},
+        {"Comments", "Setup Launcher for Quellorn"},
+        {"ProductName", "Quellorn"},
+    };
+    for (const auto &s : strings) {
+        char *text = nullptr;
+        std::string path = std::string("\\StringFileInfo\\040904b0\\") + s.name;
+        ASSERT_TRUE(VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void **>(&text),
+                                   &length)) << s.name;
+        EXPECT_STREQ(s.value, text) << s.name;
+    }
+}
+
 // ---- single instance ---------------------------------------------------
 
 TEST(Menu, SecondStartInTheSameLanguageBringsTheFirstForward)
