@@ -441,25 +441,28 @@ TEST(Menu, TextAreaFollowsAfterTheRefreshDelay)
 
 // ---- keys --------------------------------------------------------------
 
-TEST(Menu, EscapeEndsTheLauncher)
+TEST(Menu, EscapeAndTheOtherWaysOut)
 {
-    {
+    struct {
+        const char *what;
+        std::function<void(const Menu &)> leave;
+    } cases[] = {
+        {"Escape in the window", [](const Menu &m) { KeyPress(m.window, VK_ESCAPE); }},
+        {"Escape on a button", [](const Menu &m) {
+             MouseMove(m.Button(2), 20, 5);
+             m.ButtonLit(2);
+             TypeChar(m.Button(2), 27);
+         }},
+        {"Alt+F4", [](const Menu &m) { SysCommand(m.window, SC_CLOSE); }},
+        {"Exit by its mnemonic", [](const Menu &m) { KeyDown(m.window, 'X'); }},
+    };
+    for (const auto &c : cases) {
         Menu menu;
-        ASSERT_TRUE(menu.Start());
-        KeyPress(menu.window, VK_ESCAPE);
+        ASSERT_TRUE(menu.Start()) << c.what;
+        c.leave(menu);
         DWORD code;
-        EXPECT_TRUE(menu.Ends(&code));
-        EXPECT_EQ(0u, code);
-    }
-    {
-        Menu menu;
-        ASSERT_TRUE(menu.Start());
-        MouseMove(menu.Button(2), 20, 5);
-        ASSERT_TRUE(menu.ButtonLit(2));
-        TypeChar(menu.Button(2), 27);
-        DWORD code;
-        EXPECT_TRUE(menu.Ends(&code));
-        EXPECT_EQ(0u, code);
+        EXPECT_TRUE(menu.Ends(&code)) << c.what;
+        EXPECT_EQ(0u, code) << c.what;
     }
 }
 
@@ -507,16 +510,6 @@ TEST(Menu, MnemonicSpaceAndEnterRunTheButton)
         ASSERT_EQ(1u, log.size()) << c.what;
         EXPECT_TRUE(EndsWith(log[0].module, c.started)) << c.what << ": " << log[0].module;
     }
-}
-
-TEST(Menu, ExitMnemonicEndsTheLauncher)
-{
-    Menu menu;
-    ASSERT_TRUE(menu.Start());
-    KeyDown(menu.window, 'X');
-    DWORD code;
-    EXPECT_TRUE(menu.Ends(&code));
-    EXPECT_EQ(0u, code);
 }
 
 TEST(Menu_es, ProductButtonsHaveNoMnemonic)
