@@ -55,6 +55,22 @@ TEST(Harness, ClicksReachTheWindowAndShowOnScreen)
     EXPECT_EQ(WindowText(FindChild(window, 101)), "pressed -1,-1");
 }
 
+TEST(Harness, RealInputReachesTheForegroundWindow)
+{
+    Process process;
+    HWND window = StartTestWindow(process, "");
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(ActivateWindow(window));
+    HWND status = FindChild(window, 101);
+
+    SendKey(VK_TAB);
+    EXPECT_TRUE(WaitText(status, "tab")) << WindowText(status);
+    SendKey(VK_TAB, true);
+    EXPECT_TRUE(WaitText(status, "shift+tab")) << WindowText(status);
+    SendMouseClick(window, 200, 120);
+    EXPECT_TRUE(WaitText(status, "pressed 200,120")) << WindowText(status);
+}
+
 TEST(Harness, ExitCodeAfterKeyAndSysCommand)
 {
     struct Case { const char* args; bool escape; DWORD code; };
@@ -221,3 +237,17 @@ TEST(Harness, ScreenshotIsABitmapOfTheWindow)
     EXPECT_EQ(bmp.substr(0, 2), "BM");
     EXPECT_EQ(bmp.size(), 54 + stride * (r.bottom - r.top));
 }
+
+// Each registration of this driver runs with its own LC_ALL; the programs
+// it starts must see that language, system and user default alike.
+void ExpectChildLanguage(const char* expected)
+{
+    Process process;
+    ASSERT_TRUE(process.Start(TestWindowExe(), "-language"));
+    HWND window = WaitForWindow(WindowQuery{nullptr, expected, process.Pid()});
+    EXPECT_NE(window, nullptr) << "expected a window titled " << expected;
+}
+
+TEST(Language, ChildSeesEnglish) { ExpectChildLanguage("0409 0409"); }
+TEST(Language_es, ChildSeesSpanish) { ExpectChildLanguage("0c0a 0c0a"); }
+TEST(Language_fr, ChildSeesFrench) { ExpectChildLanguage("040c 040c"); }

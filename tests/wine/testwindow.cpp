@@ -5,6 +5,9 @@
 //   -msgbox         ask a Yes/No message box first; exit code is the answer
 //   -spawn          start a second copy with -hang, then run as usual
 //   -hang           show no window and never end
+//   -close          close the window as soon as it is shown
+//   -language       title "<system language id> <user language id>" in hex
+// Tab sets static 101 to "tab" or "shift+tab" after GetKeyState(VK_SHIFT).
 // The client area is painted kIdle; a press of button 100 (or a left click)
 // paints it kPressed and sets static 101 to "pressed x,y".
 
@@ -93,6 +96,9 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_KEYDOWN:
         if (wparam == VK_ESCAPE)
             DestroyWindow(window);
+        else if (wparam == VK_TAB)
+            SetDlgItemTextA(window, kStatusId,
+                            GetKeyState(VK_SHIFT) < 0 ? "shift+tab" : "tab");
         return 0;
     case WM_DESTROY:
         PostQuitMessage(g_exit_code);
@@ -135,6 +141,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 
     char title[128];
     OptionValue(command_line, " -title", title, sizeof title);
+    if (strstr(command_line, " -language"))
+        snprintf(title, sizeof title, "%04x %04x", GetSystemDefaultLangID(),
+                 GetUserDefaultLangID());
     char exit_code[16];
     OptionValue(command_line, " -exit", exit_code, sizeof exit_code);
     g_exit_code = atoi(exit_code);
@@ -150,6 +159,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
                                 nullptr, instance, nullptr);
     ShowWindow(window, show);
     UpdateWindow(window);
+    if (strstr(command_line, " -close"))
+        PostMessageA(window, WM_CLOSE, 0, 0);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
