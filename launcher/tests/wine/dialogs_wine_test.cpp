@@ -83,6 +83,29 @@ HWND WaitForGuides(DWORD pid)
     return found;
 }
 
+// The one-pixel black line along every edge of the notice's client area.
+bool FramedInBlack(HWND dialog)
+{
+    RECT r;
+    GetClientRect(dialog, &r);
+    const POINT edges[] = {{r.right / 2, 0}, {r.right / 2, r.bottom - 1}, {0, r.bottom / 2}, {r.right - 1, r.bottom / 2}};
+    for (POINT p : edges)
+        if (ClientPixel(dialog, p.x, p.y) != RGB(0, 0, 0))
+            return false;
+    return ClientPixel(dialog, r.right / 2, 1) != RGB(0, 0, 0);
+}
+
+// The focused OK button: single black left edge, double right edge.
+bool HasFocusLook(HWND button)
+{
+    RECT r;
+    GetClientRect(button, &r);
+    int y = r.bottom / 2;
+    return ClientPixel(button, 0, y) == RGB(0, 0, 0) && ClientPixel(button, 1, y) == RGB(255, 255, 225) &&
+           ClientPixel(button, r.right - 1, y) == RGB(0, 0, 0) && ClientPixel(button, r.right - 2, y) == RGB(0, 0, 0) &&
+           ClientPixel(button, r.right - 3, y) == RGB(255, 255, 225);
+}
+
 // The notice shows once at start, centred over the disabled menu, with the
 // text of the language; OK and Esc both close it and the menu goes on.
 TEST_F(Dialogs, NoticeAtStartInEveryLanguage)
@@ -99,8 +122,20 @@ TEST_F(Dialogs, NoticeAtStartInEveryLanguage)
             EXPECT_TRUE(WaitText(text, Ansi(kNoticeTexts[lang])));
             EXPECT_TRUE(Centred(run.notice, run.menu));
             EXPECT_FALSE(IsWindowVisible(FindChild(run.notice, IDCANCEL))) << "Cancel never shows";
-            if (!escape)
-                SaveScreenshot(run.notice, ScreenshotPath(std::string("notice_") + kLanguageSuffix[lang] + ".bmp"));
+            // The face of OK comes with the last of the painting.
+            HWND ok = FindChild(run.notice, IDOK);
+            EXPECT_TRUE(WaitClientPixel(ok, 3, 3, RGB(255, 255, 225)));
+            EXPECT_TRUE(FramedInBlack(run.notice));
+            EXPECT_TRUE(HasFocusLook(ok));
+            // Uncovered again, the dialog is erased and framed anew.
+            RedrawWindow(run.notice, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            Sync(run.notice);
+            EXPECT_TRUE(WaitUntil([&] { return FramedInBlack(run.notice); }, 2000));
+            if (!escape) {
+                Sync(run.notice);
+                Sleep(200);
+                SaveScreenshot(run.notice, ScreenshotPath(std::string("notice-") + kLanguageSuffix[lang] + ".bmp"));
+            }
             if (escape)
                 KeyPress(FindChild(run.notice, IDOK), VK_ESCAPE);
             else
@@ -296,7 +331,7 @@ TEST_F(Dialogs, TitleUnderThePointer)
         EXPECT_EQ(0, CountPixels(title1, black));
         EXPECT_GT(LongestRow(title1, grey), 40) << "underlined";
         EXPECT_GT(CountPixels(title2, black), 50) << "the other title stays black";
-        SaveScreenshot(guides, ScreenshotPath(std::string("guides_") + kLanguageSuffix[lang] + ".bmp"));
+        SaveScreenshot(guides, ScreenshotPath(std::string("guides-") + kLanguageSuffix[lang] + ".bmp"));
 
         PointAt(title2, 10, 5);
         EXPECT_TRUE(WaitUntil([&] { return CountPixels(title1, grey) == 0 && CountPixels(title2, grey) > 50; }, 3000));
