@@ -1,0 +1,50 @@
+// Runs one diskette step of Floppwright in a process of its own, so that the
+// Wine tests can choose the Windows version it sees. The exit code is the
+// step's result (PlatformKind's value, or 1/0 for true/false); 100 means
+// the command line was not understood.
+//
+//   diskette_step platform-kind
+//   diskette_step probe
+//   diskette_step write-startup <product>
+//   diskette_step copy-system-files
+//   diskette_step make-bootable on|off
+
+#include <windows.h>
+
+#include <stdlib.h>
+#include <string.h>
+
+#include "core/platform_kind.h"
+#include "core/run_settings.h"
+#include "windows/module_instance.h"
+#include "windows/raw_diskette_win.h"
+#include "windows/startup_files_win.h"
+
+static int RunStep(int argc, char **argv)
+{
+    if (argc < 2)
+        return 100;
+    const char *step = argv[1];
+    const char *argument = argc > 2 ? argv[2] : "";
+    if (strcmp(step, "platform-kind") == 0)
+        return PlatformKind();
+    if (strcmp(step, "probe") == 0)
+        return ProbeDisketteDrive(DisketteRoot);
+    if (strcmp(step, "write-startup") == 0) {
+        ProductChoice = atoi(argument);
+        return WriteStartupFiles(ProductChoice) ? 1 : 0;
+    }
+    if (strcmp(step, "copy-system-files") == 0)
+        return CopySystemFiles(NULL) ? 1 : 0;
+    if (strcmp(step, "make-bootable") == 0) {
+        StartupDiskOption = strcmp(argument, "off") != 0;
+        return MakeBootable(NULL) ? 1 : 0;
+    }
+    return 100;
+}
+
+int main(int argc, char **argv)
+{
+    ModuleInstance = GetModuleHandleA(NULL);
+    return RunStep(argc, argv);
+}
