@@ -45,14 +45,27 @@ int SeparatorRows(int buttonCount, int buttonHeight, int *rows, int capacity)
 }
 
 WindowPlacement PlaceMenuWindow(int fullScreenWidth, int fullScreenHeight,
-                                const Rect &created, const FontMetrics &label)
+                                const Rect &created, int height)
 {
     WindowPlacement p;
     p.x = (fullScreenWidth - RectWidth(created)) / 2;
     p.y = (fullScreenHeight - RectHeight(created)) / 2;
     p.width = kMenuWidth;
-    p.height = kHeightInTextLines * label.height;
+    p.height = height;
     return p;
+}
+
+int MenuWindowHeight(const FontMetrics &label, int buttonCount, int buttonHeight,
+                     int frameHeight)
+{
+    int height = kHeightInTextLines * label.height;
+    if (buttonCount < 1)
+        return height;
+    // The column ends with the separator row under the last button.
+    int column = ButtonTop(buttonCount - 1, buttonHeight) + buttonHeight + 1;
+    if (column + frameHeight > height)
+        height = column + buttonHeight + frameHeight;
+    return height;
 }
 
 Rect BannerRectFor(const Rect &client)

@@ -45,9 +45,17 @@ struct WindowPlacement {
 };
 
 // Centred from the size as created (not the new size), on the full-screen
-// work area, then sized 570 x 18 lines.
+// work area, then sized 570 x height.
 WindowPlacement PlaceMenuWindow(int fullScreenWidth, int fullScreenHeight,
-                                const Rect &created, const FontMetrics &label);
+                                const Rect &created, int height);
+
+// The window is 18 label lines tall, which leaves room below six buttons.
+// Seven or eight buttons can reach further down; where the column does not
+// fit, the window grows so that the last button shows whole, with its
+// separator row and a button height of margin beneath. frameHeight is the
+// window height less the client height.
+int MenuWindowHeight(const FontMetrics &label, int buttonCount, int buttonHeight,
+                     int frameHeight);
 
 Rect BannerRectFor(const Rect &client);
 Rect TextRectFor(const Rect &client, int buttonWidth, const FontMetrics &label);

@@ -97,23 +97,51 @@ TEST(Layout, WindowPlacement)
     struct {
         int screenW, screenH;
         Rect created;
-        int tmHeight;
+        int height;
         WindowPlacement expected;
     } cases[] = {
-        // Centred by the size as created, then made 570 x 18 lines.
-        {1024, 742, {0, 0, 530, 360}, 18, {247, 191, 570, 324}},
-        {1024, 768, {300, 200, 830, 560}, 18, {247, 204, 570, 324}},
-        {800, 573, {0, 0, 530, 360}, 16, {135, 106, 570, 288}},
-        {640, 461, {0, 0, 530, 360}, 23, {55, 50, 570, 414}},
-        {501, 301, {0, 0, 530, 360}, 18, {-14, -29, 570, 324}},  // truncated toward zero
+        // Centred by the size as created, whatever the new size.
+        {1024, 742, {0, 0, 530, 360}, 324, {247, 191, 570, 324}},
+        {1024, 768, {300, 200, 830, 560}, 324, {247, 204, 570, 324}},
+        {800, 573, {0, 0, 530, 360}, 288, {135, 106, 570, 288}},
+        {640, 461, {0, 0, 530, 360}, 600, {55, 50, 570, 600}},
+        {501, 301, {0, 0, 530, 360}, 324, {-14, -29, 570, 324}},  // truncated toward zero
     };
     for (const auto &c : cases) {
-        WindowPlacement p = PlaceMenuWindow(c.screenW, c.screenH, c.created,
-                                            FontMetrics{c.tmHeight, 0, 8});
+        WindowPlacement p = PlaceMenuWindow(c.screenW, c.screenH, c.created, c.height);
         EXPECT_EQ(c.expected.x, p.x) << c.screenW;
         EXPECT_EQ(c.expected.y, p.y) << c.screenH;
         EXPECT_EQ(c.expected.width, p.width);
         EXPECT_EQ(c.expected.height, p.height);
+    }
+}
+
+TEST(Layout, WindowHeight)
+{
+    struct {
+        int tmHeight, buttons, frame, expected;
+    } cases[] = {
+        // 18 label lines, as long as the column fits in them.
+        {18, 6, 27, 324},   // H 27: column ends at 266, client 297
+        {16, 6, 27, 288},   // H 24: column ends at 245, client 261
+        {18, 7, 27, 324},   // column ends at 294, client 297
+        {18, 1, 27, 324},
+        {18, 0, 27, 324},
+        // Where it does not, the last button shows whole, with a margin.
+        {18, 7, 31, 352},   // column ends at 294, client 293: 294 + 27 + 31
+        {18, 8, 27, 376},   // column ends at 294 + 27 + 1, + 27 + 27
+        {18, 8, 40, 389},
+        {12, 8, 27, 286},   // H 18: column ends at 241, + 18 + 27; 18 lines give 216
+    };
+    for (const auto &c : cases) {
+        FontMetrics label{c.tmHeight, 0, 8};
+        int h = ButtonHeightFor(label);
+        int height = MenuWindowHeight(label, c.buttons, h, c.frame);
+        EXPECT_EQ(c.expected, height) << c.buttons << " buttons, tm " << c.tmHeight;
+        if (c.buttons > 0) {
+            // The client area holds the last button's separator row.
+            EXPECT_GE(height - c.frame, ButtonTop(c.buttons - 1, h) + h + 1) << c.buttons;
+        }
     }
 }
 

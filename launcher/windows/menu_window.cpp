@@ -82,11 +82,14 @@ void CreateBrushes(HWND window)
 
 void PlaceWindow(HWND window, const FontMetrics &label)
 {
-    RECT created;
+    RECT created, client;
     GetWindowRect(window, &created);
+    GetClientRect(window, &client);
+    int frame = (created.bottom - created.top) - (client.bottom - client.top);
+    int height = MenuWindowHeight(label, ButtonCount, ButtonHeight, frame);
     WindowPlacement p = PlaceMenuWindow(GetSystemMetrics(SM_CXFULLSCREEN),
                                         GetSystemMetrics(SM_CYFULLSCREEN),
-                                        FromRECT(created), label);
+                                        FromRECT(created), height);
     SetWindowPos(window, nullptr, p.x, p.y, p.width, p.height, SWP_SHOWWINDOW);
 }
 
@@ -138,8 +141,8 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA *create)
     ButtonHeight = ButtonHeightFor(label);
     ButtonWidth = ButtonWidthFor(WidestLabel(strings, GdiMeasure(dc)), label);
 
-    PlaceWindow(window, label);
     ButtonCount = CountButtons(strings, LanguageIndex);
+    PlaceWindow(window, label);
     ReadMnemonics(strings);
     CreateButtons(window);
     HandCursor = LoadCursorA(MenuInstance, MAKEINTRESOURCEA(IDC_HANDCUR));
