@@ -191,14 +191,4 @@ TEST(LanguageTable, DefaultRowForUserLanguage)
     }
 }
 
-TEST(LanguageTable, PrimaryLanguageIsTheLowTenBits)
-{
-    const struct { unsigned id, primary; } cases[] = {
-        { 0x0409, 9 }, { 0x0C0A, 10 }, { 0x040A, 10 }, { 0x040C, 12 },
-        { 0x0407, 7 }, { 0x0411, 0x11 }, { 0xFFFF, 0x3FF }, { 0, 0 },
-    };
-    for (auto c : cases)
-        EXPECT_EQ(c.primary, PrimaryLanguage(c.id)) << std::hex << c.id;
-}
-
 } // namespace

@@ -18,11 +18,14 @@ int WindowPositionFlag;   // set by the first WM_WINDOWPOSCHANGING
 // nothing: a truncated path could start some other program.
 void LaunchInstaller(HWND window)
 {
-    char module[PathSize];
+    // One char more than MAX_PATH tells a 259-char path from a cut one on
+    // every Windows: NT fills the buffer and returns its size, 9x returns
+    // the length of what it copied.
+    char module[PathSize + 1];
     DWORD length = GetModuleFileNameA(Instance, module, sizeof module);
     module[sizeof module - 1] = '\0';
     char folder[PathSize];
-    bool found = length > 0 && length < sizeof module &&
+    bool found = length > 0 && length < PathSize &&
                  AcrobatFolder(module, folder, sizeof folder);
 
     INT_PTR result = ChooseLanguage(Instance, window);
