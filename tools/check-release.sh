@@ -14,11 +14,11 @@ mkdir -p "$work"
 cxx="i686-w64-mingw32-g++-win32 -Os -s -static -mwindows"
 v4="-Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0"
 i686-w64-mingw32-windres -I "$top/cmake" "$probes/manifest.rc" -O coff -o "$work/manifest.o"
-$cxx "$probes/window.cpp" "$work/manifest.o" $v4 -o "$work/good.exe"
-$cxx "$probes/window.cpp" $v4 -o "$work/no-manifest.exe"
-$cxx "$probes/window.cpp" "$work/manifest.o" "$work/manifest.o" $v4 -o "$work/two-manifests.exe" 2>/dev/null ||
+$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" $v4 -o "$work/good.exe"
+$cxx "$top/bench/bare_window.cpp" $v4 -o "$work/no-manifest.exe"
+$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" "$work/manifest.o" $v4 -o "$work/two-manifests.exe" 2>/dev/null ||
     cp "$work/no-manifest.exe" "$work/two-manifests.exe"
-$cxx "$probes/window.cpp" "$work/manifest.o" -Wl,--subsystem,windows:6.0 -o "$work/new-subsystem.exe"
+$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" -Wl,--subsystem,windows:6.0 -o "$work/new-subsystem.exe"
 $cxx "$probes/newer_import.cpp" "$work/manifest.o" $v4 -o "$work/newer-import.exe"
 
 echo "== the check refuses what would not load"

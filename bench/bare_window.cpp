@@ -1,7 +1,8 @@
-// A minimal window program: what every shipping executable must at least be.
+// The baseline of the benchmarks: a bare window program built with the same
+// toolchain and flags as the shipping programs, doing no work of its own.
 #include <windows.h>
 
-static LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+static LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
@@ -13,13 +14,13 @@ static LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM wParam
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
     WNDCLASSA wc = {};
-    wc.lpfnWndProc = ProbeWindowProc;
+    wc.lpfnWndProc = BareWindowProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursor(NULL, IDC_ARROW);
     wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-    wc.lpszClassName = "Probe";
+    wc.lpszClassName = "BareWindow";
     RegisterClassA(&wc);
-    HWND window = CreateWindowA("Probe", "Probe", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+    HWND window = CreateWindowA("BareWindow", "Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
                                 240, 120, NULL, NULL, instance, NULL);
     ShowWindow(window, show);
     MSG msg;

@@ -1,0 +1,36 @@
+#!/bin/sh
+# `make bench`: sizes of the shipping executables, then start-up times and
+# menu repaints under Wine, each against the bare window program of the same
+# build. Prints; asserts nothing.
+set -e
+top=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-build}" && pwd)
+win32="$build/win32"
+win64="$build/win64"
+
+echo "== Size of the shipping executables (32-bit)"
+python3 "$top/bench/sizes.py" i686-w64-mingw32-objdump "$win32/bench/bare_window.exe" \
+    "launcher=$win32/launcher/launcher.exe:64" \
+    "Floppwright=$win32/diskette_maker/Floppwright.exe:48" \
+    "Lingpick=$win32/acrobat_picker/Lingpick .exe:24"
+
+echo
+echo "== Start-up and repaints under Wine (64-bit builds, warm wineserver)"
+python3 "$top/tools/cd-tree.py" --mode test --programs "$win64/programs.txt" --out "$win64/testcd"
+mkdir -p "$win64/floppy"
+sh "$top/tools/wine-prefix.sh" "$win64"
+run="$win64/wine-bench"
+rm -rf "$run"
+cp -a "$win64/wine-template" "$run"
+export WINEPREFIX="$run" WINEDEBUG=-all LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
+# No sound card here: keep the audio drivers from trying one at every click.
+export WINEDLLOVERRIDES="winealsa.drv,winepulse.drv,wineoss.drv="
+export DRIVER="$win64/bench/bench_driver.exe" BARE="$win64/bench/bare_window.exe"
+export TESTWINDOW="$(dirname "$(sed -n 's/^recorder=//p' "$win64/programs.txt")")/ql_testwindow.exe"
+xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+    wineserver -p
+    # Start the desktop and services first, with their output away from ours.
+    wine "$TESTWINDOW" -close </dev/null >/dev/null 2>&1
+    wine "$DRIVER" startup "$BARE"
+    wine "$DRIVER" repaints
+    wineserver -k'
