@@ -18,7 +18,7 @@ run="$build/wine-run"
 rm -rf "$run"
 cp -a "$build/wine-template" "$run"
 
-testwindow=$(dirname "$(sed -n 's/^recorder=//p' "$build/programs.txt")")/ql_testwindow.exe
+testwindow=$(sed -n "s/^testwindow=//p" "$build/programs.txt")
 export WINEPREFIX="$run" WINEDEBUG=-all BUILD="$build" TESTWINDOW="$testwindow"
 set +e
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '

@@ -48,6 +48,11 @@ bool SaveScreenshot(HWND window, const std::string& bmp_path)
     RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (window)
         area = WindowRectOnScreen(window);
+    return SaveScreenRect(area, bmp_path);
+}
+
+bool SaveScreenRect(const RECT& area, const std::string& bmp_path)
+{
     int width = area.right - area.left;
     int height = area.bottom - area.top;
     if (width <= 0 || height <= 0)

@@ -231,6 +231,8 @@ bool WaitClientPixel(HWND window, int x, int y, COLORREF expected,
 // Saves a window's screen area (window null: the whole screen) as a 24-bit
 // BMP file.  Waits for nothing: call after the window has painted.
 bool SaveScreenshot(HWND window, const std::string& bmp_path);
+// The same for any rectangle of the screen (screen coordinates).
+bool SaveScreenRect(const RECT& area, const std::string& bmp_path);
 // "#rrggbb" for messages.
 std::string ColorName(COLORREF color);
 

@@ -1,0 +1,73 @@
+#!/bin/sh
+# Starts the CD's menu under Wine:
+#   tools/run-cd.sh <build dir>      (normally "build")
+#
+# wine64 on this machine cannot run the 32-bit shipping executables, so this
+# runs a copy of the CD tree (<build>/run-cd) with the 64-bit builds of the
+# same programs swapped in, from drive D: of its own Wine prefix.
+#
+# With a DISPLAY the menu opens there and the script waits until it closes.
+# Without one, it runs under Xvfb, saves screenshots of every program in
+# English, Spanish and French to <build>/screenshots/, and ends.
+set -e
+
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "$1" && pwd)
+win64="$build/win64"
+run_cd="$build/run-cd"
+shots="$build/screenshots"
+
+[ -f "$win64/programs.txt" ] || { echo "run-cd: build the win64 preset first" >&2; exit 1; }
+python3 "$here/cd-tree.py" --mode demo --programs "$win64/programs.txt" --out "$run_cd"
+if [ ! -f "$run_cd/Setup.exe" ]; then
+    echo "run-cd: the launcher is not built yet; nothing to start" >&2
+    exit 1
+fi
+
+# The prefix: a copy of the test template, with D: on this tree.
+sh "$here/wine-prefix.sh" "$win64"
+prefix="$build/run-prefix"
+rm -rf "$prefix"
+cp -a "$win64/wine-template" "$prefix"
+ln -sfn "$run_cd" "$prefix/dosdevices/d:"
+export WINEPREFIX="$prefix" WINEDEBUG=-all
+
+if [ -n "$DISPLAY" ]; then
+    echo "run-cd: starting D:\\Setup.exe ($run_cd/Setup.exe)"
+    wine "D:\\Setup.exe"
+    wineserver -k
+    exit 0
+fi
+
+screenshot=$(sed -n 's/^screenshot=//p' "$win64/programs.txt")
+rm -rf "$shots"
+mkdir -p "$shots"
+export SHOTS="$shots" SCREENSHOT="$screenshot"
+xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+    wineserver -p
+    # shoot <name> <language> [--dismiss] <program> [arguments]
+    shoot() {
+        name=$1 lang=$2 option=
+        shift 2
+        [ "$1" != --dismiss ] || { option=$1; shift; }
+        if LC_ALL=$lang.UTF-8 LANG=$lang.UTF-8 wine "$SCREENSHOT" $option "$SHOTS/$name.bmp" "$@" \
+                </dev/null >/dev/null 2>"$SHOTS/$name.log" &&
+           convert "$SHOTS/$name.bmp" "$SHOTS/$name.png"; then
+            rm -f "$SHOTS/$name.bmp" "$SHOTS/$name.log"
+            echo "run-cd: $SHOTS/$name.png"
+        else
+            echo "run-cd: no screenshot $name: $(cat "$SHOTS/$name.log")" >&2
+        fi
+    }
+    for pair in en:en_US es:es_ES fr:fr_FR; do
+        code=${pair%%:*} lang=${pair#*:}
+        shoot "launcher-$code-notice" $lang "D:\\Setup.exe"
+        shoot "launcher-$code" $lang --dismiss "D:\\Setup.exe"
+        [ ! -f "$WINEPREFIX/dosdevices/d:/Utility/Lingpick .exe" ] ||
+            shoot "lingpick-$code" $lang "D:\\Utility\\Lingpick .exe"
+        [ ! -f "$WINEPREFIX/dosdevices/d:/Utility/Floppwright.exe" ] ||
+            shoot "floppwright-$code" $lang "D:\\Utility\\Floppwright.exe" "-$(
+                case $code in en) echo 0009;; es) echo 000a;; fr) echo 000c;; esac)"
+    done
+    wineserver -k'
+echo "run-cd: screenshots in $shots"
