@@ -120,12 +120,12 @@ def set_first_cluster(img, slot, cluster):
 class Machine:
     """One qemu run, with its monitor on stdin for screen reads and keys."""
 
-    def __init__(self, bench, img):
+    def __init__(self, bench, img, seconds=20):
         self.bench = bench
         self.log = bench.path("debugcon-%d.log" % time.monotonic_ns())
         self.screen_file = bench.path("screen.bin")
         self.proc = subprocess.Popen(
-            ["timeout", "20", "qemu-system-i386", "-display", "none", "-no-reboot",
+            ["timeout", str(seconds), "qemu-system-i386", "-display", "none", "-no-reboot",
              "-drive", "if=floppy,index=0,format=raw,file=" + img, "-boot", "a",
              "-debugcon", "file:" + self.log,
              "-device", "isa-debug-exit,iobase=0xf4,iosize=4",
@@ -164,7 +164,7 @@ class Machine:
 
     def finish(self):
         try:
-            status = self.proc.wait(timeout=20)
+            status = self.proc.wait(timeout=60)
         except subprocess.TimeoutExpired:
             self.proc.kill()
             raise Failure("qemu did not end")
@@ -258,7 +258,7 @@ def case_handoff(bench):
 def case_missing(bench):
     img = bench.image("missing.img", [
         ("copy", bench.small_file("COMMAND.COM", 3000), "COMMAND.COM", None)])
-    m = Machine(bench, img)
+    m = Machine(bench, img, seconds=60)
     try:
         expect_failure_message(m, INVALID, IO_ERROR)
         m.command("sendkey ret")
@@ -271,7 +271,7 @@ def case_read_error(bench):
     img = bench.system_image("read-error.img")
     slot, _ = root_entry(img, b"IO      SYS")
     set_first_cluster(img, slot, 4000)
-    m = Machine(bench, img)
+    m = Machine(bench, img, seconds=60)
     try:
         expect_failure_message(m, IO_ERROR, INVALID)
         m.command("sendkey ret")
@@ -283,7 +283,7 @@ def case_read_error(bench):
 def case_disk_swap(bench):
     missing = bench.image("swap-missing.img", [])
     good = bench.system_image("swap-good.img")
-    m = Machine(bench, missing)
+    m = Machine(bench, missing, seconds=60)
     expect_failure_message(m, INVALID, IO_ERROR)
     m.command("change floppy0 %s raw" % good)
     time.sleep(0.3)

@@ -19,6 +19,57 @@ DPT_COPY        equ     0522h
 MARK3           equ     600h - 4        ; last bytes of sectors 3, 4 and 5
 MARK4           equ     800h - 4
 MARK5           equ     0A00h - 4
+LOAD_ADDR       equ     0700h
+
+
+; show16 label, value [, expected]: writes the label and the value in hex;
+; with an expected value, a difference fails the run. show8 likewise.
+%macro show16 2-3
+        jmp     short %%code
+%%text  db      %1, 0
+%%code:
+        mov     si, %%text
+        mov     ax, %2
+        call    report16
+%if %0 == 3
+        mov     bx, %3
+        call    expect
+%endif
+%endmacro
+
+%macro show8 2-3
+        jmp     short %%code
+%%text  db      %1, 0
+%%code:
+        mov     si, %%text
+        mov     al, %2
+        call    report8
+%if %0 == 3
+        mov     bl, %3
+        call    expect8
+%endif
+%endmacro
+
+; show_mark label, offset, mark, loaded: writes 1 if the four bytes at that
+; offset of the file hold the mark in memory, else 0; fails unless that is
+; what loaded says.
+%macro show_mark 4
+        jmp     short %%code
+%%text  db      %1, 0
+%%code:
+        mov     si, %%text
+        call    puts
+        cmp     dword [es:LOAD_ADDR + %2], %3
+        mov     al, '0'
+        jne     %%out
+        inc     al
+%%out:
+        out     DEBUG_PORT, al
+        cmp     al, '0' + %4
+        je      %%done
+        mov     byte [verdict], FAIL_CODE
+%%done:
+%endmacro
 
 %ifdef BAD_MZ
         db      "MX"
@@ -43,101 +94,30 @@ MARK5           equ     0A00h - 4
         mov     es, ax                  ; ES: absolute memory
         mov     byte [verdict], PASS_CODE
 
-        mov     si, t_ss
-        mov     ax, [entry_ss]
-        call    report16
-        mov     bx, 0
-        call    expect
-        mov     si, t_bp
-        mov     ax, [entry_bp]
-        call    report16
-        mov     bx, BOOT_BP
-        call    expect
-        mov     si, t_sp
-        mov     ax, [entry_sp]
-        call    report16
-        cmp     ax, BOOT_BP - 12
+        show16  "SS=", [entry_ss], 0
+        show16  " BP=", [entry_bp], BOOT_BP
+        show16  " SP=", [entry_sp]
+        cmp     ax, BOOT_BP - 12        ; room for [bp-4] and the four words
         jbe     .sp_ok
         mov     byte [verdict], FAIL_CODE
 .sp_ok:
-        mov     si, t_di
-        mov     ax, [entry_di]
-        call    report16
-        mov     si, t_dl
-        mov     al, [entry_dx]
-        call    report8
-        mov     si, t_drive
-        mov     al, [es:BOOT_BP + 24h]
-        call    report8
-        cmp     al, [entry_dx]
-        je      .drive_ok
-        mov     byte [verdict], FAIL_CODE
-.drive_ok:
-        ; [bp-4]: first data sector, a dword
-        mov     si, t_lba
-        mov     ax, [es:BOOT_BP - 2]
-        call    report16
-        mov     bx, 0
-        call    expect
-        mov     si, t_none
-        mov     ax, [es:BOOT_BP - 4]
-        call    report16
-        mov     bx, 33
-        call    expect
-        ; the four stack words
-        mov     bx, [entry_sp]
-        mov     si, t_stack
-        mov     ax, [es:bx]
-        call    report16
-        push    bx
-        mov     bx, 78h
-        call    expect
-        pop     bx
-        mov     si, t_comma
-        mov     ax, [es:bx + 2]
-        call    report16
-        push    bx
-        mov     bx, 0
-        call    expect
-        pop     bx
-        mov     si, t_comma
-        mov     ax, [es:bx + 4]
-        call    report16
-        mov     si, t_comma
-        mov     ax, [es:bx + 6]
-        call    report16
-        ; INT 1Eh and the table it points to
-        mov     si, t_vector
-        mov     ax, [es:1Eh * 4 + 2]
-        call    report16
-        mov     bx, 0
-        call    expect
-        mov     si, t_colon
-        mov     ax, [es:1Eh * 4]
-        call    report16
-        mov     bx, DPT_COPY
-        call    expect
-        mov     si, t_spt
-        mov     al, [es:DPT_COPY + 4]
-        call    report8
-        mov     bx, 18
-        call    expect8
-        mov     si, t_settle
-        mov     al, [es:DPT_COPY + 9]
-        call    report8
-        mov     bx, 15
-        call    expect8
-        ; the sector marks: 3 and 4 loaded, 5 not
-        mov     si, t_marks
-        mov     eax, [es:0700h + MARK3]
-        cmp     eax, [mark3]
-        call    report_flag
-        mov     eax, [es:0700h + MARK4]
-        cmp     eax, [mark4]
-        call    report_flag
-        mov     eax, [es:0700h + MARK5]
-        cmp     eax, [mark5]
-        call    report_flag
+        show16  " DI=", [entry_di]      ; the script knows the cluster
+        show8   " DL=", [entry_dx]
+        show8   " DRIVE=", [es:BOOT_BP + 24h], [entry_dx]
+        show16  " LBA=", [es:BOOT_BP - 2], 0
+        show16  "", [es:BOOT_BP - 4], 33
+        mov     di, [entry_sp]
+        show16  " STACK=", [es:di], 78h
+        show16  ",", [es:di + 2], 0
+        show16  ",", [es:di + 4]
+        show16  ",", [es:di + 6]
+        show16  " INT1E=", [es:1Eh * 4 + 2], 0
+        show16  ":", [es:1Eh * 4], DPT_COPY
+        show8   " SPT=", [es:DPT_COPY + 4], 18
+        show8   " SETTLE=", [es:DPT_COPY + 9], 15
+        show_mark " MARKS=", MARK3, "SEC3", 1
+        show_mark "", MARK4, "SEC4", 1
+        show_mark "", MARK5, "SEC5", 0
 
         mov     si, t_result
         call    puts
@@ -167,17 +147,6 @@ report16:
 report8:
         call    puts
         jmp     hex8
-
-; Writes the text at SI, then 1 if ZF is set, else 0.
-report_flag:
-        mov     al, '0'
-        jne     .out
-        inc     al
-.out:
-        call    puts
-        out     DEBUG_PORT, al
-        mov     si, t_none
-        ret
 
 expect:
         cmp     ax, bx
@@ -223,27 +192,9 @@ puts:
         pop     ax
         ret
 
-t_ss    db      "SS=", 0
-t_bp    db      " BP=", 0
-t_sp    db      " SP=", 0
-t_di    db      " DI=", 0
-t_dl    db      " DL=", 0
-t_drive db      " DRIVE=", 0
-t_lba   db      " LBA=", 0
-t_stack db      " STACK=", 0
-t_comma db      ",", 0
-t_vector db     " INT1E=", 0
-t_colon db      ":", 0
-t_spt   db      " SPT=", 0
-t_settle db     " SETTLE=", 0
-t_marks db      " MARKS=", 0
 t_result db     " RESULT=", 0
 t_pass  db      "PASS", 10, 0
 t_fail  db      "FAIL", 10, 0
-t_none  db      0
-mark3   db      "SEC3"
-mark4   db      "SEC4"
-mark5   db      "SEC5"
 verdict db      0
 entry_ss dw     0
 entry_sp dw     0
