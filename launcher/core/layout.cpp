@@ -1,5 +1,7 @@
 #include "core/layout.h"
 
+#include "core/centring.h"
+
 int FontHeightForPoints(int points, int pixelsPerInch)
 {
     // MulDiv rounds half away from zero; points and resolution are positive.
@@ -47,9 +49,10 @@ int SeparatorRows(int buttonCount, int buttonHeight, int *rows, int capacity)
 WindowPlacement PlaceMenuWindow(int fullScreenWidth, int fullScreenHeight,
                                 const Rect &created, int height)
 {
+    Point origin = CentreInArea(fullScreenWidth, fullScreenHeight, created);
     WindowPlacement p;
-    p.x = (fullScreenWidth - RectWidth(created)) / 2;
-    p.y = (fullScreenHeight - RectHeight(created)) / 2;
+    p.x = origin.x;
+    p.y = origin.y;
     p.width = kMenuWidth;
     p.height = height;
     return p;
