@@ -439,6 +439,27 @@ TEST(Menu, TextAreaFollowsAfterTheRefreshDelay)
     ASSERT_TRUE(WaitUntil([&] { return CapturePixels(menu.window, area) == idle; }, 3000));
 }
 
+// Coming back to the menu, the keyboard is on the lit button again: Space
+// runs it.
+TEST(Menu, ReactivationReturnsTheFocusToTheLitButton)
+{
+    ClearRecorderLog();
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    MouseMove(menu.Button(0), 20, 5);
+    ASSERT_TRUE(menu.ButtonLit(0));
+    Process other;
+    ASSERT_TRUE(other.Start(TestWindowExe()));
+    HWND away = WaitForWindow(WindowQuery{"QlTestWindow", nullptr, other.Pid()});
+    ASSERT_NE(nullptr, away);
+    ASSERT_TRUE(ActivateWindow(away));
+    ASSERT_TRUE(ActivateWindow(menu.window));
+    SendKey(VK_SPACE);
+    std::vector<RecorderEntry> log = WaitRecorderEntries(1);
+    ASSERT_EQ(1u, log.size());
+    EXPECT_TRUE(EndsWith(log[0].module, "HD and CD-ROM\\0009\\Setup.exe")) << log[0].module;
+}
+
 // ---- keys --------------------------------------------------------------
 
 TEST(Menu, EscapeAndTheOtherWaysOut)
