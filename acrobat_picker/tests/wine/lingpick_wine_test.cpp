@@ -157,11 +157,14 @@ public:
     LRESULT Selection() const { return SendMessageA(List(), CB_GETCURSEL, 0, 0); }
     void Select(WPARAM index) const { SendMessageA(List(), CB_SETCURSEL, index, 0); }
 
-    // True when Lingpick ended, with exit code 0.
+    // True when Lingpick ended with exit code 0. Whatever it started runs in
+    // the same job, so once the job is empty the recorder log is complete.
     bool EndsWithZero()
     {
         DWORD code = 1;
-        return process_.WaitExit(5000, &code) && code == 0;
+        bool ended = process_.WaitExit(5000, &code);
+        WaitUntil([this] { return process_.JobProcessCount() == 0; }, 5000);
+        return ended && code == 0;
     }
 
 private:
@@ -182,10 +185,11 @@ std::string ListEntry(HWND list, int index)
     return name;
 }
 
-// One installer was started, by its bare path and with no arguments.
+// After Picker::EndsWithZero: one installer was started, by its bare path
+// and with no arguments.
 void ExpectStarted(const std::string& installer)
 {
-    std::vector<RecorderEntry> log = WaitRecorderEntries(1);
+    std::vector<RecorderEntry> log = ReadRecorderLog();
     ASSERT_EQ(1u, log.size());
     EXPECT_EQ(installer, log[0].module);
     EXPECT_EQ(installer, log[0].command_line);
@@ -193,7 +197,6 @@ void ExpectStarted(const std::string& installer)
 
 void ExpectNothingStarted()
 {
-    Sleep(300);   // a started installer would have logged by now
     EXPECT_TRUE(ReadRecorderLog().empty());
 }
 
