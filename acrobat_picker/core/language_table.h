@@ -30,7 +30,8 @@ struct LanguageTable {
 
 // Splits one row. Runs of commas count as one separator and leading commas
 // are skipped; fields beyond the third are ignored. A row with fewer than
-// three fields or a code that is not "0x" plus 1 to 8 hex digits is rejected.
+// three fields, a field longer than a row, or a code that is not 1 to 8 hex
+// digits (after an optional "0x") is rejected.
 bool ParseLanguageRow(const char *text, LanguageRow *row);
 
 // Reads ids 1 to 9, stopping at the first id without a string. Rows that do
