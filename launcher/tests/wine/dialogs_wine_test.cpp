@@ -386,7 +386,9 @@ TEST_F(Dialogs, NoGdiObjectsLeftBehind)
                 << "three bitmaps and two fonts while open";
         }
         MouseMove(FindChild(guides, 1018), 4, 4);
-        int way = ways[round % 5];
+        // Every way out is taken; documents only open in the first rounds,
+        // since each starts a process.
+        int way = round < 20 ? ways[round % 5] : IDCANCEL;
         if (way == IDCANCEL && round % 10 == 5)
             KeyPress(FindChild(guides, 1017), VK_ESCAPE);
         else
@@ -395,7 +397,7 @@ TEST_F(Dialogs, NoGdiObjectsLeftBehind)
         ASSERT_EQ(0, GdiBalance(run.menu));
     }
     EXPECT_EQ(0, GdiBalance(run.menu));
-    EXPECT_EQ(160u, WaitRecorderEntries(160, 20000).size()) << "each guide click opened a document";
+    EXPECT_EQ(16u, WaitRecorderEntries(16, 10000).size()) << "each guide click opened a document";
 }
 
 }  // namespace
