@@ -56,7 +56,8 @@ if(TARGET floppwright AND TARGET ql_wine_harness)
   target_compile_definitions(floppwright_wine_tests PRIVATE
     FLOPPWRIGHT_EXE="$<TARGET_FILE:floppwright>"
     BOOT_PAYLOAD="${FW_BOOT_DIR}/payload.bin"
-    BOOT_DISKETTE_DIR="${FW_BOOT_DIR}/diskette")
+    BOOT_DISKETTE_DIR="${FW_BOOT_DIR}/diskette"
+    QL_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/../screenshots")
   set_tests_properties(floppwright_wine_tests.en PROPERTIES FIXTURES_SETUP floppwright_made_diskette)
 
   find_program(PYTHON3 python3 REQUIRED)

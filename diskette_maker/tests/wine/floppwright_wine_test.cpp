@@ -320,10 +320,22 @@ TEST_F(Maker, SpanishFromTheMenusCommandLine)
     EXPECT_EQ(code, 0u);
 }
 
+// Pictures of the window for the README, once it has painted.
+void Screenshot(HWND window, const char* name)
+{
+    std::string folder = WindowsPathOfUnix(QL_SCREENSHOT_DIR);
+    MakeDirectories(folder);
+    Sync(window);
+    Sleep(200);
+    EXPECT_TRUE(SaveScreenshot(window, folder + "\\" + name));
+}
+
 TEST_F(Maker, LanguageAndVariantClicks)
 {
     Start();
+    Screenshot(product_, "floppwright-product-en.bmp");
     ChooseProduct(CdromDrive);
+    Screenshot(window_, "floppwright-en.bmp");
     EXPECT_TRUE(IsWindowVisible(Control(LanguageGroup)));
     for (int id : {English, Spanish, French})
         EXPECT_TRUE(IsWindowVisible(Control(id))) << id;
@@ -338,6 +350,7 @@ TEST_F(Maker, LanguageAndVariantClicks)
     EXPECT_EQ(Text(CancelButton), "Cancelar");
     EXPECT_EQ(Text(LanguageGroup), "Idioma");
     EXPECT_EQ(Text(VariantGroup), "Type of Disk");
+    Screenshot(window_, "floppwright-es.bmp");
 
     ClickButton(Control(MsdosVariant));
     for (int id : {English, Spanish, French, LanguageGroup})
