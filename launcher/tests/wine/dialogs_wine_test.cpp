@@ -353,6 +353,36 @@ TEST_F(Dialogs, TitleUnderThePointer)
     }
 }
 
+HWND FocusOf(HWND window)
+{
+    Sync(window);
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &gui);
+    return gui.hwndFocus;
+}
+
+// The guides open with the focus on the first title; Tab walks the two
+// titles and the close box, never the pictures.
+TEST_F(Dialogs, GuidesTabOrder)
+{
+    RegisterPdfReader(ReaderExe(4));
+    RunningLauncher run;
+    ASSERT_TRUE(StartLauncher(run, *cd_, "-0009"));
+    ASSERT_TRUE(DismissNotice(run));
+    Command(run.menu, kGuidesButton);
+    HWND guides = WaitForGuides(run.process.Pid());
+    ASSERT_NE(nullptr, guides);
+    EXPECT_EQ(FindChild(guides, 1017), FocusOf(guides));
+    const int order[] = {1018, IDCANCEL, 1017, 1018};
+    for (int id : order) {
+        KeyPress(FocusOf(guides), VK_TAB);
+        EXPECT_EQ(FindChild(guides, id), FocusOf(guides)) << "after Tab: " << id;
+    }
+    PressDialogButton(guides, IDCANCEL);
+    EXPECT_TRUE(WaitWindowGone(guides));
+}
+
 // Every way out of both dialogs deletes what they made: after 200 rounds
 // the books balance. Wine's GetGuiResources answers 0 for everything, so the
 // launcher's own count is asked.
