@@ -3,7 +3,8 @@
 
 The Wine test leaves the diskette folder of an MS-DOS run behind. This packs
 it into a 1.44 MB FAT12 image with mtools, IO.SYS first so that it lies in
-one run of clusters, then the other files with their attributes, writes the
+one run of clusters, then the other files, each with the attributes Wine
+kept for it (IO.SYS and MSDOS.SYS must be read-only, hidden and system), writes the
 boot sector taken from the built program's own Record resource, and boots the
 image in qemu: the stand-in IO.SYS must report a correct hand-off.
 
@@ -18,7 +19,25 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import boot_tests  # noqa: E402  (the loader's own qemu bench)
 
-SYSTEM_ATTRIBUTES = {"IO.SYS": ("+h", "+s", "+r"), "MSDOS.SYS": ("+h", "+s", "+r")}
+HIDDEN, SYSTEM = 0x2, 0x4
+
+
+def mattrib_flags(path):
+    """The file's DOS attributes as Wine keeps them on a Unix folder: hidden
+    and system in the user.DOSATTRIB attribute, read-only as a missing write
+    permission."""
+    flags = []
+    try:
+        dos = int(os.getxattr(path, "user.DOSATTRIB").split(b"\0")[0], 16)
+    except (OSError, ValueError):
+        dos = 0
+    if dos & HIDDEN:
+        flags.append("+h")
+    if dos & SYSTEM:
+        flags.append("+s")
+    if not os.stat(path).st_mode & 0o222:
+        flags.append("+r")
+    return tuple(flags)
 
 
 def pe_resource(path, type_name, res_id):
@@ -95,7 +114,10 @@ def main():
             host = os.path.join(opts.diskette, name)
             if os.path.isdir(host):
                 raise boot_tests.Failure("an MS-DOS diskette has no folder %s" % name)
-            steps.append(("copy", host, name, SYSTEM_ATTRIBUTES.get(name)))
+            flags = mattrib_flags(host)
+            if name in ("IO.SYS", "MSDOS.SYS") and flags != ("+h", "+s", "+r"):
+                raise boot_tests.Failure("%s has attributes %s" % (name, flags or "none"))
+            steps.append(("copy", host, name, flags or None))
         img = bench.image("made.img", steps)
         _, cluster = boot_tests.root_entry(img, b"IO      SYS")
         if cluster != 2:
