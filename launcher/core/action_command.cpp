@@ -52,7 +52,7 @@ bool LauncherDirectoryFrom(const char* moduleFileName, char* out, std::size_t ou
     TextBuilder b(out, outSize);
     const char* slash = moduleFileName ? std::strrchr(moduleFileName, '\\') : nullptr;
     if (slash == nullptr)
-        b.Add(static_cast<const char*>(nullptr));
+        b.Fail();
     else
         b.Add(moduleFileName, std::size_t(slash - moduleFileName) + 1);
     return b.Finish();
@@ -78,7 +78,7 @@ bool BuildActionCommand(int code, const char* launcherDirectory, int languageInd
             .Add(LanguageSwitch(languageIndex));
         break;
     default:
-        b.Add(static_cast<const char*>(nullptr));
+        b.Fail();
         break;
     }
     return b.Finish();

@@ -54,7 +54,7 @@ bool StoreGuideFolder(char* guidePath, std::size_t guidePathSize, const char* fo
     TextBuilder b(guidePath, guidePathSize);
     std::size_t length = folderPath ? BoundedLength(folderPath, kGuideFolderMax + 1) : 0;
     if (length == 0 || length > kGuideFolderMax)
-        b.Add(static_cast<const char*>(nullptr));
+        b.Fail();
     else
         b.Add(folderPath, length).Add('\\');
     return b.Finish();

@@ -27,16 +27,20 @@ TextBuilder& TextBuilder::Add(const char* text, std::size_t length)
 
 TextBuilder& TextBuilder::Add(const char* text)
 {
-    if (text == nullptr) {
-        failed_ = true;
-        return *this;
-    }
+    if (text == nullptr)
+        return Fail();
     return Add(text, std::strlen(text));
 }
 
 TextBuilder& TextBuilder::Add(char c)
 {
     return Add(&c, 1);
+}
+
+TextBuilder& TextBuilder::Fail()
+{
+    failed_ = true;
+    return *this;
 }
 
 bool TextBuilder::Finish()

@@ -12,6 +12,8 @@ public:
     TextBuilder& Add(const char* text);
     TextBuilder& Add(const char* text, std::size_t length);
     TextBuilder& Add(char c);
+    // Gives up: nothing that is built can be used.
+    TextBuilder& Fail();
 
     // True when everything fitted with its terminator. On failure the
     // buffer holds an empty string.
