@@ -65,6 +65,8 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
         shoot "launcher-$code" $lang --dismiss "D:\\Setup.exe"
         [ ! -f "$WINEPREFIX/dosdevices/d:/Utility/Lingpick .exe" ] ||
             shoot "lingpick-$code" $lang "D:\\Utility\\Lingpick .exe"
+        shoot "standin-$code" $lang "D:\\HD and CD-ROM\\$(
+                case $code in en) echo 0009;; es) echo 000A;; fr) echo 000C;; esac)\\Setup.exe"
         [ ! -f "$WINEPREFIX/dosdevices/d:/Utility/Floppwright.exe" ] ||
             shoot "floppwright-$code" $lang "D:\\Utility\\Floppwright.exe" "-$(
                 case $code in en) echo 0009;; es) echo 000a;; fr) echo 000c;; esac)"

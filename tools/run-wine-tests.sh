@@ -1,6 +1,6 @@
 #!/bin/sh
 # Runs the Wine tests of a win64 build directory:
-#   tools/run-wine-tests.sh <win64 build dir>
+#   tools/run-wine-tests.sh <win64 build dir> [more ctest options, e.g. -R launcher]
 # Lays out the fake CD, copies the template prefix, then runs every test
 # labelled "wine" inside ONE Xvfb display with ONE persistent wineserver
 # started in that display (a server started without a display makes later
@@ -9,6 +9,7 @@ set -e
 
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
+shift
 
 python3 "$here/cd-tree.py" --mode test --programs "$build/programs.txt" --out "$build/testcd"
 rm -rf "$build/floppy" && mkdir -p "$build/floppy"
@@ -26,9 +27,9 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     # Start the services and the desktop now, away from ctest: whatever a
     # test starts first would otherwise keep its output pipes open for good.
     wine "$TESTWINDOW" -close </dev/null >/dev/null 2>&1
-    cd "$BUILD" && ctest -L wine --output-on-failure
+    cd "$BUILD" && ctest -L wine --output-on-failure "$@"
     status=$?
     wineserver -k
-    exit $status'
+    exit $status' sh "$@"
 status=$?
 exit $status

@@ -141,7 +141,7 @@ struct WindowQuery {
 std::vector<HWND> FindTopWindows(const WindowQuery& query);
 // First matching top-level window, polling until timeout_ms; null if none.
 HWND WaitForWindow(const WindowQuery& query, DWORD timeout_ms = 5000);
-// Waits until the window is destroyed (or hidden when only_hidden).
+// Waits until the window is destroyed.
 bool WaitWindowGone(HWND window, DWORD timeout_ms = 5000);
 bool WaitVisible(HWND window, DWORD timeout_ms = 5000);
 bool WaitEnabled(HWND window, bool enabled = true, DWORD timeout_ms = 5000);
