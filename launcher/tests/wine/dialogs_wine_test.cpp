@@ -201,8 +201,35 @@ TEST_F(Dialogs, GuidesOpenWithARecentReader)
     }
 }
 
+// How the PDF reader is registered, if at all.
+enum class Registration {
+    Version3,          // "reader 3.51" "%1"
+    NoVersion,         // a program without a version resource
+    None,              // nothing registered
+    UnquotedProgram,   // reader 4.0 "%1": the quoted argument is taken for the path
+    Overlong,          // more than the 260 bytes read
+};
+
+void Register(Registration r)
+{
+    const std::string key = "HKCR\\AcroExch.Document\\shell\\open\\command";
+    switch (r) {
+    case Registration::Version3: RegisterPdfReader(ReaderExe(3)); break;
+    case Registration::NoVersion: RegisterPdfReader(ReaderExe(0)); break;
+    case Registration::None: UnregisterPdfReader(); break;
+    case Registration::UnquotedProgram:
+        RegisterPdfReader(ReaderExe(4));
+        RegSetString(key, "", ReaderExe(4) + " \"%1\"");
+        break;
+    case Registration::Overlong:
+        RegisterPdfReader(ReaderExe(4));
+        RegSetString(key, "", "\"" + ReaderExe(4) + "\" \"%1\"" + std::string(300, ' ') + "/s");
+        break;
+    }
+}
+
 struct QuestionCase {
-    int reader;   // 3, 0 (no version), -1 (none registered)
+    Registration registration;
     int answer;
     int lang;
 };
@@ -212,15 +239,19 @@ struct QuestionCase {
 TEST_F(Dialogs, MissingReaderLeadsToTheQuestion)
 {
     const QuestionCase cases[] = {
-        {3, IDNO, 0}, {3, IDYES, 1}, {0, IDNO, 2}, {0, IDYES, 0}, {-1, IDYES, 2}, {-1, IDNO, 1},
+        {Registration::Version3, IDNO, 0},
+        {Registration::Version3, IDYES, 1},
+        {Registration::NoVersion, IDNO, 2},
+        {Registration::NoVersion, IDYES, 0},
+        {Registration::None, IDYES, 2},
+        {Registration::None, IDNO, 1},
+        {Registration::UnquotedProgram, IDNO, 0},
+        {Registration::Overlong, IDYES, 1},
     };
     for (const QuestionCase& c : cases) {
-        SCOPED_TRACE("reader " + std::to_string(c.reader) + (c.answer == IDYES ? " Yes " : " No ") +
+        SCOPED_TRACE("registration " + std::to_string(int(c.registration)) + (c.answer == IDYES ? " Yes " : " No ") +
                      kLanguages[c.lang].name);
-        if (c.reader >= 0)
-            RegisterPdfReader(ReaderExe(c.reader));
-        else
-            UnregisterPdfReader();
+        Register(c.registration);
         ClearRecorderLog();
         RunningLauncher run;
         ASSERT_TRUE(StartLauncher(run, *cd_, kLanguages[c.lang].arg));
