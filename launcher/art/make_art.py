@@ -194,35 +194,49 @@ def palette256():
     return pal
 
 
-def draw_icon(tmp, size):
+# Colours of the icon: the full set for 256 colours, and for 16 colours the
+# nearest that the standard VGA palette holds exactly, so that the small
+# entries stay crisp instead of drifting to whatever is near.
+ICON_COLOURS = {
+    8: {"disc": "#d8dde3", "line": "#3a4450", "ring": "#b9c6d8", "shine": "#8fb1d6",
+        "hub": "#ffffff", "edge": "#1b2633", "body": "#2f5f8a", "top": "#4f86b8",
+        "slot": "#1b2633", "led": "#5dd35a"},
+    4: {"disc": "#c0c0c0", "line": "#000000", "ring": "#c0c0c0", "shine": "#ffffff",
+        "hub": "#ffffff", "edge": "#000000", "body": "#000080", "top": "#0000ff",
+        "slot": "#000000", "led": "#00ff00"},
+}
+
+
+def draw_icon(tmp, size, bpp):
     """The drive family: a portable drive with a disc standing behind it."""
+    c = ICON_COLOURS[bpp]
     s = 8
     u = size * s / 48.0   # drawing units: a 48-unit square
 
     def p(v):
         return int(round(v * u))
 
-    big = os.path.join(tmp, "icon_big_%d.png" % size)
-    small = os.path.join(tmp, "icon_%d.pam" % size)
-    disc = ["-fill", "#d8dde3", "-stroke", "#3a4450", "-strokewidth", str(max(1, p(1.4))),
+    big = os.path.join(tmp, "icon_big_%d_%d.png" % (size, bpp))
+    small = os.path.join(tmp, "icon_%d_%d.pam" % (size, bpp))
+    disc = ["-fill", c["disc"], "-stroke", c["line"], "-strokewidth", str(max(1, p(1.4))),
             "-draw", "circle %d,%d %d,%d" % (p(30), p(17), p(30), p(2.5)),
-            "-stroke", "none", "-fill", "#b9c6d8",
+            "-stroke", "none", "-fill", c["ring"],
             "-draw", "circle %d,%d %d,%d" % (p(30), p(17), p(30), p(8)),
-            "-fill", "#8fb1d6",
+            "-fill", c["shine"],
             "-draw", "path 'M %d,%d A %d,%d 0 0,1 %d,%d L %d,%d A %d,%d 0 0,0 %d,%d Z'" %
             (p(30), p(4.5), p(12.5), p(12.5), p(42.5), p(17), p(36), p(17), p(6), p(6),
              p(30), p(11)),
-            "-fill", "#ffffff", "-stroke", "#3a4450", "-strokewidth", str(max(1, p(1.2))),
+            "-fill", c["hub"], "-stroke", c["line"], "-strokewidth", str(max(1, p(1.2))),
             "-draw", "circle %d,%d %d,%d" % (p(30), p(17), p(30), p(14.5))]
-    body = ["-stroke", "#1b2633", "-strokewidth", str(max(1, p(1.6))), "-fill", "#2f5f8a",
+    body = ["-stroke", c["edge"], "-strokewidth", str(max(1, p(1.6))), "-fill", c["body"],
             "-draw", "roundrectangle %d,%d %d,%d %d,%d" %
             (p(3), p(22), p(40), p(44), p(4), p(4)),
-            "-stroke", "none", "-fill", "#4f86b8",
+            "-stroke", "none", "-fill", c["top"],
             "-draw", "roundrectangle %d,%d %d,%d %d,%d" %
             (p(5), p(24), p(38), p(30), p(3), p(3)),
-            "-fill", "#1b2633",
+            "-fill", c["slot"],
             "-draw", "rectangle %d,%d %d,%d" % (p(8), p(35), p(30), p(37)),
-            "-fill", "#5dd35a",
+            "-fill", c["led"],
             "-draw", "circle %d,%d %d,%d" % (p(35), p(37), p(35), p(34.6))]
     magick(["-size", "%dx%d" % (size * s, size * s), "xc:none"] + disc + body, big)
     magick([big, "-filter", "Box", "-resize", "%dx%d!" % (size, size), "-depth", "8"],
@@ -411,7 +425,7 @@ def main():
         write_banner(os.path.join(out, "banner.bmp"), draw_banner(tmp))
         entries = []
         for size, bpp in ((48, 8), (32, 4), (16, 8), (16, 4)):
-            entries.append((size, bpp, icon_entry(draw_icon(tmp, size), size, bpp)))
+            entries.append((size, bpp, icon_entry(draw_icon(tmp, size, bpp), size, bpp)))
         write_icon(os.path.join(out, "launcher.ico"), entries)
     write_cursor(os.path.join(out, "hand.cur"))
     write_click(os.path.join(out, "click.wav"))
