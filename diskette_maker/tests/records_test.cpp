@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -69,6 +70,38 @@ TEST(StartupBlocks, LineEndsAreCrLf)
             }
         }
     }
+}
+
+// The resource script names each block by a symbol of resource.h; a slip
+// there would hand the hard drive's diskette the CD-ROM driver.
+TEST(RecordsScript, EachIdNamesItsBlock)
+{
+    std::map<std::string, int> ids;
+    std::ifstream header(std::string(DM_SOURCE_DIR) + "/resource.h");
+    std::string line;
+    while (std::getline(header, line)) {
+        std::istringstream words(line);
+        std::string define, name;
+        int value;
+        if (words >> define >> name >> value && define == "#define")
+            ids[name] = value;
+    }
+    std::map<int, std::string> blocks;
+    std::ifstream script(std::string(DM_SOURCE_DIR) + "/records.rc");
+    while (std::getline(script, line)) {
+        std::istringstream words(line);
+        std::string name, type, file;
+        if (words >> name >> type >> file && type == "RECORD" && ids.count(name))
+            blocks[ids[name]] = file;
+    }
+    const std::map<int, std::string> expected = {
+        {107, "\"config_cdrom.bin\""},
+        {108, "\"autoexec_cdrom.bin\""},
+        {109, "\"boot_sector.bin\""},
+        {110, "\"config_hard_drive.bin\""},
+        {111, "\"config_diskette.bin\""},
+    };
+    EXPECT_EQ(blocks, expected);
 }
 
 // --- The boot sector, field by field ------------------------------------

@@ -112,10 +112,10 @@ TEST_F(DisketteSteps, PlatformKindPerWindowsVersion)
 
 TEST_F(DisketteSteps, StartupFilesPerProduct)
 {
-    const struct { int product; int config; bool autoexec; } products[] = {
-        {ProductHardDrive, IDR_CONFIG_HARD_DRIVE, false},
-        {ProductCdromDrive, IDR_CONFIG_CDROM, true},
-        {ProductDisketteDrive, IDR_CONFIG_DISKETTE, false},
+    const struct { int product; int config; const char *driver; bool autoexec; } products[] = {
+        {ProductHardDrive, IDR_CONFIG_HARD_DRIVE, "\r\ndevice=qlhddrv.sys\r\n", false},
+        {ProductCdromDrive, IDR_CONFIG_CDROM, "\r\ndevice=qlcddrv.sys\r\n", true},
+        {ProductDisketteDrive, IDR_CONFIG_DISKETTE, "\r\ndevice=quellorn.sys\r\n", false},
     };
     for (const auto &p : products) {
         EmptyFloppy();
@@ -125,11 +125,21 @@ TEST_F(DisketteSteps, StartupFilesPerProduct)
         std::string config = Record(p.config);
         ASSERT_EQ(config.size(), 48u);
         EXPECT_EQ(Contents(Floppy("CONFIG.SYS")), config) << p.product;
+        EXPECT_EQ(config.find(p.driver), 0u) << "the block of the product's own driver";
         EXPECT_EQ(FileExists(Floppy("AUTOEXEC.BAT")), p.autoexec) << p.product;
         if (p.autoexec) {
             EXPECT_EQ(Contents(Floppy("AUTOEXEC.BAT")), Record(IDR_AUTOEXEC_CDROM));
+            EXPECT_NE(Contents(Floppy("AUTOEXEC.BAT")).find("mscdex.exe /d:qlcddrv$"), std::string::npos);
         }
     }
+}
+
+TEST_F(DisketteSteps, BootSectorBlockIsInTheModule)
+{
+    std::string image = Record(IDR_BOOT_SECTOR);
+    ASSERT_EQ(image.size(), 512u);
+    EXPECT_EQ(image.substr(0x1FE), "\x55\xAA");
+    EXPECT_EQ(image.substr(0x1D8, 11), "IO      SYS");
 }
 
 TEST_F(DisketteSteps, StartupFilesStopWhenConfigSysCannotBeCreated)
