@@ -404,11 +404,13 @@ TEST_F(Dialogs, GuidesTabOrder)
     Command(run.menu, kGuidesButton);
     HWND guides = WaitForGuides(run.process.Pid());
     ASSERT_NE(nullptr, guides);
-    EXPECT_EQ(FindChild(guides, 1017), FocusOf(guides));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(guides) == FindChild(guides, 1017); }, 3000));
     const int order[] = {1018, IDCANCEL, 1017, 1018};
     for (int id : order) {
+        // Posted keys may still wait behind a sent message: poll.
         KeyPress(FocusOf(guides), VK_TAB);
-        EXPECT_EQ(FindChild(guides, id), FocusOf(guides)) << "after Tab: " << id;
+        EXPECT_TRUE(WaitUntil([&] { return FocusOf(guides) == FindChild(guides, id); }, 3000))
+            << "after Tab: " << id;
     }
     PressDialogButton(guides, IDCANCEL);
     EXPECT_TRUE(WaitWindowGone(guides));
