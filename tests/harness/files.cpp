@@ -144,10 +144,13 @@ bool CopyTree(const std::string& from, const std::string& to)
         MakeDirectories(ParentOf(target));
         return CopyFileA(source.c_str(), target.c_str(), FALSE) != FALSE;
     }
+    // Listed before the target exists, so that a copy into a folder of the
+    // source does not copy itself over and over.
+    std::vector<std::string> names = ListDirectory(source);
     if (!MakeDirectories(target))
         return false;
     bool ok = true;
-    for (const std::string& name : ListDirectory(source)) {
+    for (const std::string& name : names) {
         std::string plain = WithoutTrailingBackslash(name);
         ok = CopyTree(source + "\\" + plain, target + "\\" + plain) && ok;
     }

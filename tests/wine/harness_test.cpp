@@ -192,6 +192,108 @@ TEST(Harness, RegistryKeysComeBackAsTheyWere)
     EXPECT_FALSE(RegKeyExists(key));
 }
 
+TEST(Harness, RegistryKeyThatDidNotExistIsGoneAgain)
+{
+    const std::string key = "HKCU\\Software\\QuellornHarnessAbsent";
+    RegRemoveKey(key);
+    {
+        ScopedRegistryKey saved(key);
+        RegSetString(key + "\\A\\B", "x", "y");
+        RegSetDword(key, "n", 1);
+    }
+    EXPECT_FALSE(RegKeyExists(key));
+}
+
+TEST(Harness, RegistryValuesOfEveryKindComeBack)
+{
+    const std::string key = "HKCU\\Software\\QuellornHarnessKinds";
+    RegRemoveKey(key);
+    std::string long_text(600, 'q');  // longer than any fixed buffer of ours
+    ASSERT_TRUE(RegSetString(key, "", "default"));
+    ASSERT_TRUE(RegSetString(key, "long", long_text));
+    ASSERT_TRUE(RegSetDword(key, "dword", 0x12345678));
+    {
+        ScopedRegistryKey saved(key);
+        RegRemoveKey(key);
+    }
+    std::string value;
+    EXPECT_TRUE(RegGetString(key, "", &value));
+    EXPECT_EQ(value, "default");
+    EXPECT_TRUE(RegGetString(key, "long", &value));
+    EXPECT_EQ(value, long_text);
+    EXPECT_FALSE(RegGetString(key, "dword", &value));  // not a string
+    HKEY handle;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\QuellornHarnessKinds", 0,
+                            KEY_READ, &handle), ERROR_SUCCESS);
+    DWORD dword = 0, size = sizeof dword, type = 0;
+    EXPECT_EQ(RegQueryValueExA(handle, "dword", nullptr, &type,
+                               reinterpret_cast<BYTE*>(&dword), &size), ERROR_SUCCESS);
+    RegCloseKey(handle);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(dword, 0x12345678u);
+    RegRemoveKey(key);
+}
+
+TEST(Harness, WindowsVersionReachesTheProgram)
+{
+    struct Case { const char* version; const char* exe; const char* title; };
+    const Case cases[] = {
+        {"win98", "", "1 4.10"},
+        {"nt40", "", "2 4.0"},
+        {"win95", "ql_testwindow.exe", "1 4.0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version);
+        ScopedWindowsVersion version(c.version, c.exe);
+        Process process;
+        ASSERT_TRUE(process.Start(TestWindowExe(), "-version"));
+        EXPECT_NE(WaitForWindow(WindowQuery{nullptr, c.title, process.Pid()}), nullptr)
+            << "no window titled " << c.title;
+    }
+}
+
+TEST(Harness, FilesAndFolders)
+{
+    TempDir dir;
+    ASSERT_FALSE(dir.Path().empty());
+    ASSERT_TRUE(MakeDirectories(dir / "Acrobat\\Espa\xf1ol"));
+    ASSERT_TRUE(WriteWholeFile(dir / "Acrobat\\Espa\xf1ol\\ar405esl.exe", "x"));
+    ASSERT_TRUE(WriteWholeFile(dir / "a b.txt", std::string("\0\r\n", 3)));
+    EXPECT_EQ(ListDirectory(dir.Path()),
+              (std::vector<std::string>{"Acrobat\\", "a b.txt"}));
+
+    // A copy keeps contents and accented names.
+    ASSERT_TRUE(CopyTree(dir.Path(), dir / "copy"));
+    std::string contents;
+    EXPECT_TRUE(ReadWholeFile(dir / "copy\\a b.txt", &contents));
+    EXPECT_EQ(contents, std::string("\0\r\n", 3));
+    EXPECT_TRUE(FileExists(dir / "copy\\Acrobat\\Espa\xf1ol\\ar405esl.exe"));
+    EXPECT_TRUE(DirectoryExists(dir / "copy\\Acrobat\\"));
+    EXPECT_FALSE(FileExists(dir / "copy\\Acrobat"));
+
+    // Read-only, hidden and system files, as a diskette's system files are,
+    // do not outlive their folder.
+    std::string system_file = dir / "copy\\IO.SYS";
+    ASSERT_TRUE(WriteWholeFile(system_file, "io"));
+    ASSERT_TRUE(SetFileAttributesA(system_file.c_str(), FILE_ATTRIBUTE_READONLY |
+                                   FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    EXPECT_EQ(FileAttributes(system_file) & 7, 7u);
+    EXPECT_TRUE(RemoveTree(dir / "copy"));
+    EXPECT_FALSE(DirectoryExists(dir / "copy"));
+}
+
+TEST(Harness, RecorderLogSkipsALineBeingWritten)
+{
+    ClearRecorderLog();
+    ASSERT_TRUE(WriteWholeFile(RecorderLogPath(),
+                               "C:\\a.exe\ta.exe -x\r\nC:\\b.exe\tb.ex"));
+    std::vector<RecorderEntry> log = ReadRecorderLog();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].module, "C:\\a.exe");
+    EXPECT_EQ(log[0].command_line, "a.exe -x");
+    ClearRecorderLog();
+}
+
 TEST(Harness, WebFixturesStartTheRecorder)
 {
     std::string command;

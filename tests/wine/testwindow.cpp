@@ -7,6 +7,7 @@
 //   -hang           show no window and never end
 //   -close          close the window as soon as it is shown
 //   -language       title "<system language id> <user language id>" in hex
+//   -version        title "<platform id> <major>.<minor>" from GetVersionExA
 // Tab sets static 101 to "tab" or "shift+tab" after GetKeyState(VK_SHIFT).
 // The client area is painted kIdle; a press of button 100 (or a left click)
 // paints it kPressed and sets static 101 to "pressed x,y".
@@ -144,6 +145,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     if (strstr(command_line, " -language"))
         snprintf(title, sizeof title, "%04x %04x", GetSystemDefaultLangID(),
                  GetUserDefaultLangID());
+    if (strstr(command_line, " -version")) {
+        OSVERSIONINFOA version = {};
+        version.dwOSVersionInfoSize = sizeof version;
+        GetVersionExA(&version);
+        snprintf(title, sizeof title, "%lu %lu.%lu", version.dwPlatformId,
+                 version.dwMajorVersion, version.dwMinorVersion);
+    }
     char exit_code[16];
     OptionValue(command_line, " -exit", exit_code, sizeof exit_code);
     g_exit_code = atoi(exit_code);
