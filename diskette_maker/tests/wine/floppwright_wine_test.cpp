@@ -302,6 +302,23 @@ TEST_F(Maker, SystemFilesOfTheDisketteSurviveTheErase)
     EXPECT_EQ(ListDirectory(temp), tempBefore);
 }
 
+// The system-menu item turns the option off: nothing is saved, the old
+// system files go with the erase and none come from Windows.
+TEST_F(Maker, StartupDiskOptionOffMakesNoStartupDisk)
+{
+    ASSERT_TRUE(WriteWholeFile(FloppyRoot() + "IO.SYS", "the diskette's own io"));
+    ASSERT_TRUE(WriteWholeFile(FloppyRoot() + "COMMAND.COM", "the diskette's own command"));
+    Start();
+    ChooseProduct(HardDrive);
+    ClickButton(Control(MsdosVariant));
+    SysCommand(window_, 1);
+    ASSERT_TRUE(Sync(window_));
+    CopyAndFinish(true);
+    EXPECT_EQ(ListDirectory(FloppyRoot()),
+              Sorted({"CONFIG.SYS", "HDGUIDE.DOC", "qlhddrv.sys", "testport.exe", "testport.txt"}));
+    EXPECT_EQ(Read(FloppyRoot() + "CONFIG.SYS"), ConfigHardDrive);
+}
+
 TEST_F(Maker, SpanishFromTheMenusCommandLine)
 {
     Start(" -000a");
