@@ -2,6 +2,7 @@
 // would: languages, single instance, "remove", the InstallShield check, the
 // highlight on screen, the text refresh delay, keys, and the web probe.
 
+#include "paint_counter.h"
 #include "wine_harness.h"
 
 #include <gtest/gtest.h>
@@ -437,6 +438,31 @@ TEST(Menu, TextAreaFollowsAfterTheRefreshDelay)
     // Back onto the banner: the heading and hint come back, again late.
     MouseMove(menu.window, 300, 20);
     ASSERT_TRUE(WaitUntil([&] { return CapturePixels(menu.window, area) == idle; }, 3000));
+}
+
+// A sweep of the pointer down the whole column lights every button in turn,
+// yet the heading and description are drawn once, after the sweep: the
+// menu window itself takes exactly one WM_PAINT.
+TEST(Menu, SweepRepaintsTheTextAreaOnce)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    PaintCounter paints;
+    ASSERT_TRUE(paints.Attach(menu.window));
+    ASSERT_TRUE(Sync(menu.window));
+    Sleep(300);
+    paints.Reset();
+
+    const int buttons = static_cast<int>(ChildWindows(menu.window).size());
+    ASSERT_GE(buttons, 6);
+    // Posted in one burst, the moves reach the menu well within the refresh
+    // delay, however slow the machine, so the count cannot depend on timing.
+    for (int i = 0; i < buttons; i++)
+        MouseMove(menu.Button(i), 20, 5);
+    ASSERT_TRUE(menu.ButtonLit(buttons - 1, 2000));
+    Sleep(600);
+    ASSERT_TRUE(Sync(menu.window));
+    EXPECT_EQ(paints.Count(), 1);
 }
 
 // Coming back to the menu, the keyboard is on the lit button again: Space
