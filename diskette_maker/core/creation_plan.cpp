@@ -17,7 +17,8 @@ const StepRule StepRules[CreationStepCount] = {
     {StepCopyTestPort, OperationCopy, FlagsCopyFromCd, FailureIgnored},
 };
 
-// Saved in this order; the IBM names cover diskettes made by PC DOS.
+// Saved in this order; some DOS versions name their system files IBMBIO.COM
+// and IBMDOS.COM.
 const char* const SystemFileNames[] = {
     "IBMDOS.COM", "IBMBIO.COM", "MSDOS.SYS", "IO.SYS", "COMMAND.COM",
 };
