@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/centring.h"
+
 void DrawBitmap(HDC dc, int x, int y, int right, int bottom, HBITMAP bitmap, DWORD rop)
 {
     BITMAP info;
@@ -79,4 +81,14 @@ FontMetrics MetricsOf(HDC dc)
     ZeroMemory(&tm, sizeof tm);
     GetTextMetricsA(dc, &tm);
     return FontMetrics{tm.tmHeight, tm.tmExternalLeading, tm.tmAveCharWidth};
+}
+
+void CentreOnOwnerWindow(HWND dialog)
+{
+    HWND owner = reinterpret_cast<HWND>(GetWindowLongPtrA(dialog, GWLP_HWNDPARENT));
+    RECT ownerRect, dialogRect;
+    GetWindowRect(owner, &ownerRect);
+    GetWindowRect(dialog, &dialogRect);
+    Point at = CentreOnOwner(FromRECT(ownerRect), FromRECT(dialogRect));
+    SetWindowPos(dialog, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }

@@ -1,4 +1,4 @@
-// Drawing helpers of the menu window, shared with the dialogs.
+// Drawing and placement helpers of the menu window, shared with the dialogs.
 #pragma once
 
 #include <windows.h>
@@ -22,6 +22,10 @@ bool IsFontInstalled(HWND window, const char *face);
 HFONT CreateMenuFont(HDC dc, int points, int weight, const char *face);
 
 FontMetrics MetricsOf(HDC dc);
+
+// Centres a dialog on the window rectangle of its owner (GWLP_HWNDPARENT),
+// without activating it.
+void CentreOnOwnerWindow(HWND dialog);
 
 // Rect/RECT conversions between the core and Windows.
 inline RECT ToRECT(const Rect &r) { return RECT{r.left, r.top, r.right, r.bottom}; }

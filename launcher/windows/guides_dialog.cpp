@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include "core/centring.h"
 #include "core/guide_hover.h"
 #include "core/guides.h"
 #include "windows/dialog_objects.h"
@@ -58,16 +57,6 @@ static void Redraw(HWND dialog, int controlId, BOOL erase)
 {
     if (controlId != kNoHover)
         InvalidateRect(GetDlgItem(dialog, controlId), NULL, erase);
-}
-
-static void CentreOnOwnerWindow(HWND dialog)
-{
-    HWND owner = reinterpret_cast<HWND>(GetWindowLongPtrA(dialog, GWLP_HWNDPARENT));
-    RECT ownerRect, dialogRect;
-    GetWindowRect(owner, &ownerRect);
-    GetWindowRect(dialog, &dialogRect);
-    Point at = CentreOnOwner(FromRECT(ownerRect), FromRECT(dialogRect));
-    SetWindowPos(dialog, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 static void SubclassGuideButtons(HWND dialog)

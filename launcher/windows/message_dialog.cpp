@@ -1,6 +1,5 @@
 #include "windows/message_dialog.h"
 
-#include "core/centring.h"
 #include "core/menu_model.h"
 #include "core/message_painter.h"
 #include "windows/dialog_objects.h"
@@ -72,12 +71,7 @@ static HBRUSH InfoBrush()
 static INT_PTR OnMessageInitDialog(HWND dialog)
 {
     MessageFirstPaint = TRUE;
-    HWND owner = reinterpret_cast<HWND>(GetWindowLongPtrA(dialog, GWLP_HWNDPARENT));
-    RECT ownerRect, dialogRect;
-    GetWindowRect(owner, &ownerRect);
-    GetWindowRect(dialog, &dialogRect);
-    Point at = CentreOnOwner(FromRECT(ownerRect), FromRECT(dialogRect));
-    SetWindowPos(dialog, HWND_TOP, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    CentreOnOwnerWindow(dialog);
     return TRUE;
 }
 
