@@ -4,6 +4,7 @@
 
 target_sources(diskette_maker_core PRIVATE
   core/creation_plan.cpp
+  core/drive_warning.cpp
   core/source_lists.cpp
   core/window_rules.cpp
 )
@@ -28,6 +29,7 @@ ql_add_unit_test(floppwright_tests
   SOURCES
     tests/fake_creation_front_end.cpp
     tests/creation_plan_test.cpp
+    tests/drive_warning_test.cpp
     tests/source_lists_test.cpp
     tests/window_rules_test.cpp
     tests/string_table_test.cpp

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "core/drive_warning.h"
 #include "resource.h"
 
 namespace {
@@ -94,7 +95,7 @@ TEST(StringTable, TitlesKeepTheirTrailingSpaces)
 std::string FormatWarning(const std::string& format, const char* root)
 {
     char text[260];
-    snprintf(text, sizeof text, format.c_str(), root);
+    FormatDriveWarning(format.c_str(), root, text, sizeof text);
     return text;
 }
 

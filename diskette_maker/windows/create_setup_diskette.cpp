@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "core/creation_plan.h"
+#include "core/drive_warning.h"
 #include "core/run_settings.h"
 #include "resource.h"
 #include "windows/module_instance.h"
@@ -105,9 +106,7 @@ BOOL ConfirmErase(HWND owner, const char* root)
     char format[MAX_PATH], caption[64], text[MAX_PATH];
     LoadStringA(ModuleInstance, IDS_ERASEWARNING_BASE + LanguageIndex, format, sizeof format);
     LoadStringA(ModuleInstance, IDS_COPY_BASE + LanguageIndex, caption, sizeof caption);
-    // The format's only argument is cut to one or two characters, so the text
-    // is never longer than the format that LoadStringA bounded.
-    wsprintfA(text, format, root);
+    FormatDriveWarning(format, root, text, sizeof text);
     return MessageBoxA(owner, text, caption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDNO;
 }
 
