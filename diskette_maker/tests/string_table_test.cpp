@@ -3,7 +3,6 @@
 // and the erase warnings as the user reads them.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -117,8 +116,8 @@ TEST(StringTable, EraseWarningsNameTheDriveAsEachLanguageDoes)
         EXPECT_EQ(FormatWarning(Table().at(c.id), "A:\\"), c.text) << c.id;
 }
 
-// wsprintfA is handed exactly one argument: a second conversion in a
-// translation would read past it.
+// Each warning names the drive once, cut to what its language writes; no
+// other text is a format.
 TEST(StringTable, OnlyTheWarningsAreFormatsAndEachTakesOneText)
 {
     for (const auto& [id, text] : Table()) {
