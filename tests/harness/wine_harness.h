@@ -228,6 +228,11 @@ COLORREF ClientPixel(HWND window, int x, int y);
 // Polls until ClientPixel == expected; *last (if given) gets the last value.
 bool WaitClientPixel(HWND window, int x, int y, COLORREF expected,
                      DWORD timeout_ms = 3000, COLORREF* last = nullptr);
+// All pixels of a screen rectangle in one copy, row by row from the top
+// (width * height entries); far quicker than GetPixel per pixel.
+bool ScreenPixels(const RECT& area, std::vector<COLORREF>* pixels);
+// The same for a rectangle in window's client coordinates.
+bool ClientPixels(HWND window, const RECT& client_area, std::vector<COLORREF>* pixels);
 // Saves a window's screen area (window null: the whole screen) as a 24-bit
 // BMP file.  Waits for nothing: call after the window has painted.
 bool SaveScreenshot(HWND window, const std::string& bmp_path);

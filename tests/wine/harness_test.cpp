@@ -51,6 +51,18 @@ TEST(Harness, ClicksReachTheWindowAndShowOnScreen)
     EXPECT_TRUE(WaitClientPixel(window, 150, 100, RGB(0xC0, 0x20, 0x20), 3000, &seen))
         << ColorName(seen);
 
+    // A block read agrees with single pixels, rows from the top: row 20
+    // crosses the status text, the last row the painted client area.
+    RECT client;
+    GetClientRect(window, &client);
+    RECT block = {140, 0, 160, client.bottom};
+    std::vector<COLORREF> pixels;
+    ASSERT_TRUE(ClientPixels(window, block, &pixels));
+    ASSERT_EQ(pixels.size(), 20u * client.bottom);
+    EXPECT_EQ(pixels[20 * 20 + 10], ClientPixel(window, 150, 20));
+    EXPECT_EQ(pixels.back(), RGB(0xC0, 0x20, 0x20));
+    EXPECT_NE(pixels[20 * 20 + 10], pixels.back());
+
     ClickButton(FindChild(window, 100));
     EXPECT_EQ(WindowText(FindChild(window, 101)), "pressed -1,-1");
 }
