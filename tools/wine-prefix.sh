@@ -17,6 +17,9 @@ set -e
 
 build=$(cd "$1" && pwd)
 template="$build/wine-template"
+# `make run` and `make test` may reach here at once: one maker at a time.
+exec 9>"$build/wine-template.lock"
+flock 9
 export WINEPREFIX="$template" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv,wineoss.drv="
 # Nothing of this needs a display; never leave a server behind without one.
