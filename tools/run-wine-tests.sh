@@ -4,7 +4,8 @@
 # Lays out the fake CD, copies the template prefix, then runs every test
 # labelled "wine" inside ONE Xvfb display with ONE persistent wineserver
 # started in that display (a server started without a display makes later
-# GUI programs hang), and returns ctest's status.
+# GUI programs hang), and returns ctest's status.  Tests labelled "palette"
+# run afterwards in an 8-bit display of their own.
 set -e
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -15,21 +16,35 @@ python3 "$here/cd-tree.py" --mode test --programs "$build/programs.txt" --out "$
 rm -rf "$build/floppy" && mkdir -p "$build/floppy"
 sh "$here/wine-prefix.sh" "$build"
 
-run="$build/wine-run"
-rm -rf "$run"
-cp -a "$build/wine-template" "$run"
-
 testwindow=$(sed -n "s/^testwindow=//p" "$build/programs.txt")
-export WINEPREFIX="$run" WINEDEBUG=-all BUILD="$build" TESTWINDOW="$testwindow"
+export WINEDEBUG=-all BUILD="$build" TESTWINDOW="$testwindow"
+
+# run_in_display <depth> <prefix copy> <ctest options...>
+run_in_display() {
+    depth=$1 prefix=$2
+    shift 2
+    rm -rf "$prefix"
+    cp -a "$build/wine-template" "$prefix"
+    WINEPREFIX="$prefix" QL_SCREEN_DEPTH=$depth xvfb-run -a -s "-screen 0 1024x768x$depth" sh -c '
+        wineserver -p
+        # Start the services and the desktop now, away from ctest: whatever a
+        # test starts first would otherwise keep its output pipes open for good.
+        wine "$TESTWINDOW" -close </dev/null >/dev/null 2>&1
+        cd "$BUILD" && ctest --output-on-failure "$@"
+        status=$?
+        wineserver -k
+        exit $status' sh "$@"
+}
+
+# Tests labelled "palette" as well as "wine" need a palette display: an
+# 8-bit Xvfb, where Wine reports RC_PALETTE with 256 entries.  They get a
+# display (and so a wineserver and a prefix copy) of their own.
 set +e
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
-    wineserver -p
-    # Start the services and the desktop now, away from ctest: whatever a
-    # test starts first would otherwise keep its output pipes open for good.
-    wine "$TESTWINDOW" -close </dev/null >/dev/null 2>&1
-    cd "$BUILD" && ctest -L wine --output-on-failure "$@"
-    status=$?
-    wineserver -k
-    exit $status' sh "$@"
+run_in_display 24 "$build/wine-run" -L wine -LE palette "$@"
 status=$?
+if (cd "$build" && ctest -N -L palette "$@" | grep -q "Test *#"); then
+    run_in_display 8 "$build/wine-run-8bit" -L palette "$@"
+    palette_status=$?
+    [ $status -ne 0 ] || status=$palette_status
+fi
 exit $status

@@ -49,6 +49,12 @@
 //   language of the list.  Without LANGUAGES a driver runs in English.
 //   SystemLanguage() tells a test which language it runs in.
 //
+// Palette display
+//   Tests labelled "palette" (set_tests_properties(... LABELS "wine;palette"))
+//   run after the others in an 8-bit Xvfb display of their own, where Wine
+//   reports RC_PALETTE with 256 entries; QL_SCREEN_DEPTH tells a test which
+//   display it runs in ("24" or "8").
+//
 // Windows version
 //   SetWindowsVersion("win98") (or "nt40", "winxp"...) sets what
 //   GetVersionExA reports to programs started afterwards; pass an exe name

@@ -55,6 +55,9 @@ TEST(Harness, ClicksReachTheWindowAndShowOnScreen)
     // crosses the status text, the last row the painted client area.
     RECT client;
     GetClientRect(window, &client);
+    ASSERT_TRUE(WaitUntil([&] {
+        return ClientPixel(window, 150, 20) != RGB(0xC0, 0x20, 0x20);
+    }, 3000));
     RECT block = {140, 0, 160, client.bottom};
     std::vector<COLORREF> pixels;
     ASSERT_TRUE(ClientPixels(window, block, &pixels));
@@ -365,3 +368,19 @@ void ExpectChildLanguage(const char* expected)
 TEST(Language, ChildSeesEnglish) { ExpectChildLanguage("0409 0409"); }
 TEST(Language_es, ChildSeesSpanish) { ExpectChildLanguage("0c0a 0c0a"); }
 TEST(Language_fr, ChildSeesFrench) { ExpectChildLanguage("040c 040c"); }
+
+// Registered a second time, labelled "palette", for the 8-bit display that
+// tools/run-wine-tests.sh provides (QL_SCREEN_DEPTH=8): there Wine must
+// report a palette device, or palette tests would test nothing.
+TEST(Palette, EightBitDisplayIsAPaletteDevice)
+{
+    char depth[8] = "";
+    GetEnvironmentVariableA("QL_SCREEN_DEPTH", depth, sizeof depth);
+    if (std::string(depth) != "8")
+        GTEST_SKIP() << "not the 8-bit display";
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(GetDeviceCaps(screen, BITSPIXEL), 8);
+    EXPECT_TRUE(GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE);
+    EXPECT_EQ(GetDeviceCaps(screen, SIZEPALETTE), 256);
+    ReleaseDC(nullptr, screen);
+}

@@ -163,7 +163,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     window_class.lpszClassName = "QlTestWindow";
     RegisterClassA(&window_class);
     HWND window = CreateWindowA("QlTestWindow", title[0] ? title : "Harness",
-                                WS_OVERLAPPEDWINDOW, 100, 100, 300, 200, nullptr,
+                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 100,
+                                300, 200, nullptr,
                                 nullptr, instance, nullptr);
     ShowWindow(window, show);
     UpdateWindow(window);
