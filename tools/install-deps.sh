@@ -7,7 +7,7 @@ PACKAGES="
 cmake make g++ ninja-build
 googletest
 g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-wine wine64
+wine wine64 fonts-wine
 xvfb xauth x11-utils
 imagemagick
 mtools dosfstools
