@@ -26,6 +26,21 @@ std::string WithTrailingBackslash(std::string path)
 
 }  // namespace
 
+std::string Ansi(const std::string& utf8)
+{
+    int wide_length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(),
+                                          static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(wide_length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                        &wide[0], wide_length);
+    int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, nullptr, 0,
+                                     nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, &ansi[0], length,
+                        nullptr, nullptr);
+    return ansi;
+}
+
 std::string WindowsPathOfUnix(const std::string& unix_path)
 {
     std::string path = "Z:" + unix_path;

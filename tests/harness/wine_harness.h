@@ -16,7 +16,7 @@
 //       ASSERT_TRUE(menu.Start(CdPath("Setup.exe"), "-000a"));
 //       HWND w = WaitForWindow(WindowQuery{"Setup", nullptr, menu.Pid()});
 //       ASSERT_NE(w, nullptr);
-//       EXPECT_EQ(WindowText(w), "Instalación de Quellorn");
+//       EXPECT_EQ(WindowText(w), Ansi("Instalación de Quellorn"));
 //       KeyPress(w, VK_ESCAPE);
 //       DWORD code = 1;
 //       EXPECT_TRUE(menu.WaitExit(5000, &code));
@@ -83,6 +83,9 @@ std::string FloppyRoot();
 std::string RecorderExe();
 // The tiny test-window program of the win64 build (used by the self-test).
 std::string TestWindowExe();
+// UTF-8 text (as this source code is written) in the ANSI code page, as
+// the programs' windows hold it and WindowText returns it.
+std::string Ansi(const std::string& utf8);
 // Converts a Unix path to the Windows path Wine maps it to (Z: drive).
 std::string WindowsPathOfUnix(const std::string& unix_path);
 // The language id this driver (and its children) run with.

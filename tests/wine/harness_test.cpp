@@ -318,6 +318,20 @@ TEST(Harness, WebFixturesStartTheRecorder)
     EXPECT_FALSE(command.empty());
 }
 
+TEST(Harness, AnsiFromUtf8)
+{
+    struct Case { const char* utf8; const char* ansi; };
+    const Case cases[] = {
+        {"", ""},
+        {"Setup", "Setup"},
+        {"Instalaci\xc3\xb3n", "Instalaci\xf3n"},
+        {"Fran\xc3\xa7" "ais \xc3\xa0 l'aide", "Fran\xe7" "ais \xe0 l'aide"},
+        {"Adobe\xc2\xae", "Adobe\xae"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Ansi(c.utf8), c.ansi) << c.utf8;
+}
+
 TEST(Harness, FakeCdHasTheLayout)
 {
     const char* const paths[] = {
