@@ -33,6 +33,18 @@ ln -sfn "$run_cd" "$prefix/dosdevices/d:"
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 
 if [ -n "$DISPLAY" ]; then
+    # The tests' prefix sends web pages to the recorder; here they go to
+    # the desktop's browser again, through Wine's own.
+    cat > "$prefix/drive_c/browser.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CLASSES_ROOT\http\shell\open\command]
+@="\"C:\\windows\\system32\\winebrowser.exe\" \"%1\""
+
+[HKEY_CLASSES_ROOT\htmlfile\shell\open\command]
+@="\"C:\\windows\\system32\\winebrowser.exe\" \"%1\""
+REG
+    wine regedit /S 'C:\browser.reg' 2>/dev/null || true
     echo "run-cd: starting D:\\Setup.exe ($run_cd/Setup.exe)"
     wine "D:\\Setup.exe"
     wineserver -k
