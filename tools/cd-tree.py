@@ -269,6 +269,7 @@ def lay_out(mode, programs, out, layout):
         shutil.rmtree(out)
     os.makedirs(out)
     missing = []
+    placed = []
     for kind, relative, content in read_layout(layout):
         target = os.path.join(out, *relative.split("/"))
         os.makedirs(os.path.dirname(target), exist_ok=True)
@@ -277,13 +278,14 @@ def lay_out(mode, programs, out, layout):
                 missing.append("%s (%s)" % (relative, content))
                 continue
             shutil.copyfile(programs[content], target)
+            placed.append(relative)
         elif kind == "started":
             shutil.copyfile(stand_in, target)
         else:
             generator, _, arg = content.partition(" ")
             with open(target, "wb") as f:
                 f.write(GENERATORS[generator](arg))
-    return missing
+    return placed, missing
 
 
 def main():
@@ -293,7 +295,9 @@ def main():
     parser.add_argument("--out", required=True)
     parser.add_argument("--layout", default=os.path.join(HERE, "cd-layout.txt"))
     args = parser.parse_args()
-    missing = lay_out(args.mode, read_programs(args.programs), args.out, args.layout)
+    placed, missing = lay_out(args.mode, read_programs(args.programs), args.out, args.layout)
+    print("cd-tree: %s CD in %s, our programs: %s"
+          % (args.mode, args.out, ", ".join(placed) or "none"))
     for entry in missing:
         print("cd-tree: not built yet, left out: %s" % entry)
     return 0

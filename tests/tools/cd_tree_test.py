@@ -79,8 +79,9 @@ class Layout(unittest.TestCase):
                 f.write(role.encode())
             programs[role] = path
         out = os.path.join(tmp.name, "cd")
-        missing = cd_tree.lay_out(mode, programs, out,
-                                  os.path.join(ROOT, "tools", "cd-layout.txt"))
+        placed, missing = cd_tree.lay_out(mode, programs, out,
+                                          os.path.join(ROOT, "tools", "cd-layout.txt"))
+        self.assertEqual(len(placed) + len(missing), 3)  # the three programs
         return out, missing
 
     def read(self, out, relative):
