@@ -30,6 +30,16 @@ prefix="$build/run-prefix"
 rm -rf "$prefix"
 cp -a "$win64/wine-template" "$prefix"
 ln -sfn "$run_cd" "$prefix/dosdevices/d:"
+# Drive A: is a folder of this run. Wine has no diskette hardware to ask,
+# so Floppwright is told it runs on NT 4.0, where a removable A: suffices.
+mkdir -p "$build/run-floppy"
+ln -sfn "$build/run-floppy" "$prefix/dosdevices/a:"
+cat > "$prefix/drive_c/floppwright.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\AppDefaults\Floppwright.exe]
+"Version"="nt40"
+REG
 export WINEPREFIX="$prefix" WINEDEBUG=-all
 
 if [ -n "$DISPLAY" ]; then
@@ -45,6 +55,7 @@ REGEDIT4
 @="\"C:\\windows\\system32\\winebrowser.exe\" \"%1\""
 REG
     wine regedit /S 'C:\browser.reg' 2>/dev/null || true
+    wine regedit /S 'C:\floppwright.reg' 2>/dev/null || true
     echo "run-cd: starting D:\\Setup.exe ($run_cd/Setup.exe)"
     wine "D:\\Setup.exe"
     wineserver -k
@@ -57,6 +68,7 @@ mkdir -p "$shots"
 export SHOTS="$shots" SCREENSHOT="$screenshot"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     wineserver -p
+    wine regedit /S "C:\\floppwright.reg" </dev/null >/dev/null 2>&1
     # shoot <name> <language> [--dismiss] <program> [arguments]
     shoot() {
         name=$1 lang=$2 option=

@@ -64,6 +64,12 @@ if [ ! -f "$template/system.reg" ]; then
     wineserver -w
 fi
 
+# Caption buttons are drawn with Marlett; this Wine does not look in the
+# folder where Debian's fonts-wine puts it, but it reads the prefix's own.
+if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$template/drive_c/windows/Fonts/marlett.ttf" ]; then
+    cp /usr/share/wine/fonts/marlett.ttf "$template/drive_c/windows/Fonts/"
+fi
+
 mkdir -p "$build/testcd" "$build/floppy"
 ln -sfn "$build/testcd" "$template/dosdevices/d:"
 ln -sfn "$build/floppy" "$template/dosdevices/a:"
