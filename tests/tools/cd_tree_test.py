@@ -11,10 +11,10 @@ import unittest
 import zlib
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-spec = importlib.util.spec_from_file_location(
+_source = importlib.util.spec_from_file_location(
     "cd_tree", os.path.join(ROOT, "tools", "cd-tree.py"))
-cd_tree = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(cd_tree)
+cd_tree = importlib.util.module_from_spec(_source)
+_source.loader.exec_module(cd_tree)
 
 
 class Pdf(unittest.TestCase):
