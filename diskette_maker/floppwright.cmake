@@ -18,7 +18,7 @@ if(QL_WINDOWS)
       windows/dialog_text.cpp
       windows/create_setup_diskette.cpp
       Floppwright.rc
-    LIBS diskette_maker_win shell32)
+    LIBS diskette_maker_win)
   target_include_directories(floppwright PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   set_property(SOURCE Floppwright.rc APPEND PROPERTY OBJECT_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/art/floppwright.ico ${CMAKE_CURRENT_SOURCE_DIR}/resource.h)

@@ -1,12 +1,11 @@
 #include "windows/create_setup_diskette.h"
 
-#include <shellapi.h>
-
 #include "core/creation_plan.h"
 #include "core/drive_warning.h"
 #include "core/run_settings.h"
 #include "resource.h"
 #include "windows/module_instance.h"
+#include "windows/shell_file_operation.h"
 #include "windows/startup_files_win.h"
 
 namespace {
@@ -53,7 +52,7 @@ public:
         // The record is reused; an abort of an earlier step must not count
         // against this one.
         operation_.fAnyOperationsAborted = FALSE;
-        int returned = SHFileOperationA(&operation_);
+        int returned = ShellFileOperation(&operation_);
         return {returned, operation_.fAnyOperationsAborted != FALSE};
     }
 

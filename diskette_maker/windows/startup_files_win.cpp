@@ -1,6 +1,5 @@
 #include "windows/startup_files_win.h"
 
-#include <shellapi.h>
 #include <stdio.h>
 
 #include "core/path_list.h"
@@ -10,6 +9,7 @@
 #include "resource.h"
 #include "windows/raw_diskette_win.h"
 #include "windows/record_blocks.h"
+#include "windows/shell_file_operation.h"
 
 enum {
     TargetListBytes = 12,
@@ -78,7 +78,7 @@ static bool CopyFromEmergencyBootFolder(HWND owner)
     op.fFlags = FOF_NOCONFIRMATION | FOF_SIMPLEPROGRESS | FOF_NOERRORUI;
     op.hNameMappings = NULL;
     op.lpszProgressTitle = NULL;
-    return SHFileOperationA(&op) == 0 && !op.fAnyOperationsAborted;
+    return ShellFileOperation(&op) == 0 && !op.fAnyOperationsAborted;
 }
 
 // An empty MSDOS.SYS: OF_CREATE also cuts an existing one to nothing.

@@ -1,12 +1,11 @@
 #include "windows/guides_dialog.h"
 
-#include <shellapi.h>
-
 #include "core/guide_hover.h"
 #include "core/guides.h"
 #include "windows/dialog_objects.h"
 #include "windows/drawing.h"
 #include "windows/menu_window.h"
+#include "windows/shell_open.h"
 #include "windows/strings.h"
 
 // One guides dialog at a time; each opening starts afresh.
@@ -123,7 +122,7 @@ static void OpenGuide(const char* fileName)
 {
     // A path that would not fit MAX_PATH opens nothing rather than a cut one.
     if (AppendGuideFile(GuidePath, sizeof GuidePath, fileName))
-        ShellExecuteA(NULL, "open", GuidePath, NULL, NULL, SW_SHOWNORMAL);
+        OpenWithShell(GuidePath);
 }
 
 static INT_PTR OnGuidesCommand(HWND dialog, WPARAM wParam)

@@ -1,7 +1,5 @@
 #include "windows/menu_commands.h"
 
-#include <shellapi.h>
-
 #include "core/action_command.h"
 #include "core/gdi_ledger.h"
 #include "core/menu_model.h"
@@ -11,6 +9,7 @@
 #include "windows/guides_dialog.h"
 #include "windows/menu_window.h"
 #include "windows/message_dialog.h"
+#include "windows/shell_open.h"
 #include "windows/strings.h"
 
 // The launcher's own folder, with its backslash. False when the module
@@ -44,7 +43,7 @@ static void OpenUpdatePage()
 {
     char url[kCommandSize];
     if (BuildUpdateUrl(MAKER_WEB_HOST, url, sizeof url))
-        ShellExecuteA(NULL, "open", url, NULL, NULL, SW_SHOWNORMAL);
+        OpenWithShell(url);
 }
 
 static void OpenMessageDialog(HWND menu)

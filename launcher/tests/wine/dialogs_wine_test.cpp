@@ -2,6 +2,8 @@
 // through the test menu whose rows 6 and 7 run codes 6 and 10.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <vector>
 
 #include "launcher_cd.h"
@@ -292,32 +294,11 @@ void PointAt(HWND window, int x, int y)
 // screen.
 int CountPixels(HWND window, COLORREF colour)
 {
-    RECT r = ClientRectOnScreen(window);
-    int width = r.right - r.left, height = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    int count = 0;
-    const DWORD* p = static_cast<const DWORD*>(bits);
-    DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    for (int i = 0; i < width * height; ++i)
-        if ((p[i] & 0xFFFFFF) == wanted)
-            ++count;
-    SelectObject(memory, old);
-    DeleteObject(dib);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return count;
+    RECT client;
+    GetClientRect(window, &client);
+    std::vector<COLORREF> pixels;
+    ClientPixels(window, client, &pixels);
+    return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
 }
 
 // The longest run of one colour along a row: an underline is one, glyphs

@@ -88,32 +88,8 @@ public:
 // The pixels of a client rectangle, read from the screen in one copy.
 std::vector<COLORREF> CapturePixels(HWND window, const RECT &area)
 {
-    POINT origin = {area.left, area.top};
-    ClientToScreen(window, &origin);
-    int width = area.right - area.left, height = area.bottom - area.top;
     std::vector<COLORREF> pixels;
-    if (width <= 0 || height <= 0)
-        return pixels;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
-    bmi.bmiHeader.biWidth = width;
-    bmi.bmiHeader.biHeight = -height;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void *bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, dib);
-    BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const DWORD *p = static_cast<const DWORD *>(bits);
-    for (int i = 0; i < width * height; i++)
-        pixels.push_back(RGB(p[i] >> 16 & 0xFF, p[i] >> 8 & 0xFF, p[i] & 0xFF));
-    SelectObject(memory, old);
-    DeleteObject(dib);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    ClientPixels(window, area, &pixels);
     return pixels;
 }
 
