@@ -46,22 +46,9 @@ LRESULT OnChar(HWND button, WPARAM ch, LPARAM lParam)
 {
     int own = IndexOf(button);
     HWND menu = GetParent(button);
-    KeyAction action = RouteButtonChar(static_cast<int>(ch), own, ButtonCount,
-                                       GetKeyState(VK_SHIFT) < 0);
-    switch (action.kind) {
-    case KeyActionKind::kFocus:
-        FocusButton(action.button);
-        break;
-    case KeyActionKind::kCommand:
-        SendMessageA(menu, WM_COMMAND, static_cast<WPARAM>(action.button), 0);
-        break;
-    case KeyActionKind::kClose:
-        // The button dies with the menu; nothing is left to pass on to.
-        DestroyWindow(menu);
-        return 0;
-    case KeyActionKind::kNone:
-        break;
-    }
+    CarryOutKeyAction(menu, RouteButtonChar(static_cast<int>(ch), own, ButtonCount,
+                                            GetKeyState(VK_SHIFT) < 0));
+    // Escape or a command may have taken the menu and this button with it.
     if (!IsWindow(button))
         return 0;
     return PassOn(button, WM_CHAR, ch, lParam);

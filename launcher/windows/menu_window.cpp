@@ -266,20 +266,7 @@ LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM lParam)
 LRESULT OnChar(HWND window, WPARAM ch)
 {
     bool shift = GetKeyState(VK_SHIFT) < 0;
-    KeyAction action = RouteMenuChar(static_cast<int>(ch), HighlightedButton, ButtonCount, shift);
-    switch (action.kind) {
-    case KeyActionKind::kFocus:
-        FocusButton(action.button);
-        break;
-    case KeyActionKind::kCommand:
-        SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(action.button), 0);
-        break;
-    case KeyActionKind::kClose:
-        DestroyWindow(window);
-        break;
-    case KeyActionKind::kNone:
-        break;
-    }
+    CarryOutKeyAction(window, RouteMenuChar(static_cast<int>(ch), HighlightedButton, ButtonCount, shift));
     return 0;
 }
 
@@ -400,6 +387,23 @@ void FocusButton(int button)
 {
     if (button >= 0 && button < ButtonCount)
         SetFocus(ButtonWindow[button]);
+}
+
+void CarryOutKeyAction(HWND menu, const KeyAction &action)
+{
+    switch (action.kind) {
+    case KeyActionKind::kFocus:
+        FocusButton(action.button);
+        break;
+    case KeyActionKind::kCommand:
+        SendMessageA(menu, WM_COMMAND, static_cast<WPARAM>(action.button), 0);
+        break;
+    case KeyActionKind::kClose:
+        DestroyWindow(menu);
+        break;
+    case KeyActionKind::kNone:
+        break;
+    }
 }
 
 void FocusAndRunButton(HWND menu, int button)

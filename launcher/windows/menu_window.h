@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "core/colours.h"
+#include "core/keyboard.h"
 #include "core/layout.h"
 #include "resource.h"
 #include "windows/startup.h"
@@ -48,6 +49,10 @@ void FocusAndRunButton(HWND menu, int button);
 
 // Moves the focus to a button, which highlights it.
 void FocusButton(int button);
+
+// Carries out what the keyboard routing decided for a character typed in
+// the menu or on one of its buttons.
+void CarryOutKeyAction(HWND menu, const KeyAction &action);
 
 // Marks the web-update button unavailable when the web page cannot be shown.
 void ProbeWebAccess(unsigned char unavailable[MENU_MAX_BUTTONS]);
