@@ -153,6 +153,32 @@ TEST(Art, HandCursor)
     EXPECT_EQ(0, d[mask + row * 4 + 9 / 8] >> (7 - 9 % 8) & 1);
 }
 
+// Offsets of the bodies of a RIFF WAVE file's chunks (0 when missing).
+struct WaveChunks {
+    std::size_t fmt = 0, fact = 0, data = 0;
+    uint32_t dataSize = 0;
+};
+
+WaveChunks FindWaveChunks(const std::vector<uint8_t> &d)
+{
+    WaveChunks c;
+    std::size_t at = 12;
+    while (at + 8 <= d.size()) {
+        std::string id(d.begin() + at, d.begin() + at + 4);
+        uint32_t size = U32(d, at + 4);
+        if (id == "fmt ")
+            c.fmt = at + 8;
+        else if (id == "fact")
+            c.fact = at + 8;
+        else if (id == "data") {
+            c.data = at + 8;
+            c.dataSize = size;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return c;
+}
+
 TEST(Art, ClickSound)
 {
     auto d = ReadArt("click.wav");
@@ -160,21 +186,9 @@ TEST(Art, ClickSound)
     EXPECT_EQ(std::string("RIFF"), std::string(d.begin(), d.begin() + 4));
     EXPECT_EQ(d.size() - 8, U32(d, 4));
     EXPECT_EQ(std::string("WAVE"), std::string(d.begin() + 8, d.begin() + 12));
-    std::size_t at = 12, fmt = 0, fact = 0, data = 0;
-    uint32_t dataSize = 0;
-    while (at + 8 <= d.size()) {
-        std::string id(d.begin() + at, d.begin() + at + 4);
-        uint32_t size = U32(d, at + 4);
-        if (id == "fmt ")
-            fmt = at + 8;
-        else if (id == "fact")
-            fact = at + 8;
-        else if (id == "data") {
-            data = at + 8;
-            dataSize = size;
-        }
-        at += 8 + size + (size & 1);
-    }
+    const WaveChunks c = FindWaveChunks(d);
+    const std::size_t fmt = c.fmt, fact = c.fact, data = c.data;
+    const uint32_t dataSize = c.dataSize;
     ASSERT_TRUE(fmt && fact && data);
     EXPECT_EQ(2, U16(d, fmt));          // MS ADPCM
     EXPECT_EQ(2, U16(d, fmt + 2));      // stereo
@@ -198,19 +212,9 @@ TEST(Art, ClickSound)
 TEST(Art, ClickSoundDecodes)
 {
     auto d = ReadArt("click.wav");
-    std::size_t at = 12, fmt = 0, data = 0;
-    uint32_t dataSize = 0;
-    while (at + 8 <= d.size()) {
-        std::string id(d.begin() + at, d.begin() + at + 4);
-        uint32_t size = U32(d, at + 4);
-        if (id == "fmt ")
-            fmt = at + 8;
-        if (id == "data") {
-            data = at + 8;
-            dataSize = size;
-        }
-        at += 8 + size + (size & 1);
-    }
+    const WaveChunks c = FindWaveChunks(d);
+    const std::size_t fmt = c.fmt, data = c.data;
+    const uint32_t dataSize = c.dataSize;
     ASSERT_TRUE(fmt && data);
     ASSERT_GE(dataSize, 14u);
     int coef[7][2];
