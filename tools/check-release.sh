@@ -5,7 +5,7 @@
 set -eu
 build=${1:-build/win32}
 top=$(cd "$(dirname "$0")/.." && pwd)
-exports=${QL_WIN9X_EXPORTS:-$top/../shared/win9x-api}
+exports=${QL_WIN9X_EXPORTS:-$top/tools/win9x-api}
 check="python3 $top/tools/check_release.py --exports $exports"
 probes="$top/tools/release-probes"
 work="$build/release-probes"

@@ -124,7 +124,7 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("executables", nargs="+")
-    ap.add_argument("--exports", default=os.path.join(here, "..", "..", "shared", "win9x-api"),
+    ap.add_argument("--exports", default=os.path.join(here, "win9x-api"),
                     help="folder with win95.txt, win98.txt and winnt4.txt")
     ap.add_argument("--objdump", default="i686-w64-mingw32-objdump")
     args = ap.parse_args()
