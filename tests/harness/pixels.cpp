@@ -43,6 +43,19 @@ std::string ColorName(COLORREF color)
     return name;
 }
 
+bool WaitPainted(HWND window, DWORD timeout_ms)
+{
+    // Wine copies a window's painting to the screen when its thread next
+    // waits for messages, so one read can catch a half-shown paint.
+    std::vector<COLORREF> before, after;
+    return WaitUntil([&] {
+        RECT area = WindowRectOnScreen(window);
+        if (!ScreenPixels(area, &before) || !Sync(window))
+            return false;
+        return ScreenPixels(area, &after) && after == before;
+    }, timeout_ms);
+}
+
 bool SaveScreenshot(HWND window, const std::string& bmp_path)
 {
     RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

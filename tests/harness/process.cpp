@@ -87,12 +87,54 @@ DWORD Process::ExitCode() const
     return code;
 }
 
+// Terminating a job only asks for its processes to end.  Until each of them
+// has ended and its windows are gone, the next test's program could still
+// find them: the launcher, for one, would bring the old menu forward and
+// end.  So Kill returns only when nothing of the job is left.
 void Process::Kill()
 {
-    if (job_)
-        TerminateJobObject(job_, 1);
+    if (!job_)
+        return;
+    std::vector<HANDLE> members;
+    std::vector<DWORD> pids = JobPids();
+    for (DWORD pid : pids)
+        if (HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid))
+            members.push_back(h);
+    TerminateJobObject(job_, 1);
+    for (HANDLE h : members) {
+        WaitForSingleObject(h, kEndTimeoutMs);
+        CloseHandle(h);
+    }
     if (process_)
-        WaitForSingleObject(process_, 5000);
+        WaitForSingleObject(process_, kEndTimeoutMs);
+    WaitUntil([&] { return JobProcessCount() == 0; }, kEndTimeoutMs);
+    if (pid_)
+        pids.push_back(pid_);
+    WaitUntil([&] {
+        for (DWORD pid : pids)
+            if (!FindTopWindows(WindowQuery{nullptr, nullptr, pid, false}).empty())
+                return false;
+        return true;
+    }, kEndTimeoutMs);
+}
+
+std::vector<DWORD> Process::JobPids() const
+{
+    // Room for far more processes than a test starts; the list is cut, not
+    // overrun, past that.
+    struct {
+        JOBOBJECT_BASIC_PROCESS_ID_LIST header;
+        ULONG_PTR more[63];
+    } list = {};
+    list.header.NumberOfAssignedProcesses = 64;
+    std::vector<DWORD> pids;
+    if (!job_ || !QueryInformationJobObject(job_, JobObjectBasicProcessIdList,
+                                            &list, sizeof list, nullptr))
+        return pids;
+    ULONG count = list.header.NumberOfProcessIdsInList;
+    for (ULONG i = 0; i < count && i < 64; ++i)
+        pids.push_back(static_cast<DWORD>(list.header.ProcessIdList[i]));
+    return pids;
 }
 
 int Process::JobProcessCount() const
@@ -106,6 +148,17 @@ int Process::JobProcessCount() const
     return static_cast<int>(accounting.ActiveProcesses);
 }
 
+int Process::JobProcessesStarted() const
+{
+    if (!job_)
+        return 0;
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
+    if (!QueryInformationJobObject(job_, JobObjectBasicAccountingInformation,
+                                   &accounting, sizeof accounting, nullptr))
+        return -1;
+    return static_cast<int>(accounting.TotalProcesses);
+}
+
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeout_ms)
 {
     DWORD start = GetTickCount();
@@ -116,6 +169,14 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeout_ms)
             return false;
         Sleep(10);
     }
+}
+
+bool StartsNothingWithin(const Process& process, DWORD observe_ms)
+{
+    const int started = process.JobProcessesStarted();
+    return !WaitUntil([&] {
+        return process.JobProcessesStarted() != started || !ReadRecorderLog().empty();
+    }, observe_ms);
 }
 
 }  // namespace qlh

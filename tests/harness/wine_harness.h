@@ -115,16 +115,24 @@ public:
     bool Running() const;
     // Exit code of an ended process (STILL_ACTIVE while it runs).
     DWORD ExitCode() const;
-    // Ends the process and everything in its job.
+    // Ends the process and everything in its job, and returns once all of
+    // them have ended and their windows are gone.
     void Kill();
     // Number of processes still alive in the job (the program and all it
     // started that are still running).
     int JobProcessCount() const;
+    // Number of processes ever started in the job, the program included:
+    // counts a started program that has already ended as well.
+    int JobProcessesStarted() const;
 
     DWORD Pid() const { return pid_; }
     HANDLE Handle() const { return process_; }
 
 private:
+    static const DWORD kEndTimeoutMs = 10000;
+    // Ids of the processes alive in the job.
+    std::vector<DWORD> JobPids() const;
+
     HANDLE job_ = nullptr;
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
@@ -134,6 +142,11 @@ private:
 
 // Polls `condition` every 10 ms until it holds or timeout_ms has passed.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeout_ms);
+// For checks that something does NOT happen: watches for observe_ms that
+// the process starts nothing (no new process in its job, an empty recorder
+// log).  The one fixed wait a test may have, since an absence has no state
+// to wait for.
+bool StartsNothingWithin(const Process& process, DWORD observe_ms);
 
 // ---- windows ------------------------------------------------------------
 
@@ -242,8 +255,11 @@ bool WaitClientPixel(HWND window, int x, int y, COLORREF expected,
 bool ScreenPixels(const RECT& area, std::vector<COLORREF>* pixels);
 // The same for a rectangle in window's client coordinates.
 bool ClientPixels(HWND window, const RECT& client_area, std::vector<COLORREF>* pixels);
+// Waits until the window's picture on the screen has settled: two reads of
+// it, with the window's thread synchronised between them, are the same.
+bool WaitPainted(HWND window, DWORD timeout_ms = 5000);
 // Saves a window's screen area (window null: the whole screen) as a 24-bit
-// BMP file.  Waits for nothing: call after the window has painted.
+// BMP file.  Waits for nothing: call WaitPainted first.
 bool SaveScreenshot(HWND window, const std::string& bmp_path);
 // The same for any rectangle of the screen (screen coordinates).
 bool SaveScreenRect(const RECT& area, const std::string& bmp_path);

@@ -166,8 +166,7 @@ TEST(HostileInput, LauncherDeepInAFolderTreeStartsNoCutPath)
         Command(menu.window, static_cast<WORD>(button));
         ASSERT_TRUE(Sync(menu.window));
     }
-    Sleep(500);
-    EXPECT_TRUE(ReadRecorderLog().empty());
+    EXPECT_TRUE(StartsNothingWithin(menu.process, 500));
     EXPECT_EQ(menu.process.JobProcessCount(), 1);
     EXPECT_TRUE(menu.EndsCleanly());
 }
@@ -189,8 +188,7 @@ TEST(HostileInput, RegistryValuesWithoutTerminator)
     // A .htm class name that does not fit cannot be looked up: no web page.
     Command(menu.window, 3);
     ASSERT_TRUE(Sync(menu.window));
-    Sleep(300);
-    EXPECT_TRUE(ReadRecorderLog().empty());
+    EXPECT_TRUE(StartsNothingWithin(menu.process, 300));
     EXPECT_TRUE(menu.EndsCleanly());
 
     // A reader command that fills its buffer names no program: the guides

@@ -205,7 +205,7 @@ void SaveDialogScreenshot(HWND dialog, const char* language)
     CreateDirectoryA(WindowsPathOfUnix(QL_SCREENSHOT_DIR).c_str(), nullptr);
     std::string path = WindowsPathOfUnix(QL_SCREENSHOT_DIR) + "\\lingpick-" + language + ".bmp";
     ActivateWindow(dialog);
-    Sleep(200);   // let the dialog finish painting
+    WaitPainted(dialog);
     EXPECT_TRUE(SaveScreenshot(dialog, path)) << path;
 }
 

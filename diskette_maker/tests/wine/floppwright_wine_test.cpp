@@ -348,8 +348,7 @@ void Screenshot(HWND window, const char* name)
 {
     std::string folder = WindowsPathOfUnix(QL_SCREENSHOT_DIR);
     MakeDirectories(folder);
-    Sync(window);
-    Sleep(200);
+    WaitPainted(window);
     EXPECT_TRUE(SaveScreenshot(window, folder + "\\" + name));
 }
 
@@ -417,7 +416,7 @@ TEST(MakerDrive, NoDiskDriveOnWindows2000Or98)
         EXPECT_EQ(info.caption, TitleEs);
         EXPECT_EQ(info.text, "No diskette drive found.\nFloppwright cannot continue.");
         // Paints meanwhile must not have opened the product dialog.
-        Sleep(300);
+        WaitPainted(box);
         EXPECT_EQ(FindTopWindows(WindowQuery{"#32770", nullptr, process.Pid()}).size(), 1u);
         PressDialogButton(box, IDOK);
         DWORD code = 1;

@@ -134,8 +134,7 @@ TEST_F(Dialogs, NoticeAtStartInEveryLanguage)
             Sync(run.notice);
             EXPECT_TRUE(WaitUntil([&] { return FramedInBlack(run.notice); }, 2000));
             if (!escape) {
-                Sync(run.notice);
-                Sleep(200);
+                WaitPainted(run.notice);
                 SaveScreenshot(run.notice, ScreenshotPath(std::string("notice-") + kLanguageSuffix[lang] + ".bmp"));
             }
             if (escape)
@@ -144,7 +143,7 @@ TEST_F(Dialogs, NoticeAtStartInEveryLanguage)
                 PressDialogButton(run.notice, IDOK);
             EXPECT_TRUE(WaitWindowGone(run.notice));
             EXPECT_TRUE(WaitEnabled(run.menu));
-            Sleep(300);
+            Sync(run.menu);
             EXPECT_TRUE(FindTopWindows(WindowQuery{"#32770", nullptr, run.process.Pid()}).empty())
                 << "the notice shows only once";
             EXPECT_TRUE(run.process.Running());
@@ -273,10 +272,9 @@ TEST_F(Dialogs, MissingReaderLeadsToTheQuestion)
             // Unquoted by the launcher; Wine quotes the path it found.
             EXPECT_EQ("\"" + cd_->Path("Utility\\Lingpick .exe") + "\"", entries[0].command_line);
         } else {
-            Sleep(500);
-            EXPECT_TRUE(ReadRecorderLog().empty());
+            EXPECT_TRUE(StartsNothingWithin(run.process, 500));
         }
-        Sleep(200);
+        Sync(run.menu);
         EXPECT_TRUE(FindTopWindows(WindowQuery{"#32770", nullptr, run.process.Pid()}).empty());
         EXPECT_TRUE(WaitEnabled(run.menu));
     }

@@ -116,12 +116,6 @@ RECT TextArea(const Menu &menu)
     return RECT{button.right + 4, 72, client.right - 4, client.bottom - 4};
 }
 
-bool RecorderSilent(DWORD ms)
-{
-    Sleep(ms);
-    return ReadRecorderLog().empty();
-}
-
 bool EndsWith(const std::string &text, const std::string &tail)
 {
     return text.size() >= tail.size() &&
@@ -425,8 +419,7 @@ TEST(Menu, SweepRepaintsTheTextAreaOnce)
     ASSERT_TRUE(menu.Start());
     PaintCounter paints;
     ASSERT_TRUE(paints.Attach(menu.window));
-    ASSERT_TRUE(Sync(menu.window));
-    Sleep(300);
+    ASSERT_TRUE(WaitPainted(menu.window));
     paints.Reset();
 
     const int buttons = static_cast<int>(ChildWindows(menu.window).size());
@@ -436,8 +429,9 @@ TEST(Menu, SweepRepaintsTheTextAreaOnce)
     for (int i = 0; i < buttons; i++)
         MouseMove(menu.Button(i), 20, 5);
     ASSERT_TRUE(menu.ButtonLit(buttons - 1, 2000));
-    Sleep(600);
-    ASSERT_TRUE(Sync(menu.window));
+    // The one paint comes with the refresh timer, after the last move.
+    ASSERT_TRUE(WaitUntil([&] { return paints.Count() >= 1; }, 3000));
+    ASSERT_TRUE(WaitPainted(menu.window));
     EXPECT_EQ(paints.Count(), 1);
 }
 
@@ -495,7 +489,7 @@ TEST(Menu, EnterWithNothingHighlightedDoesNothing)
     Menu menu;
     ASSERT_TRUE(menu.Start());
     TypeChar(menu.window, '\r');
-    EXPECT_TRUE(RecorderSilent(700));
+    EXPECT_TRUE(StartsNothingWithin(menu.process, 700));
     EXPECT_TRUE(menu.process.Running());
 }
 
@@ -543,7 +537,7 @@ TEST(Menu_es, ProductButtonsHaveNoMnemonic)
     for (char key : {'U', 'D', 'H', 'C'})
         KeyDown(menu.window, key);
     AltKey(menu.window, 'u');
-    EXPECT_TRUE(RecorderSilent(700));
+    EXPECT_TRUE(StartsNothingWithin(menu.process, 700));
     KeyDown(menu.window, 'S');  // &Salir
     DWORD code;
     EXPECT_TRUE(menu.Ends(&code));
@@ -576,7 +570,7 @@ TEST(Menu, UpdateButtonIsGreyAndInertWithoutTheWeb)
         ClickButton(update);
         KeyDown(menu.window, 'U');
         TypeChar(update, ' ');
-        EXPECT_TRUE(RecorderSilent(700)) << c.what;
+        EXPECT_TRUE(StartsNothingWithin(menu.process, 700)) << c.what;
         // Lit, it keeps the grey label.
         MouseMove(update, 20, 5);
         EXPECT_TRUE(menu.ButtonLit(3)) << c.what;
@@ -647,7 +641,7 @@ void Screenshot(const char *name, int highlight)
         ASSERT_TRUE(menu.ButtonLit(highlight));
         ASSERT_TRUE(WaitUntil([&] { return CapturePixels(menu.window, area) != idle; }, 3000));
     }
-    Sleep(200);
+    WaitPainted(menu.window);
     CreateDirectoryA(ScreenshotDir().c_str(), nullptr);
     EXPECT_TRUE(SaveScreenshot(menu.window, ScreenshotDir() + name));
 }
