@@ -6,8 +6,14 @@
 
 CMAKE  ?= cmake
 BUILD  := build
+STAGE  := sh tools/stage.sh
 
-.PHONY: all deps build native win32 win64 run test test-native test-wine test-release test-fuzz cd bench fuzz clean
+# Every date that lands in the programs and on the CD is the commit's, so
+# two builds of one commit give the same bytes.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || echo 315532800)
+export SOURCE_DATE_EPOCH
+
+.PHONY: all deps build native win32 win64 run test test-native test-wine test-release test-fuzz test-reproducible cd bench fuzz clean
 
 all: build
 
@@ -46,8 +52,17 @@ test-release: win32
 test-fuzz: deps
 	@sh tools/fuzz.sh $(BUILD)/fuzz smoke
 
-test: build
-	@$(MAKE) --no-print-directory test-native test-release test-fuzz test-wine
+test-reproducible: deps
+	@sh tools/check-reproducible.sh $(BUILD)
+
+# Each stage ends with a line that gives its time.
+test: deps
+	@$(STAGE) build $(MAKE) --no-print-directory build
+	@$(STAGE) unit $(MAKE) --no-print-directory test-native
+	@$(STAGE) release $(MAKE) --no-print-directory test-release
+	@$(STAGE) fuzz $(MAKE) --no-print-directory test-fuzz
+	@$(STAGE) reproducible $(MAKE) --no-print-directory test-reproducible
+	@$(STAGE) wine $(MAKE) --no-print-directory test-wine
 
 bench: build
 	@sh bench/run-all.sh $(BUILD)

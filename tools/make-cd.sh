@@ -9,11 +9,19 @@ set -e
 
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
+# Dates on the CD are the commit's, not the clock's: the same commit gives
+# the same image.  xorriso takes the volume dates from this variable and
+# every file date from the file's own time.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git -C "$here/.." log -1 --format=%ct 2>/dev/null || echo 315532800)
+fi
+export SOURCE_DATE_EPOCH
 cd_tree="$build/cd"
 iso="$build/quellorn-cd.iso"
 
 [ -f "$build/win32/programs.txt" ] || { echo "make-cd: build the win32 preset first" >&2; exit 1; }
 python3 "$here/cd-tree.py" --mode demo --programs "$build/win32/programs.txt" --out "$cd_tree"
+find "$cd_tree" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
 echo "make-cd: CD tree in $cd_tree"
 
 rm -f "$iso"
@@ -38,3 +46,4 @@ for name in "/Setup.exe" "/autorun.inf" "/Utility/Lingpick .exe" "/HD and CD-ROM
     fi
 done
 echo "make-cd: image $iso ($(du -k "$iso" | cut -f1) KiB)"
+echo "make-cd: SHA-256 $(sha256sum "$iso" | cut -d' ' -f1)"
