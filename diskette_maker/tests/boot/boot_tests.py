@@ -3,7 +3,9 @@
 
 Each case builds a 1.44 MB image with mtools, puts the boot sector in place,
 boots it with a stand-in IO.SYS (payload.asm) that reports what it was handed
-on the debug console, and watches the text screen through the monitor.
+on the debug console, and watches the text screen through the monitor. The
+slow-drive cases start from a stand-in hard disk (slow_drive.asm) whose first
+diskette reads fail and which then starts the diskette's boot sector.
 
     boot_tests.py --boot-sector boot_sector.bin --payload payload.asm \
                   --nasm nasm --work DIR CASE...
@@ -24,6 +26,8 @@ PASS_STATUS = (0x10 << 1) | 1
 INVALID = "Invalid system disk"
 IO_ERROR = "Disk I/O error"
 REPLACE = "Replace the disk, and then press any key"
+HERE = os.path.dirname(os.path.abspath(__file__))
+SLOW_DRIVE = os.path.join(HERE, "slow_drive.asm")
 
 
 class Failure(Exception):
@@ -51,10 +55,16 @@ class Bench:
     def payload(self, variant=None):
         out = self.path("IO-%s.SYS" % (variant or "good"))
         if not os.path.exists(out):
-            args = [self.opts.nasm, "-f", "bin", "-Werror", "-o", out]
+            args = [self.opts.nasm, "-f", "bin", "-Werror", "-I", HERE, "-o", out]
             if variant:
                 args.append("-D" + variant)
             run(*args, self.opts.payload)
+        return out
+
+    def slow_drive(self, failures, drive):
+        out = self.path("slow-%d-%d.img" % (failures, drive))
+        run(self.opts.nasm, "-f", "bin", "-Werror", "-I", HERE, "-DFAIL_READS=%d" % failures,
+            "-DDRIVE=%d" % drive, "-o", out, SLOW_DRIVE)
         return out
 
     def small_file(self, name, size):
@@ -120,13 +130,17 @@ def set_first_cluster(img, slot, cluster):
 class Machine:
     """One qemu run, with its monitor on stdin for screen reads and keys."""
 
-    def __init__(self, bench, img, seconds=20):
+    def __init__(self, bench, img, seconds=20, drive=0, start_disk=None):
         self.bench = bench
         self.log = bench.path("debugcon-%d.log" % time.monotonic_ns())
         self.screen_file = bench.path("screen.bin")
+        if start_disk:
+            start = ["-drive", "if=ide,format=raw,file=" + start_disk, "-boot", "c"]
+        else:
+            start = ["-boot", "a"]
         self.proc = subprocess.Popen(
             ["timeout", str(seconds), "qemu-system-i386", "-display", "none", "-no-reboot",
-             "-drive", "if=floppy,index=0,format=raw,file=" + img, "-boot", "a",
+             "-drive", "if=floppy,index=%d,format=raw,file=%s" % (drive, img)] + start + [
              "-debugcon", "file:" + self.log,
              "-device", "isa-debug-exit,iobase=0xf4,iosize=4",
              "-serial", "none", "-parallel", "none", "-net", "none",
@@ -134,8 +148,11 @@ class Machine:
             stdin=subprocess.PIPE, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
 
     def command(self, text):
-        self.proc.stdin.write((text + "\n").encode())
-        self.proc.stdin.flush()
+        try:
+            self.proc.stdin.write((text + "\n").encode())
+            self.proc.stdin.flush()
+        except BrokenPipeError:
+            raise Failure("qemu ended before %r" % text)
 
     def screen(self):
         if os.path.exists(self.screen_file):
@@ -185,11 +202,14 @@ def parse_report(text):
 
 
 def expect_handoff(bench, img, cluster):
-    m = Machine(bench, img)
-    status, log = m.finish()
+    check_handoff(*Machine(bench, img).finish(), cluster)
+
+
+def check_handoff(status, log, cluster, drive=0):
     fields = parse_report(log)
     wanted = {
-        "SS": "0000", "BP": "7C00", "DL": "00", "DRIVE": "00", "LBA": "00000021",
+        "SS": "0000", "BP": "7C00", "DL": "%02X" % drive, "DRIVE": "%02X" % drive,
+        "LBA": "00000021",
         "INT1E": "0000:0522", "SPT": "12", "SETTLE": "0F", "MARKS": "110",
         "DI": "%04X" % cluster, "RESULT": "PASS",
     }
@@ -201,6 +221,9 @@ def expect_handoff(bench, img, cluster):
     stack = fields["STACK"].split(",")
     if stack[:2] != ["0078", "0000"] or stack[2:] == ["0522", "0000"]:
         raise Failure("stack words %s do not lead back to the old INT 1Eh" % stack)
+    if "BIOS1E" in fields and stack[2:] != fields["BIOS1E"].split(","):
+        raise Failure("stack words %s do not lead back to the BIOS's INT 1Eh %s"
+                      % (stack, fields["BIOS1E"]))
     if status != PASS_STATUS:
         raise Failure("qemu exit status %d\n%s" % (status, log))
 
@@ -306,6 +329,32 @@ def case_bad_signature(bench):
             raise Failure("%s: the payload ran" % variant)
 
 
+# Diskette reads that fail before the drive is ready, and the boot drive.
+# Five failures outlast the loader's attempts at its first sector: it must
+# say so, wait for a key, give the BIOS its INT 1Eh vector back and boot on
+# the restart, when the drive answers.
+SLOW_DRIVE_CASES = {
+    # name: (failed reads, BIOS drive, boots at once)
+    "one_failed_read": (1, 0, True),
+    "four_failed_reads": (4, 0, True),
+    "five_failed_reads": (5, 0, False),
+    "drive_b": (0, 1, True),
+}
+
+
+def case_slow_drive(bench, failures, drive, boots):
+    img = bench.system_image("slow.img")
+    m = Machine(bench, img, seconds=20 if boots else 60, drive=drive,
+                start_disk=bench.slow_drive(failures, drive))
+    try:
+        if not boots:
+            expect_failure_message(m, IO_ERROR, INVALID)
+            m.command("sendkey ret")
+        check_handoff(*m.finish(), 2, drive)
+    finally:
+        m.quit()
+
+
 CASES = {
     "handoff": case_handoff,
     "missing": case_missing,
@@ -313,6 +362,8 @@ CASES = {
     "disk_swap": case_disk_swap,
     "bad_signature": case_bad_signature,
 }
+CASES.update({name: lambda bench, row=row: case_slow_drive(bench, *row)
+              for name, row in SLOW_DRIVE_CASES.items()})
 
 
 def main():

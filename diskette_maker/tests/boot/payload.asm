@@ -4,16 +4,12 @@
 ; debug console (port E9h) and ends qemu through the isa-debug-exit port
 ; (F4h) with PASS_CODE or FAIL_CODE.
 ;
-;   nasm -f bin [-DBAD_MZ | -DBAD_BJ] -o IO.SYS payload.asm
+;   nasm -f bin -I tests/boot/ [-DBAD_MZ | -DBAD_BJ] -o IO.SYS payload.asm
 
         cpu     386
         bits    16
         org     0                       ; run as 0070:0000
 
-DEBUG_PORT      equ     0E9h
-EXIT_PORT       equ     0F4h
-PASS_CODE       equ     10h             ; qemu exit status 21h
-FAIL_CODE       equ     20h             ; qemu exit status 41h
 BOOT_BP         equ     7C00h
 DPT_COPY        equ     0522h
 MARK3           equ     600h - 4        ; last bytes of sectors 3, 4 and 5
@@ -134,20 +130,6 @@ LOAD_ADDR       equ     0700h
         hlt
         jmp     short .halt
 
-; Writes the text at SI, then AX in hex.
-report16:
-        call    puts
-        push    ax
-        mov     al, ah
-        call    hex8
-        pop     ax
-        jmp     hex8
-
-; Writes the text at SI, then AL in hex.
-report8:
-        call    puts
-        jmp     hex8
-
 expect:
         cmp     ax, bx
         je      .same
@@ -162,35 +144,7 @@ expect8:
 .same:
         ret
 
-; Writes AL in hex; keeps AX.
-hex8:
-        push    ax
-        shr     al, 4
-        call    .digit
-        pop     ax
-.digit:
-        push    ax
-        and     al, 0Fh
-        add     al, '0'
-        cmp     al, '9'
-        jbe     .put
-        add     al, 'A' - '9' - 1
-.put:
-        out     DEBUG_PORT, al
-        pop     ax
-        ret
-
-puts:
-        push    ax
-.next:
-        lodsb
-        test    al, al
-        jz      .end
-        out     DEBUG_PORT, al
-        jmp     short .next
-.end:
-        pop     ax
-        ret
+%include "debug_console.inc"
 
 t_result db     " RESULT=", 0
 t_pass  db      "PASS", 10, 0
