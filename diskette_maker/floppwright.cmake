@@ -45,9 +45,10 @@ if(TARGET floppwright AND TARGET ql_wine_harness)
   set(FW_BOOT_DIR ${CMAKE_CURRENT_BINARY_DIR}/floppwright_boot)
   add_custom_command(OUTPUT ${FW_BOOT_DIR}/payload.bin
     COMMAND ${CMAKE_COMMAND} -E make_directory ${FW_BOOT_DIR}
-    COMMAND ${NASM} -f bin -Werror -o ${FW_BOOT_DIR}/payload.bin
-      ${CMAKE_CURRENT_SOURCE_DIR}/tests/boot/payload.asm
+    COMMAND ${NASM} -f bin -Werror -I ${CMAKE_CURRENT_SOURCE_DIR}/tests/boot/
+      -o ${FW_BOOT_DIR}/payload.bin ${CMAKE_CURRENT_SOURCE_DIR}/tests/boot/payload.asm
     DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/boot/payload.asm
+      ${CMAKE_CURRENT_SOURCE_DIR}/tests/boot/debug_console.inc
     COMMENT "Assembling the stand-in IO.SYS")
   add_custom_target(floppwright_boot_payload DEPENDS ${FW_BOOT_DIR}/payload.bin)
 
