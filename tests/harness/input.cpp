@@ -121,7 +121,7 @@ bool Sync(HWND window, DWORD timeout_ms)
     // been taken from the queue, so its return marks them done.
     DWORD_PTR ignored;
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
-                               timeout_ms, &ignored) != 0;
+                               Patient(timeout_ms), &ignored) != 0;
 }
 
 bool ActivateWindow(HWND window, DWORD timeout_ms)

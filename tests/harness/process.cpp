@@ -4,6 +4,8 @@
 
 #include "wine_harness.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace qlh {
@@ -48,10 +50,20 @@ bool Process::StartCommandLine(const std::string& command_line,
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE,
-                        CREATE_SUSPENDED, nullptr,
-                        workdir.empty() ? nullptr : workdir.c_str(),
-                        &startup, &info))
+    // A start that fails has run nothing of the program, so it is tried
+    // again; each failure is told, so that a log shows what Wine refused.
+    bool started = false;
+    for (int attempt = 1; attempt <= 3 && !started; ++attempt) {
+        std::vector<char> line = buffer;
+        started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
+                                 CREATE_SUSPENDED, nullptr,
+                                 workdir.empty() ? nullptr : workdir.c_str(),
+                                 &startup, &info) != FALSE;
+        if (!started)
+            fprintf(stderr, "harness: start %d of %s failed, error %lu\n", attempt,
+                    command_line.c_str(), GetLastError());
+    }
+    if (!started)
         return false;
     // Assigned before the first instruction runs, so even its earliest
     // children belong to the job.
@@ -67,7 +79,7 @@ bool Process::WaitExit(DWORD timeout_ms, DWORD* exit_code)
 {
     if (!process_)
         return false;
-    if (WaitForSingleObject(process_, timeout_ms) != WAIT_OBJECT_0)
+    if (WaitForSingleObject(process_, Patient(timeout_ms)) != WAIT_OBJECT_0)
         return false;
     if (exit_code)
         *exit_code = ExitCode();
@@ -159,7 +171,23 @@ int Process::JobProcessesStarted() const
     return static_cast<int>(accounting.TotalProcesses);
 }
 
+DWORD Patient(DWORD timeout_ms)
+{
+    static const DWORD scale = [] {
+        char text[16] = "";
+        GetEnvironmentVariableA("QL_WAIT_SCALE", text, sizeof text);
+        int value = atoi(text);
+        return value > 0 ? static_cast<DWORD>(value) : 4u;
+    }();
+    return timeout_ms > INFINITE / scale ? INFINITE : timeout_ms * scale;
+}
+
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeout_ms)
+{
+    return Poll(condition, Patient(timeout_ms));
+}
+
+bool Poll(const std::function<bool()>& condition, DWORD timeout_ms)
 {
     DWORD start = GetTickCount();
     for (;;) {
@@ -174,7 +202,7 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeout_ms)
 bool StartsNothingWithin(const Process& process, DWORD observe_ms)
 {
     const int started = process.JobProcessesStarted();
-    return !WaitUntil([&] {
+    return !Poll([&] {
         return process.JobProcessesStarted() != started || !ReadRecorderLog().empty();
     }, observe_ms);
 }

@@ -140,8 +140,18 @@ private:
 
 // ---- waiting ------------------------------------------------------------
 
-// Polls `condition` every 10 ms until it holds or timeout_ms has passed.
+// Every wait for a state takes its timeout times QL_WAIT_SCALE (4 unless
+// set): a timeout only bounds a failing test, and on a loaded machine a
+// Wine program can take seconds to show its first window.  A passing test
+// waits no longer for it.
+DWORD Patient(DWORD timeout_ms);
+
+// Polls `condition` every 10 ms until it holds or Patient(timeout_ms) has
+// passed.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeout_ms);
+// The same for exactly timeout_ms, unscaled: for watching that a state
+// does not come.
+bool Poll(const std::function<bool()>& condition, DWORD timeout_ms);
 // For checks that something does NOT happen: watches for observe_ms that
 // the process starts nothing (no new process in its job, an empty recorder
 // log).  The one fixed wait a test may have, since an absence has no state
