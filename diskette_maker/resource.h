@@ -54,5 +54,6 @@
 #define IDS_HARDDRIVE_BASE      599
 #define IDS_CDROM_BASE          602
 #define IDS_DISKETTE_BASE       605
+#define IDS_FILESLEFT_BASE      799
 
 #endif

@@ -17,10 +17,13 @@ const StepRule StepRules[CreationStepCount] = {
     {StepCopyTestPort, OperationCopy, FlagsCopyFromCd, FailureIgnored},
 };
 
-// Saved in this order; some DOS versions name their system files IBMBIO.COM
-// and IBMDOS.COM.
+// Saved, and moved back, in this order; some DOS versions name their system
+// files IBMBIO.COM and IBMDOS.COM. The BIOS file goes back first: on the
+// freshly erased diskette it then takes the first root entry and the first
+// data cluster, where the boot sectors of older system diskettes look for it.
+// Coming first, it is also the last to be left out of a full list.
 const char* const SystemFileNames[] = {
-    "IBMDOS.COM", "IBMBIO.COM", "MSDOS.SYS", "IO.SYS", "COMMAND.COM",
+    "IBMBIO.COM", "IO.SYS", "IBMDOS.COM", "MSDOS.SYS", "COMMAND.COM",
 };
 
 const char* const ErasePattern = "*.*";
@@ -84,6 +87,19 @@ FileOperationResult CopyToDiskette(CreationFrontEnd& frontEnd, CreationBuffers& 
     if (second[0] != '\0')
         AppendToPathList(b.sources, second, SourceListCapacity);
     return Run(frontEnd, step, b.sources, b.target);
+}
+
+// Tells the user which folder still holds saved system files that did not
+// get back to the diskette: nothing else would ever point there, and the
+// next run would overwrite them.
+void ShowFilesLeft(CreationFrontEnd& frontEnd, const char* savedTemp)
+{
+    char folder[CreationPathSize] = {};
+    const char* lastSlash = strrchr(savedTemp, '\\');
+    size_t length = lastSlash ? static_cast<size_t>(lastSlash - savedTemp) + 1 : 0;
+    if (length < sizeof folder)
+        memcpy(folder, savedTemp, length);
+    frontEnd.ShowFilesLeftIn(folder);
 }
 
 }  // namespace
@@ -169,14 +185,25 @@ CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
             b.savedDisk[0] = '\0';
     }
 
-    if (OperationFailed(RuleFor(StepErase), Run(frontEnd, StepErase, b.erase, nullptr)))
+    if (OperationFailed(RuleFor(StepErase), Run(frontEnd, StepErase, b.erase, nullptr))) {
+        // Whatever the erase took of the diskette's own system files is put
+        // back before the run ends.
+        if (b.savedDisk[0] != '\0') {
+            FileOperationResult moved =
+                Run(frontEnd, StepRestoreSystemFiles, b.savedTemp, b.savedDisk);
+            if (moved.returned != 0 || moved.aborted)
+                ShowFilesLeft(frontEnd, b.savedTemp);
+        }
         return EndedEraseFailed;
+    }
 
     if (b.savedDisk[0] != '\0') {
         FileOperationResult moved =
             Run(frontEnd, StepRestoreSystemFiles, b.savedTemp, b.savedDisk);
-        if (OperationFailed(RuleFor(StepRestoreSystemFiles), moved))
+        if (OperationFailed(RuleFor(StepRestoreSystemFiles), moved)) {
+            ShowFilesLeft(frontEnd, b.savedTemp);
             return EndedRestoreAborted;
+        }
         frontEnd.WriteStartupFiles(in.product);
     } else if (in.msdosVariant) {
         frontEnd.MakeBootable();

@@ -84,6 +84,9 @@ public:
     virtual void MakeBootable() = 0;
     virtual void WriteStartupFiles(int product) = 0;
     virtual void ShowClosingNote() = 0;
+    // Names the temporary folder (ending in a backslash) where saved system
+    // files stay after their move back failed or was cancelled.
+    virtual void ShowFilesLeftIn(const char* folder) = 0;
 
 protected:
     ~CreationFrontEnd() = default;
@@ -93,7 +96,7 @@ protected:
 enum CreationEnd {
     EndedDeclined,         // No to the erase warning: nothing touched
     EndedUnprepared,       // no memory or a CD path too long: nothing touched
-    EndedEraseFailed,
+    EndedEraseFailed,      // saved system files moved back first
     EndedRestoreAborted,
     EndedProductCopyFailed,
     EndedFinished,         // closing note shown

@@ -25,6 +25,7 @@ struct FailureCase {
     FileOperationResult failure;
     CreationEnd end;
     Events events;
+    FileOperationResult moveBack = {0, false};
 };
 
 // 0 save, 1 erase, 2 restore, 3 product copy, 4 guide, 5 test port.
@@ -36,12 +37,19 @@ const FailureCase FailureCases[] = {
      {"confirm", "op:0", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
     {"cancelled save forgets them too", true, ThreeSystemFiles, StepSaveSystemFiles, {0, true},
      EndedFinished, {"confirm", "op:0", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
-    {"failed erase ends the run", true, ThreeSystemFiles, StepErase, {1, false}, EndedEraseFailed,
-     {"confirm", "op:0", "op:1"}},
+    {"failed erase puts the saved files back and ends the run", true, ThreeSystemFiles, StepErase,
+     {1, false}, EndedEraseFailed, {"confirm", "op:0", "op:1", "op:2"}},
+    {"cancelled erase puts them back too", true, ThreeSystemFiles, StepErase, {0, true},
+     EndedEraseFailed, {"confirm", "op:0", "op:1", "op:2"}},
+    {"failed erase, failed move back: the folder is named", true, ThreeSystemFiles, StepErase,
+     {1, false}, EndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\"}, {1, false}},
+    {"failed erase, cancelled move back: the folder is named", true, ThreeSystemFiles, StepErase,
+     {1, false}, EndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\"}, {0, true}},
     {"cancelled erase ends the run", true, {}, StepErase, {0, true}, EndedEraseFailed,
      {"confirm", "op:1"}},
-    {"cancelled move back ends the run", true, ThreeSystemFiles, StepRestoreSystemFiles, {0, true},
-     EndedRestoreAborted, {"confirm", "op:0", "op:1", "op:2"}},
+    {"cancelled move back names the folder and ends the run", true, ThreeSystemFiles,
+     StepRestoreSystemFiles, {0, true}, EndedRestoreAborted,
+     {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\"}},
     {"move back failing uncancelled goes on", true, ThreeSystemFiles, StepRestoreSystemFiles,
      {1, false}, EndedFinished, {"confirm", "op:0", "op:1", "op:2", "startup:2", "op:3", "op:4", "op:5", "note"}},
     {"failed product copy ends the run", true, {}, StepCopyProduct, {1, false},
@@ -63,8 +71,17 @@ TEST(CreationFailures, EachFailureEndsTheRunWhereItShould)
         fake.disketteFiles = c.diskette;
         fake.failStep = c.failStep;
         fake.failure = c.failure;
+        fake.moveBack = c.moveBack;
         EXPECT_EQ(RunCreation(MsdosCdrom(), fake), c.end);
         EXPECT_EQ(fake.events, c.events);
+        // Every move back, also after a failed erase, undoes the save.
+        const RecordedOperation* save = fake.Find(StepSaveSystemFiles);
+        const RecordedOperation* restore = fake.Find(StepRestoreSystemFiles);
+        if (save && restore) {
+            EXPECT_EQ(restore->flags, 0x0511u);
+            EXPECT_EQ(restore->from, save->to);
+            EXPECT_EQ(restore->to, save->from);
+        }
     }
 }
 
@@ -103,8 +120,9 @@ TEST(CreationSteps, SavedFilesGoBackWhereTheyCameFrom)
     const RecordedOperation* save = fake.Find(StepSaveSystemFiles);
     const RecordedOperation* restore = fake.Find(StepRestoreSystemFiles);
     ASSERT_TRUE(save && restore);
-    EXPECT_EQ(save->from, (Paths{"A:\\MSDOS.SYS", "A:\\IO.SYS", "A:\\COMMAND.COM"}));
-    EXPECT_EQ(save->to, (Paths{"C:\\TEMP\\MSDOS.SYS", "C:\\TEMP\\IO.SYS", "C:\\TEMP\\COMMAND.COM"}));
+    // The BIOS file goes back first, so that it takes the first root entry.
+    EXPECT_EQ(save->from, (Paths{"A:\\IO.SYS", "A:\\MSDOS.SYS", "A:\\COMMAND.COM"}));
+    EXPECT_EQ(save->to, (Paths{"C:\\TEMP\\IO.SYS", "C:\\TEMP\\MSDOS.SYS", "C:\\TEMP\\COMMAND.COM"}));
     EXPECT_EQ(restore->from, save->to);
     EXPECT_EQ(restore->to, save->from);
 }
@@ -137,9 +155,9 @@ const SavedCase SavedCases[] = {
     {"option off, five present", false, true, AllFive, false, {}},
     {"option on, none present", true, true, {}, false, {}},
     {"option on, three present", true, true, ThreeSystemFiles, true,
-     {"A:\\MSDOS.SYS", "A:\\IO.SYS", "A:\\COMMAND.COM"}},
+     {"A:\\IO.SYS", "A:\\MSDOS.SYS", "A:\\COMMAND.COM"}},
     {"option on, five present", true, true, AllFive, true,
-     {"A:\\IBMDOS.COM", "A:\\IBMBIO.COM", "A:\\MSDOS.SYS", "A:\\IO.SYS", "A:\\COMMAND.COM"}},
+     {"A:\\IBMBIO.COM", "A:\\IO.SYS", "A:\\IBMDOS.COM", "A:\\MSDOS.SYS", "A:\\COMMAND.COM"}},
     {"temporary folder not usable", true, false, AllFive, false, {}},
     {"other files do not count", true, true, {"CONFIG.SYS", "DRIVER.SYS"}, false, {}},
 };

@@ -41,6 +41,8 @@ FileOperationResult FakeCreationFrontEnd::RunFileOperation(const FileOperation& 
                           SplitPathList(operation.to), operation.flags});
     if (operation.step == failStep)
         return failure;
+    if (operation.step == StepRestoreSystemFiles)
+        return moveBack;
     return {0, false};
 }
 
@@ -57,6 +59,11 @@ void FakeCreationFrontEnd::WriteStartupFiles(int product)
 void FakeCreationFrontEnd::ShowClosingNote()
 {
     events.push_back("note");
+}
+
+void FakeCreationFrontEnd::ShowFilesLeftIn(const char* folder)
+{
+    events.push_back(std::string("left:") + folder);
 }
 
 const RecordedOperation* FakeCreationFrontEnd::Find(CreationStep step) const

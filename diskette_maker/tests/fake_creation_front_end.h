@@ -28,9 +28,11 @@ public:
     std::set<std::string> disketteFiles;           // names in the diskette root
     int failStep = -1;                              // CreationStep that fails
     FileOperationResult failure = {1, false};
+    FileOperationResult moveBack = {0, false};      // the restore, unless failStep
 
     // Recorded.
-    std::vector<std::string> events;  // "confirm", "op:<step>", "bootable", "startup:<n>", "note"
+    // "confirm", "op:<step>", "bootable", "startup:<n>", "note", "left:<folder>"
+    std::vector<std::string> events;
     std::vector<RecordedOperation> operations;
 
     bool ConfirmErase(const char* root) override;
@@ -41,6 +43,7 @@ public:
     void MakeBootable() override;
     void WriteStartupFiles(int product) override;
     void ShowClosingNote() override;
+    void ShowFilesLeftIn(const char* folder) override;
 
     const RecordedOperation* Find(CreationStep step) const;
 };

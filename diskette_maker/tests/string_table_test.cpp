@@ -63,7 +63,7 @@ TEST(StringTable, EveryTextExistsInThreeLanguages)
                          IDS_LANGUAGE_BASE, IDS_FINISHED_BASE, IDS_DESCRIPTION_BASE,
                          IDS_NODRIVE_BASE, IDS_DISKTYPE_BASE, IDS_SELECTPRODUCT_BASE,
                          IDS_ERASEWARNING_BASE, IDS_HARDDRIVE_BASE, IDS_CDROM_BASE,
-                         IDS_DISKETTE_BASE};
+                         IDS_DISKETTE_BASE, IDS_FILESLEFT_BASE};
     ASSERT_FALSE(Table().empty());
     size_t expected = 0;
     for (int base : bases) {
@@ -116,8 +116,9 @@ TEST(StringTable, EraseWarningsNameTheDriveAsEachLanguageDoes)
         EXPECT_EQ(FormatWarning(Table().at(c.id), "A:\\"), c.text) << c.id;
 }
 
-// Each warning names the drive once, cut to what its language writes; no
-// other text is a format.
+// Each warning names the drive once, cut to what its language writes, and
+// the files-left message names the whole folder once; no other text is a
+// format.
 TEST(StringTable, OnlyTheWarningsAreFormatsAndEachTakesOneText)
 {
     for (const auto& [id, text] : Table()) {
@@ -130,9 +131,15 @@ TEST(StringTable, OnlyTheWarningsAreFormatsAndEachTakesOneText)
                 continue;
             }
             conversions++;
-            EXPECT_TRUE(text.compare(i, 4, "%.2s") == 0 || text.compare(i, 4, "%.1s") == 0) << id;
+            bool folder = id > IDS_FILESLEFT_BASE && id <= IDS_FILESLEFT_BASE + 3;
+            if (folder) {
+                EXPECT_EQ(text.compare(i, 2, "%s"), 0) << id;
+            } else {
+                EXPECT_TRUE(text.compare(i, 4, "%.2s") == 0 || text.compare(i, 4, "%.1s") == 0) << id;
+            }
         }
-        EXPECT_EQ(conversions, id >= 500 && id <= 502 ? 1u : 0u) << id;
+        bool format = (id >= 500 && id <= 502) || (id > IDS_FILESLEFT_BASE && id <= IDS_FILESLEFT_BASE + 3);
+        EXPECT_EQ(conversions, format ? 1u : 0u) << id;
     }
 }
 
@@ -147,6 +154,22 @@ TEST(StringTable, LanguageGroupAndButtonsSpeakTheirLanguage)
         {61, "Terminado"}, {62, "Termin\xC3\xA9"},
         {300, "Type of Disk"}, {301, "Type of Disk"}, {302, "Type of Disk"},
         {201, "No diskette drive found.\nFloppwright cannot continue."},
+        // The description and the product dialog, word for word (the typos
+        // are the product's own).
+        {100, "This program will make a Setup floppy disk for use on systems without a built-in CD-ROM "
+              "drive. Insert a 1.44 MB floppy disk and click Create Disk.\n\nAll the contents of the disk "
+              "will be erased."},
+        {101, "Esta utilidad le permite hacer copias de los archivos en disquette para los sistemas que no "
+              "cuentan una unidad de CD-ROM. Inserte un disquete y haga clic Copiar.\n\nSe borrar\xC3\xA1 "
+              "todo el contenido del disquete."},
+        {102, "Cet utilaire permet de cr\xC3\xA9" "er une disquette d'installation pour les syst\xC3\xA8mes "
+              "qui ne poss\xC3\xA8" "dent pas une lecteur de CD-ROM. Ins\xC3\xA9rez une disqutte dans le "
+              "lecteur et cliquez sur Copier.\n\nLe contenu du disquette sera enti\xC3\xA8rement effac\xC3\xA9."},
+        {400, "Select your product"}, {401, "Seleccione su producto"}, {402, "Choisissez votre produit"},
+        {600, "Quellorn Hard Drive"}, {601, "Unidad de disco duro Quellorn"}, {602, "Disque dur Quellorn"},
+        {603, "Quellorn CD-ROM Drive"}, {604, "Unidad de CD-ROM Quellorn"},
+        {605, "Lecteur de CD-ROM Quellorn"}, {606, "Quellorn Diskette Drive"},
+        {607, "Unidad de disquete Quellorn"}, {608, "Lecteur de disquettes Quellorn"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Table().at(c.id), c.text) << c.id;

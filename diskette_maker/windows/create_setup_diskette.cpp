@@ -68,6 +68,15 @@ public:
         MessageBoxA(owner_, text, caption, MB_OK | MB_ICONINFORMATION);
     }
 
+    void ShowFilesLeftIn(const char* folder) override
+    {
+        char format[MAX_PATH], caption[64], text[2 * MAX_PATH];
+        LoadStringA(ModuleInstance, IDS_FILESLEFT_BASE + LanguageIndex, format, sizeof format);
+        LoadStringA(ModuleInstance, IDS_TITLE_BASE + LanguageIndex, caption, sizeof caption);
+        FormatDriveWarning(format, folder, text, sizeof text);
+        MessageBoxA(owner_, text, caption, MB_OK | MB_ICONWARNING);
+    }
+
 private:
     HWND owner_;
     SHFILEOPSTRUCTA operation_;
