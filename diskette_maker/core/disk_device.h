@@ -37,11 +37,11 @@ enum : uint32_t {
 };
 
 // One DeviceIoControl request: a VWIN32 register block, which is both input
-// and output, or the NT media-type query with its output buffer.
+// and output, or the NT media-type query with its output buffer. A sector
+// transfer (INT 25h/26h) names its buffer only by the address in reg_EBX.
 struct DeviceRequest {
     uint32_t controlCode;
     DiocRegisters *registers;   // VWIN32 requests
-    void *transfer;             // sector buffer that reg_EBX addresses (INT 25h/26h)
     void *output;               // NT media-type query
     uint32_t outputSize;
     uint32_t bytesReturned;
@@ -53,6 +53,8 @@ public:
     virtual bool OpenVwin32() = 0;
     // An NT volume such as "\\.\A:", opened for queries only.
     virtual bool OpenVolume(const char *volumeName) = 0;
+    // The 32-bit address by which VWIN32 reaches buffer, for reg_EBX.
+    virtual uint32_t BufferAddress(void *buffer) = 0;
     // DeviceIoControl on the open device; false when the call itself fails.
     virtual bool Send(DeviceRequest &request) = 0;
     virtual void Close() = 0;

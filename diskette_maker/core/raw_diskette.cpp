@@ -22,12 +22,11 @@ static uint32_t ReadLe(const uint8_t *p, int bytes)
 
 // A VWIN32 request succeeds when DeviceIoControl does and the service
 // leaves the carry clear.
-static bool SendRegisters(DiskDevice &device, uint32_t code, DiocRegisters &regs, void *transfer)
+static bool SendRegisters(DiskDevice &device, uint32_t code, DiocRegisters &regs)
 {
     DeviceRequest request = {};
     request.controlCode = code;
     request.registers = &regs;
-    request.transfer = transfer;
     return device.Send(request) && !(regs.reg_Flags & CarryFlag);
 }
 
@@ -36,7 +35,7 @@ static int ProbeThroughBios(DiskDevice &device)
     device.OpenVwin32();
     DiocRegisters regs = {};
     regs.reg_EAX = BiosReadDriveParameters;     // DL = 0: the first diskette drive
-    bool answered = SendRegisters(device, VWIN32_DIOC_DOS_INT13, regs, nullptr);
+    bool answered = SendRegisters(device, VWIN32_DIOC_DOS_INT13, regs);
     device.Close();
     return answered ? 4 : 0;
 }
@@ -77,12 +76,37 @@ int ProbeDisketteDrive(int platformKind, const char *root, DiskDevice &device)
     }
 }
 
+// The BPB fields from 0x0B to 0x1B of a 1.44 MB diskette as formatted by
+// MS-DOS and Windows: the very values the boot-sector image carries.
+struct BpbField {
+    uint8_t offset;
+    uint8_t bytes;
+    uint16_t value;
+};
+
+static const BpbField HighDensityLayout[] = {
+    {0x0B, 2, SectorBytes},         // bytes per sector
+    {0x0D, 1, 1},                   // sectors per cluster
+    {0x0E, 2, 1},                   // reserved sectors
+    {0x10, 1, 2},                   // FATs
+    {0x11, 2, 224},                 // root directory entries
+    {0x13, 2, HighDensitySectors},  // total sectors (or 0 and the 32-bit form)
+    {0x15, 1, 0xF0},                // media descriptor
+    {0x16, 2, 9},                   // sectors per FAT
+    {0x18, 2, 18},                  // sectors per track
+    {0x1A, 2, 2},                   // heads
+};
+
 bool DescribesHighDensityDiskette(const uint8_t *sector)
 {
-    uint32_t total = ReadLe(sector + 0x13, 2);
-    if (total == 0)
-        total = ReadLe(sector + 0x20, 4);
-    return ReadLe(sector + 0x0B, 2) == SectorBytes && total == HighDensitySectors;
+    for (const BpbField &field : HighDensityLayout) {
+        uint32_t value = ReadLe(sector + field.offset, field.bytes);
+        if (field.offset == 0x13 && value == 0)
+            value = ReadLe(sector + 0x20, 4);
+        if (value != field.value)
+            return false;
+    }
+    return true;
 }
 
 // INT 25h/26h on one logical sector of drive (0 = A).
@@ -90,9 +114,10 @@ static bool TransferSector(DiskDevice &device, uint32_t code, uint8_t drive, uin
 {
     DiocRegisters regs = {};
     regs.reg_EAX = drive;
+    regs.reg_EBX = device.BufferAddress(buffer);
     regs.reg_ECX = 1;
     regs.reg_EDX = 0;
-    return SendRegisters(device, code, regs, buffer);
+    return SendRegisters(device, code, regs);
 }
 
 // INT 21h AX=440Dh, CX=084Ah (lock, level 0) or 086Ah (unlock); BL is the
@@ -103,7 +128,7 @@ static bool SetVolumeLock(DiskDevice &device, uint32_t function, uint8_t drive)
     regs.reg_EAX = IoctlBlockDevice;
     regs.reg_EBX = drive + 1u;
     regs.reg_ECX = function;
-    return SendRegisters(device, VWIN32_DIOC_DOS_IOCTL, regs, nullptr);
+    return SendRegisters(device, VWIN32_DIOC_DOS_IOCTL, regs);
 }
 
 static bool WriteAndVerify(DiskDevice &device, uint8_t drive, const uint8_t *image)

@@ -15,11 +15,14 @@ int ProbeDisketteDrive(int platformKind, const char *root, DiskDevice &device);
 // Writes the 512-byte image to sector 0 of the diskette in drive letter and
 // reads it back to compare; true when it came back identical. Holds a
 // level-0 lock on the volume throughout, and refuses a diskette whose own
-// boot sector does not describe 1.44 MB of 512-byte sectors, since the
-// image's BPB would misdescribe it.
+// boot sector does not describe the standard 1.44 MB layout, since the
+// image's BPB would then misdescribe it and the files already copied would
+// become unreadable.
 bool WriteBootSector(DiskDevice &device, char driveLetter, const uint8_t *image);
 
-// True when a boot sector's BPB describes a 1.44 MB diskette.
+// True when every BPB field of a boot sector from 0x0B to 0x1B (bytes per
+// sector up to heads) has the value of the standard 1.44 MB layout; the total
+// may also be given in its 32-bit form.
 bool DescribesHighDensityDiskette(const uint8_t *sector);
 
 #endif

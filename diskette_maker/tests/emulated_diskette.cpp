@@ -82,10 +82,21 @@ bool EmulatedDiskette::OpenVolume(const char *volumeName)
     return open == Volume;
 }
 
+uint32_t EmulatedDiskette::BufferAddress(void *buffer)
+{
+    size_t i = 0;
+    while (i < buffers.size() && buffers[i] != buffer)
+        i++;
+    if (i == buffers.size())
+        buffers.push_back(static_cast<uint8_t *>(buffer));
+    return FirstAddress + uint32_t(i) * AddressStep;
+}
+
 void EmulatedDiskette::Close()
 {
     closes++;
     open = None;
+    buffers.clear();            // the caller's buffers may be gone after this
 }
 
 bool EmulatedDiskette::Fail(DiocRegisters &regs, uint32_t error)
@@ -115,9 +126,9 @@ bool EmulatedDiskette::Send(DeviceRequest &request)
     case VWIN32_DIOC_DOS_INT13:
         return Bios(regs);
     case VWIN32_DIOC_DOS_INT25:
-        return Absolute(regs, static_cast<uint8_t *>(request.transfer), false);
+        return Absolute(regs, false);
     case VWIN32_DIOC_DOS_INT26:
-        return Absolute(regs, static_cast<uint8_t *>(request.transfer), true);
+        return Absolute(regs, true);
     case VWIN32_DIOC_DOS_IOCTL:
         return Ioctl(regs);
     default:
@@ -139,9 +150,13 @@ bool EmulatedDiskette::Bios(DiocRegisters &regs)
     return true;
 }
 
-bool EmulatedDiskette::Absolute(DiocRegisters &regs, uint8_t *buffer, bool write)
+bool EmulatedDiskette::Absolute(DiocRegisters &regs, bool write)
 {
     uint32_t drive = regs.reg_EAX & 0xFF, count = regs.reg_ECX & 0xFFFF, first = regs.reg_EDX & 0xFFFF;
+    uint8_t *buffer = nullptr;
+    uint32_t offset = regs.reg_EBX - FirstAddress;
+    if (regs.reg_EBX >= FirstAddress && offset % AddressStep == 0 && offset / AddressStep < buffers.size())
+        buffer = buffers[offset / AddressStep];
     if (drive != 0 || !buffer || count == 0 || count == 0xFFFF || first + count > sectors)
         return Fail(regs, 0x0408);                      // sector not found
     if (!write && written && failsReadBack)

@@ -21,6 +21,7 @@ public:
 
     bool OpenVwin32() override;
     bool OpenVolume(const char *volumeName) override;
+    uint32_t BufferAddress(void *buffer) override;
     bool Send(DeviceRequest &request) override;
     void Close() override;
 
@@ -53,10 +54,15 @@ public:
 private:
     enum OpenDevice { None, Vwin32, Volume };
     bool Bios(DiocRegisters &regs);
-    bool Absolute(DiocRegisters &regs, uint8_t *buffer, bool write);
+    bool Absolute(DiocRegisters &regs, bool write);
     bool Ioctl(DiocRegisters &regs);
     bool MediaTypes(DeviceRequest &request);
     static bool Fail(DiocRegisters &regs, uint32_t error);
+
+    // The buffers that BufferAddress has handed out, by their 32-bit address:
+    // a transfer goes through the one that reg_EBX names, as in VWIN32.
+    std::vector<uint8_t *> buffers;
+    static const uint32_t FirstAddress = 0x00410000, AddressStep = 0x1000;
 
     std::FILE *file = nullptr;
     uint32_t sectors;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -178,11 +180,11 @@ TEST(EmulatedDiskette, RefusesWritesWithoutTheLock)
     drive.OpenVwin32();
     uint8_t sector[512] = {};
     DiocRegisters regs = {};
+    regs.reg_EBX = drive.BufferAddress(sector);
     regs.reg_ECX = 1;
     DeviceRequest request = {};
     request.controlCode = VWIN32_DIOC_DOS_INT26;
     request.registers = &regs;
-    request.transfer = sector;
     EXPECT_TRUE(drive.Send(request));
     EXPECT_TRUE(regs.reg_Flags & CarryFlag);
     EXPECT_EQ(drive.writes, 0);
@@ -206,8 +208,12 @@ const BpbCase kBpbCases[] = {
 
 TEST(DescribesHighDensityDiskette, BpbTable)
 {
+    // Every other field as the standard layout has it, from our own image.
+    std::vector<unsigned char> standard = ReadRecord("boot_sector");
+    ASSERT_EQ(standard.size(), 512u);
     for (const BpbCase &c : kBpbCases) {
-        uint8_t sector[512] = {};
+        uint8_t sector[512];
+        memcpy(sector, standard.data(), sizeof sector);
         sector[0x0B] = uint8_t(c.bytesPerSector);
         sector[0x0C] = uint8_t(c.bytesPerSector >> 8);
         sector[0x13] = uint8_t(c.totalSectors);
@@ -215,6 +221,43 @@ TEST(DescribesHighDensityDiskette, BpbTable)
         for (int i = 0; i < 4; i++)
             sector[0x20 + i] = uint8_t(c.totalSectors32 >> (8 * i));
         EXPECT_EQ(DescribesHighDensityDiskette(sector), c.highDensity) << c.name;
+    }
+}
+
+// Diskettes of 2,880 sectors in the other layouts that mformat makes: the
+// image's BPB would misdescribe each, so none of them gets it.
+TEST(WriteBootSector, RefusesEveryOtherLayoutOf2880Sectors)
+{
+    const struct {
+        const char *options;
+        bool accepted;
+    } layouts[] = {
+        {"", true},
+        {"-c 2", false},                // 2 sectors per cluster (and 5 per FAT)
+        {"-r 7", false},                // 112 root entries
+        {"-d 1", false},                // one FAT
+        {"-R 2", false},                // 2 reserved sectors
+        {"-m 0xF9", false},             // another media descriptor
+        {"-t 160 -h 2 -s 9", false},    // 9 sectors per track
+        {"-t 80 -h 1 -s 36", false},    // one head
+    };
+    std::vector<unsigned char> image = ReadRecord("boot_sector");
+    std::string formatted = ImagePath("mformat");
+    for (const auto &layout : layouts) {
+        SCOPED_TRACE(layout.options);
+        std::remove(formatted.c_str());
+        std::string command = "mformat -i '" + formatted + "' -C -f 1440 " + layout.options + " ::";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        std::vector<uint8_t> boot(SectorBytes);
+        std::FILE *file = std::fopen(formatted.c_str(), "rb");
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(std::fread(boot.data(), 1, boot.size(), file), boot.size());
+        std::fclose(file);
+
+        EmulatedDiskette drive(ImagePath("layout"), 2880);
+        drive.PutSector(0, boot);
+        EXPECT_EQ(WriteBootSector(drive, 'A', image.data()), layout.accepted);
+        EXPECT_EQ(drive.Sector(0), layout.accepted ? image : boot);
     }
 }
 

@@ -14,15 +14,18 @@ bool Win32DiskDevice::OpenVolume(const char *volumeName)
     return device != INVALID_HANDLE_VALUE;
 }
 
+// VWIN32 exists only on the 32-bit 95/98/Me family, where an address fits
+// into EBX.
+uint32_t Win32DiskDevice::BufferAddress(void *buffer)
+{
+    return (uint32_t)(UINT_PTR)buffer;
+}
+
 bool Win32DiskDevice::Send(DeviceRequest &request)
 {
     DWORD returned = 0;
     BOOL ok;
     if (request.registers) {
-        // VWIN32 takes the transfer address in EBX; it exists only on the
-        // 32-bit 95/98/Me family, where an address fits.
-        if (request.transfer)
-            request.registers->reg_EBX = (DWORD)(UINT_PTR)request.transfer;
         ok = DeviceIoControl(device, request.controlCode, request.registers, sizeof *request.registers,
                              request.registers, sizeof *request.registers, &returned, NULL);
     } else {

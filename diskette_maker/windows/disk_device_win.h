@@ -11,6 +11,7 @@ public:
     ~Win32DiskDevice() { Close(); }
     bool OpenVwin32() override;
     bool OpenVolume(const char *volumeName) override;
+    uint32_t BufferAddress(void *buffer) override;
     bool Send(DeviceRequest &request) override;
     void Close() override;
 
