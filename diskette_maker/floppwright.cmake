@@ -52,12 +52,19 @@ if(TARGET floppwright AND TARGET ql_wine_harness)
     COMMENT "Assembling the stand-in IO.SYS")
   add_custom_target(floppwright_boot_payload DEPENDS ${FW_BOOT_DIR}/payload.bin)
 
+  # Reads the window's system menu from inside the program.
+  add_library(system_menu_probe SHARED tests/wine/system_menu_probe_dll.cpp)
+  set_target_properties(system_menu_probe PROPERTIES PREFIX "")
+  target_compile_options(system_menu_probe PRIVATE ${QL_WARNINGS})
+  target_link_options(system_menu_probe PRIVATE -static)
+
   ql_add_wine_test(floppwright_wine_tests
     SOURCES tests/wine/floppwright_wine_test.cpp
-    DEPENDS floppwright floppwright_boot_payload
+    DEPENDS floppwright floppwright_boot_payload system_menu_probe
     LANGUAGES en fr)
   target_compile_definitions(floppwright_wine_tests PRIVATE
     FLOPPWRIGHT_EXE="$<TARGET_FILE:floppwright>"
+    SYSTEM_MENU_PROBE_DLL="$<TARGET_FILE:system_menu_probe>"
     BOOT_PAYLOAD="${FW_BOOT_DIR}/payload.bin"
     BOOT_DISKETTE_DIR="${FW_BOOT_DIR}/diskette"
     QL_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/../screenshots")

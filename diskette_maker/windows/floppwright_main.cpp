@@ -6,10 +6,14 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
 {
-    RegisterMakeDiskClass(instance);
+    // Without its window nothing would ever post the quit message.
+    if (!RegisterMakeDiskClass(instance))
+        return 0;
     CopyLoweredCommandLine(CommandLineCopy, sizeof CommandLineCopy, commandLine);
 
     HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAKEDISK), nullptr, nullptr, 0);
+    if (!window)
+        return 0;
     ShowWindow(window, showCommand);
 
     MSG message;

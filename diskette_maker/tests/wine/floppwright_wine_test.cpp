@@ -6,7 +6,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "system_menu_probe.h"
 #include "wine_harness.h"
+
+#include <winioctl.h>
 
 using namespace qlh;
 
@@ -302,6 +305,54 @@ TEST_F(Maker, SystemFilesOfTheDisketteSurviveTheErase)
     EXPECT_EQ(ListDirectory(temp), tempBefore);
 }
 
+// This platform's shell will not delete a read-only file, so the erase
+// fails; the diskette's own system file must come back from the temporary
+// folder all the same, and the run ends without its closing note.
+TEST_F(Maker, FailedEraseGivesTheDiskettesSystemFileBack)
+{
+    const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    ASSERT_TRUE(WriteWholeFile(FloppyRoot() + "IO.SYS", "the diskette's own io"));
+    ASSERT_TRUE(SetFileAttributesA((FloppyRoot() + "IO.SYS").c_str(), hiddenSystem));
+    ASSERT_TRUE(WriteWholeFile(FloppyRoot() + "KEEP.TXT", "read-only"));
+    ASSERT_TRUE(SetFileAttributesA((FloppyRoot() + "KEEP.TXT").c_str(), FILE_ATTRIBUTE_READONLY));
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    DeleteFileA((std::string(temp) + "IO.SYS").c_str());
+    std::vector<std::string> tempBefore = ListDirectory(temp);
+
+    Start();
+    ChooseProduct(CdromDrive);
+    ClickButton(Control(MsdosVariant));
+    Command(window_, CopyButton, BN_CLICKED, Control(CopyButton));
+    HWND warning = WaitForDialog(process_->Pid(), "Create Disk");
+    ASSERT_NE(warning, nullptr);
+    PressDialogButton(warning, IDYES);
+
+    // Any message box now (the closing note, or ours about files left
+    // behind) would keep the program from ending.
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            std::vector<HWND> dialogs = FindTopWindows(WindowQuery{"#32770", nullptr, process_->Pid()});
+            box = dialogs.empty() ? nullptr : dialogs[0];
+            return box != nullptr || !process_->Running();
+        },
+        20000));
+    if (box) {
+        ADD_FAILURE() << "unexpected message: " << ReadDialog(box).text;
+        PressDialogButton(box, IDOK);
+    }
+    DWORD code = 1;
+    EXPECT_TRUE(process_->WaitExit(10000, &code));
+    EXPECT_EQ(code, 0u);
+
+    EXPECT_EQ(Read(FloppyRoot() + "IO.SYS"), "the diskette's own io");
+    EXPECT_EQ(FileAttributes(FloppyRoot() + "IO.SYS") & SystemFileAttributes, hiddenSystem);
+    EXPECT_FALSE(FileExists(FloppyRoot() + "CONFIG.SYS")) << "nothing is written after a failed erase";
+    EXPECT_FALSE(FileExists(std::string(temp) + "IO.SYS"));
+    EXPECT_EQ(ListDirectory(temp), tempBefore);
+}
+
 // The system-menu item turns the option off: nothing is saved, the old
 // system files go with the erase and none come from Windows.
 TEST_F(Maker, StartupDiskOptionOffMakesNoStartupDisk)
@@ -341,6 +392,52 @@ TEST_F(Maker, SpanishFromTheMenusCommandLine)
                                  std::string(11, ' ') + "\n\n\xBF" "Est\xE1 seguro?");
     EXPECT_EQ(note.caption, TitleEs);
     EXPECT_EQ(note.text, "Terminado");
+}
+
+// The system-menu item 1 as Floppwright itself holds it: menus belong to
+// their process, so the hook of system_menu_probe.dll reads it there, on a
+// message posted to the window.
+SystemMenuAnswer ReadStartupDiskItem(HWND window)
+{
+    SystemMenuAnswer answer = {};
+    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof answer,
+                                        SYSTEM_MENU_PROBE_NAME);
+    auto* shared = static_cast<SystemMenuAnswer*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    HMODULE dll = LoadLibraryA(WindowsPathOfUnix(SYSTEM_MENU_PROBE_DLL).c_str());
+    auto proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(dll, "SystemMenuProbeHook")));
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, proc, dll, GetWindowThreadProcessId(window, nullptr));
+    EXPECT_TRUE(shared && hook);
+    if (shared && hook) {
+        shared->answered = 0;
+        PostMessageA(window, RegisterWindowMessageA(SYSTEM_MENU_PROBE_NAME), 1, 0);
+        EXPECT_TRUE(WaitUntil([&] { return shared->answered != 0; }, 5000));
+        answer = *shared;
+    }
+    UnhookWindowsHookEx(hook);
+    FreeLibrary(dll);
+    UnmapViewOfFile(shared);
+    CloseHandle(mapping);
+    return answer;
+}
+
+// On NT 4.0 the item comes last, behind a separator, checked and enabled,
+// and each pick flips its check mark.
+TEST_F(Maker, StartupDiskItemOfTheSystemMenu)
+{
+    const UINT Shown = MF_CHECKED | MF_GRAYED | MF_DISABLED;
+    Start();
+    ChooseProduct(HardDrive);
+    SystemMenuAnswer item = ReadStartupDiskItem(window_);
+    EXPECT_EQ(std::string(item.text), "Make Startup Disk (MS-DOS)");
+    EXPECT_EQ(item.position, item.count - 1);
+    EXPECT_TRUE(item.stateBefore & MF_SEPARATOR);
+    EXPECT_EQ(item.state & Shown, static_cast<UINT>(MF_CHECKED));
+    for (UINT expected : {0u, static_cast<UINT>(MF_CHECKED)}) {
+        SysCommand(window_, 1);
+        EXPECT_EQ(ReadStartupDiskItem(window_).state & Shown, expected);
+    }
+    SysCommand(window_, SC_CLOSE);
+    EXPECT_TRUE(process_->WaitExit(5000));
 }
 
 // Pictures of the window for the README, once it has painted.
@@ -423,6 +520,96 @@ TEST(MakerDrive, NoDiskDriveOnWindows2000Or98)
         EXPECT_TRUE(process.WaitExit(5000, &code));
         EXPECT_EQ(code, 0u);
     }
+}
+
+// Wine's mount manager keeps the type of each drive letter. This sets the
+// type of A: (the build's floppy folder) with the request that Wine's own
+// configuration tool sends, IOCTL_MOUNTMGR_DEFINE_UNIX_DRIVE.
+bool SetTypeOfDriveA(DWORD type)
+{
+    struct UnixDrive {
+        ULONG size, type, fsType;
+        DWORD serial;
+        ULONGLONG unixDevice;
+        WCHAR letter;
+        USHORT mountPointOffset, deviceOffset, labelOffset;
+    };
+    const char* build = getenv("BUILD");
+    std::string folder = std::string(build ? build : "") + "/floppy";
+    std::vector<char> request(sizeof(UnixDrive) + folder.size() + 1, 0);
+    UnixDrive* drive = reinterpret_cast<UnixDrive*>(request.data());
+    drive->size = static_cast<ULONG>(request.size());
+    drive->type = type;
+    drive->letter = L'a';
+    drive->mountPointOffset = sizeof(UnixDrive);
+    memcpy(request.data() + sizeof(UnixDrive), folder.c_str(), folder.size() + 1);
+    HANDLE manager = CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD returned = 0;
+    BOOL ok = build && DeviceIoControl(manager, CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS),
+                                       request.data(), drive->size, nullptr, 0, &returned, nullptr);
+    CloseHandle(manager);
+    return ok && GetDriveTypeA("A:\\") == type;
+}
+
+// On NT 4.0 the probe asks no drive, so only the drive type stops the
+// program here: A: is there, but it is not removable.
+TEST(MakerDrive, DriveThatIsNotRemovableOnNt4)
+{
+    MakerCd cd;
+    ScopedWindowsVersion scoped("nt40", MakerExe);
+    struct Fixed {
+        ~Fixed() { SetTypeOfDriveA(DRIVE_REMOVABLE); }
+    } restore;
+    ASSERT_TRUE(SetTypeOfDriveA(DRIVE_FIXED));
+    Process process;
+    ASSERT_TRUE(process.Start(cd.Exe()));
+    DialogInfo info;
+    HWND box = WaitForDialog(process.Pid(), nullptr, 5000, &info);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(info.caption, TitleEn);
+    EXPECT_EQ(info.text, "No diskette drive found.\nFloppwright cannot continue.");
+    PressDialogButton(box, IDOK);
+    DWORD code = 1;
+    EXPECT_TRUE(process.WaitExit(5000, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+// Without its main window nothing would ever end the message loop: the
+// program must end at once. Here the copy's dialog 101 names a window class
+// that nobody registers, so CreateDialogParamA fails.
+TEST(MakerStart, EndsWhenItsWindowCannotBeMade)
+{
+    MakerCd cd;
+    WORD language = 0;
+    HMODULE module = LoadLibraryExA(cd.Exe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    EnumResourceLanguagesA(
+        module, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(101),
+        [](HMODULE, LPCSTR, LPCSTR, WORD found, LONG_PTR out) -> BOOL {
+            *reinterpret_cast<WORD*>(out) = found;
+            return FALSE;
+        },
+        reinterpret_cast<LONG_PTR>(&language));
+    FreeLibrary(module);
+
+    // DLGTEMPLATE: WS_POPUP, no controls, no menu, class "NoSuchClass", no title.
+    std::vector<WORD> dialog = {0, 0x8000, 0, 0, 0, 0, 0, 0, 10, 10, 0};
+    for (char c : std::string("NoSuchClass"))
+        dialog.push_back(static_cast<WORD>(c));
+    dialog.insert(dialog.end(), {0, 0});
+    HANDLE update = BeginUpdateResourceA(cd.Exe().c_str(), FALSE);
+    ASSERT_NE(update, nullptr);
+    ASSERT_TRUE(UpdateResourceA(update, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(101), language,
+                                dialog.data(), static_cast<DWORD>(dialog.size() * sizeof(WORD))));
+    ASSERT_TRUE(EndUpdateResourceA(update, FALSE));
+
+    ScopedWindowsVersion scoped("nt40", MakerExe);
+    Process process;
+    ASSERT_TRUE(process.Start(cd.Exe()));
+    DWORD code = 1;
+    EXPECT_TRUE(process.WaitExit(10000, &code));
+    EXPECT_EQ(code, 0u);
 }
 
 TEST(MakerLanguage_fr, SystemLanguageAndCommandLine)
