@@ -581,18 +581,6 @@ TEST(MakerDrive, DriveThatIsNotRemovableOnNt4)
 TEST(MakerStart, EndsWhenItsWindowCannotBeMade)
 {
     MakerCd cd;
-    WORD language = 0;
-    HMODULE module = LoadLibraryExA(cd.Exe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, nullptr);
-    EnumResourceLanguagesA(
-        module, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(101),
-        [](HMODULE, LPCSTR, LPCSTR, WORD found, LONG_PTR out) -> BOOL {
-            *reinterpret_cast<WORD*>(out) = found;
-            return FALSE;
-        },
-        reinterpret_cast<LONG_PTR>(&language));
-    FreeLibrary(module);
-
     // DLGTEMPLATE: WS_POPUP, no controls, no menu, class "NoSuchClass", no title.
     std::vector<WORD> dialog = {0, 0x8000, 0, 0, 0, 0, 0, 0, 10, 10, 0};
     for (char c : std::string("NoSuchClass"))
@@ -600,7 +588,9 @@ TEST(MakerStart, EndsWhenItsWindowCannotBeMade)
     dialog.insert(dialog.end(), {0, 0});
     HANDLE update = BeginUpdateResourceA(cd.Exe().c_str(), FALSE);
     ASSERT_NE(update, nullptr);
-    ASSERT_TRUE(UpdateResourceA(update, MAKEINTRESOURCEA(5), MAKEINTRESOURCEA(101), language,
+    // windres gives every resource of the script US English.
+    ASSERT_TRUE(UpdateResourceA(update, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(101),
+                                MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
                                 dialog.data(), static_cast<DWORD>(dialog.size() * sizeof(WORD))));
     ASSERT_TRUE(EndUpdateResourceA(update, FALSE));
 
