@@ -204,6 +204,10 @@ CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
             ShowFilesLeft(frontEnd, b.savedTemp);
             return EndedRestoreAborted;
         }
+        // A move back that failed part-way goes on with the run, but what it
+        // left behind would be lost without a word.
+        if (moved.returned != 0)
+            ShowFilesLeft(frontEnd, b.savedTemp);
         frontEnd.WriteStartupFiles(in.product);
     } else if (in.msdosVariant) {
         frontEnd.MakeBootable();
