@@ -18,7 +18,8 @@ stop_load() {
     [ -n "$load_pids" ] && kill $load_pids 2>/dev/null
     load_pids=""
 }
-trap stop_load EXIT INT TERM
+trap stop_load EXIT
+trap 'exit 130' INT TERM
 for _ in $(seq "$(nproc)"); do
     timeout 7200 sh -c 'while :; do :; done' &
     load_pids="$load_pids $!"
