@@ -441,7 +441,9 @@ TEST(Menu, ShowsTheStringTableInEveryLanguage)
                 return Holds(calls.Drawn(menu.window, kDescriptionFormat),
                              strings(1000 + 100 * language + i));
             }, 3000));
-            EXPECT_EQ(std::vector<std::string>{heading}, calls.Drawn(menu.window, kHeadingFormat));
+            std::vector<std::string> headings = calls.Drawn(menu.window, kHeadingFormat);
+            ASSERT_FALSE(headings.empty());
+            EXPECT_EQ(heading, headings.back());
             EXPECT_TRUE(Holds(calls.Drawn(menu.Button(i), kLabelFormat), label));
             EXPECT_GE(calls.Played("#122", kClickFlags), 1);
             calls.Clear();
@@ -454,8 +456,9 @@ TEST(Menu, ShowsTheStringTableInEveryLanguage)
         ASSERT_TRUE(WaitUntil([&] {
             return Holds(calls.Drawn(menu.window, kDescriptionFormat), strings(10 * language + 1));
         }, 3000));
-        EXPECT_EQ(std::vector<std::string>{strings(10 * language)},
-                  calls.Drawn(menu.window, kHeadingFormat));
+        std::vector<std::string> headings = calls.Drawn(menu.window, kHeadingFormat);
+        ASSERT_FALSE(headings.empty());
+        EXPECT_EQ(strings(10 * language), headings.back());
         EXPECT_EQ(0, calls.Played("#122", kClickFlags));
     }
 }
