@@ -12,19 +12,20 @@ const char kHtmKey[] = ".htm";
 const char kHtmOpenKey[] = ".htm\\Shell\\Open\\Command";
 const char kOpenCommandSuffix[] = "\\shell\\open\\command";
 
-// A value that exists but is longer than the buffer still answers "is it
-// there and not empty"; only its text is out of reach.
+// A value counts when it can be read into the buffer, whatever its type; one
+// longer than the buffer cannot be read. Only a string value can be empty
+// text, another value only empty data.
 bool ValuePresent(const RegistryReader &registry, RegistryRoot root, const char *key,
                   const char *name, bool mustBeNonEmpty)
 {
     char buffer[kRegistryBufferSize + 1];
     std::size_t read = 0;
     switch (registry.Read(root, key, name, buffer, kRegistryBufferSize, &read)) {
-    case RegistryStatus::kTooLong:
-        return true;
     case RegistryStatus::kRead:
         TerminateRegistryText(buffer, read);
         return !mustBeNonEmpty || buffer[0] != '\0';
+    case RegistryStatus::kReadData:
+        return !mustBeNonEmpty || read > 0;
     default:
         return false;
     }
@@ -62,8 +63,9 @@ bool WebAccessAvailable(const RegistryReader &registry)
     // The class name is needed whole: a cut name would name another key.
     char className[kRegistryBufferSize + 1];
     std::size_t read = 0;
-    if (registry.Read(RegistryRoot::kClassesRoot, kHtmKey, nullptr, className,
-                      kRegistryBufferSize, &read) != RegistryStatus::kRead)
+    RegistryStatus status = registry.Read(RegistryRoot::kClassesRoot, kHtmKey, nullptr,
+                                          className, kRegistryBufferSize, &read);
+    if (status != RegistryStatus::kRead && status != RegistryStatus::kReadData)
         return false;
     TerminateRegistryText(className, read);
 

@@ -12,7 +12,8 @@ enum class RegistryRoot {
 };
 
 enum class RegistryStatus {
-    kRead,      // the value was read; `bytesRead` bytes are in the buffer
+    kRead,      // a string value was read; `bytesRead` bytes are in the buffer
+    kReadData,  // a value of another type was read, `bytesRead` bytes of it
     kTooLong,   // the value exists but does not fit the buffer
     kMissing,   // no such key or value, or another failure
 };

@@ -81,11 +81,11 @@ TEST(WebProbe, Decision)
         {"class of 255", "rpcrt4.dll", nullptr, 255, false, nullptr, "browser.exe", true},
         // Too long for the buffer: the name cannot be used.
         {"class of 300", "rpcrt4.dll", nullptr, 300, true, nullptr, "browser.exe", false},
-        // A long value is still a value.
-        {"long command", "rpcrt4.dll", "htmlfile", 0, true, nullptr, longCommand.c_str(), true},
+        // A value longer than its buffer cannot be read.
+        {"long command", "rpcrt4.dll", "htmlfile", 0, true, nullptr, longCommand.c_str(), false},
         {"long direct command", "rpcrt4.dll", "htmlfile", 0, true, longCommand.c_str(), nullptr,
-         true},
-        {"long tcp value", longCommand.c_str(), "htmlfile", 0, true, nullptr, "browser.exe", true},
+         false},
+        {"long tcp value", longCommand.c_str(), "htmlfile", 0, true, nullptr, "browser.exe", false},
         {"empty command counts", "rpcrt4.dll", "htmlfile", 0, true, nullptr, "", true},
     };
     for (const ProbeCase &c : cases) {

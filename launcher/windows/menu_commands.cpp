@@ -52,15 +52,16 @@ static void OpenMessageDialog(HWND menu)
 }
 
 // The guides need a PDF reader of version 4 or later; without one the user
-// may install it through Lingpick, and the guides stay closed.
+// may install it through Lingpick, and the guides stay closed. The reader
+// comes first: the question is asked even where the launcher's own folder
+// cannot be read, and only what follows the answer needs that folder.
 static void ShowUserGuides(HWND menu)
 {
     char directory[kCommandSize];
-    if (!GetLauncherDirectory(directory, sizeof directory))
-        return;
     if (AcrobatVersionAtLeast(kGuidesReaderVersion)) {
         char folder[kCommandSize];
-        if (BuildGuidesFolder(directory, LanguageIndex, folder, sizeof folder))
+        if (GetLauncherDirectory(directory, sizeof directory)
+            && BuildGuidesFolder(directory, LanguageIndex, folder, sizeof folder))
             DialogBoxParamA(MenuInstance, MAKEINTRESOURCEA(IDD_GUIDES), menu, GuidesDialogProc,
                             reinterpret_cast<LPARAM>(folder));
         return;
@@ -70,7 +71,8 @@ static void ShowUserGuides(HWND menu)
     if (MessageBoxA(menu, question, "Acrobat Viewer Required", MB_YESNO) == IDNO)
         return;
     char commandLine[kCommandSize];
-    if (BuildLingpickCommand(directory, commandLine, sizeof commandLine))
+    if (GetLauncherDirectory(directory, sizeof directory)
+        && BuildLingpickCommand(directory, commandLine, sizeof commandLine))
         StartProgram(commandLine);
 }
 

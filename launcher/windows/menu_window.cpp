@@ -118,6 +118,18 @@ void CreateButtons(HWND window)
     }
 }
 
+int DisplayColours(HDC dc)
+{
+    int colours = GetDeviceCaps(dc, NUMCOLORS);
+#ifdef QL_TEST_VARIANT
+    // Wine's 8-bit display has a palette yet counts its colours as -1; the
+    // test menu takes the palette's size, so the palette look can be tried.
+    if (colours == -1)
+        colours = GetDeviceCaps(dc, SIZEPALETTE);
+#endif
+    return colours;
+}
+
 LRESULT OnCreate(HWND window, const CREATESTRUCTA *create)
 {
     if (LowercaseAndFindRemove(CommandLineText)) {
@@ -127,7 +139,7 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA *create)
     MenuInstance = create->hInstance;
 
     HDC dc = GetDC(window);
-    PaletteDisplay = IsPaletteDisplay(GetDeviceCaps(dc, NUMCOLORS), GetDeviceCaps(dc, RASTERCAPS));
+    PaletteDisplay = IsPaletteDisplay(DisplayColours(dc), GetDeviceCaps(dc, RASTERCAPS));
     ZeroMemory(ButtonUnavailable, sizeof ButtonUnavailable);
     ProbeWebAccess(ButtonUnavailable);
     CreateBrushes(window);
@@ -229,6 +241,8 @@ LRESULT OnPaint(HWND window)
 
 LRESULT OnDrawItem(const DRAWITEMSTRUCT *item)
 {
+    if (!item)
+        return 0;
     int c = static_cast<int>(item->CtlID);
     if (c < 0 || c >= ButtonCount)
         return 0;
@@ -302,8 +316,12 @@ LRESULT OnMouseMove(HWND window)
     return 0;
 }
 
+// Any process can send WM_USER to the menu: an index that names no button
+// would later be read as one.
 LRESULT OnButtonHighlighted(HWND window, LPARAM button)
 {
+    if (button < 0 || button >= ButtonCount)
+        return 0;
     PlayClickSound();
     HighlightedButton = static_cast<int>(button);
     StartTextRefresh(window);

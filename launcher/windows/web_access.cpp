@@ -23,10 +23,11 @@ public:
         RegCloseKey(opened);
         if (result == ERROR_MORE_DATA)
             return RegistryStatus::kTooLong;
-        if (result != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
+        if (result != ERROR_SUCCESS)
             return RegistryStatus::kMissing;
         *bytesRead = length < size ? length : size;
-        return RegistryStatus::kRead;
+        bool text = type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+        return text ? RegistryStatus::kRead : RegistryStatus::kReadData;
     }
 };
 

@@ -350,6 +350,43 @@ TEST(Lingpick, NothingStartsWithoutAChoice)
     }
 }
 
+// A point of the caption's close button, in screen coordinates, found by
+// asking the dialog what lies along its caption.
+bool CloseButtonPoint(HWND dialog, POINT* point)
+{
+    RECT r = WindowRectOnScreen(dialog);
+    int y = r.top + GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+    for (int x = r.right - 1; x > r.left; x--) {
+        if (SendMessageA(dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+            *point = POINT{ x - 3, y };
+            return true;
+        }
+    }
+    return false;
+}
+
+// Close is greyed in the caption too: clicking it does nothing, so OK
+// clicked after it still starts the installer.
+TEST(Lingpick, GreyedCloseInTheCaptionDoesNothing)
+{
+    PickerCd cd;
+    ASSERT_TRUE(cd.Ok());
+    Picker picker;
+    ASSERT_TRUE(picker.Start(cd.Program()));
+    HWND dialog = picker.Dialog();
+    ASSERT_TRUE(ActivateWindow(dialog));
+    POINT close;
+    ASSERT_TRUE(CloseButtonPoint(dialog, &close));
+    ScreenToClient(dialog, &close);
+    SendMouseClick(dialog, close.x, close.y);
+    HWND ok = FindChild(dialog, IDOK);
+    RECT r;
+    GetClientRect(ok, &r);
+    SendMouseClick(ok, r.right / 2, r.bottom / 2);
+    EXPECT_TRUE(picker.EndsWithZero());
+    ExpectStarted(cd / EnglishInstaller);
+}
+
 TEST(Lingpick, AtTheCdRootStillFindsAcrobat)
 {
     PickerCd cd(PickerCd::AtDriveRoot);

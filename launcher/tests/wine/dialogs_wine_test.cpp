@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "call_log.h"
 #include "launcher_cd.h"
 
 using namespace qlh;
@@ -280,6 +281,69 @@ TEST_F(Dialogs, MissingReaderLeadsToTheQuestion)
     }
 }
 
+// The launcher's own path at 260 characters or more, which no buffer of it
+// holds: the missing reader is still found and the user asked; Yes then
+// starts nothing, and the menu goes on.
+TEST_F(Dialogs, QuestionWhenTheLauncherPathIsTooLong)
+{
+    UnregisterPdfReader();
+    ClearRecorderLog();
+    RunningLauncher run;
+    ASSERT_TRUE(StartLauncher(run, *cd_, "-0009"));
+    ASSERT_TRUE(DismissNotice(run));
+    CallLog calls;
+    ASSERT_TRUE(calls.Attach(run.menu));
+    calls.CutModulePath();
+    Command(run.menu, kGuidesButton);
+    HWND box = WaitForDialog(run.process.Pid(), "Acrobat Viewer Required");
+    ASSERT_NE(nullptr, box);
+    PressDialogButton(box, IDYES);
+    EXPECT_TRUE(WaitWindowGone(box));
+    ASSERT_TRUE(Sync(run.menu));
+    EXPECT_EQ(1, run.process.JobProcessCount()) << "nothing started";
+    EXPECT_TRUE(ReadRecorderLog().empty());
+}
+
+// On a 256-colour display the menu is grey with a white banner over a black
+// line, and it repaints when another window changes the palette. Wine's
+// 8-bit display counts its colours as -1, which the test menu overlooks.
+class MenuPalette : public Dialogs {};
+
+TEST_F(MenuPalette, GreyWithABlackBannerLineAndRepaintsForThePalette)
+{
+    char depth[8] = "";
+    GetEnvironmentVariableA("QL_SCREEN_DEPTH", depth, sizeof depth);
+    if (std::string(depth) != "8")
+        GTEST_SKIP() << "not the 8-bit display";
+    const COLORREF grey = RGB(192, 192, 192);
+    RunningLauncher run;
+    ASSERT_TRUE(StartLauncher(run, *cd_, "-0009"));
+    ASSERT_TRUE(DismissNotice(run));
+    ASSERT_TRUE(WaitClientPixel(run.menu, 2, 2, RGB(255, 255, 255)));
+    RECT client;
+    GetClientRect(run.menu, &client);
+    // The class brush shows in the gap after the third button and in the
+    // corner of the text area.
+    RECT third = WindowRectOnScreen(FindChild(run.menu, 2));
+    MapWindowPoints(nullptr, run.menu, reinterpret_cast<POINT*>(&third), 2);
+    EXPECT_EQ(grey, ClientPixel(run.menu, 5, third.bottom + 3));
+    EXPECT_EQ(grey, ClientPixel(run.menu, client.right - 2, client.bottom - 2));
+    std::vector<COLORREF> line;
+    ASSERT_TRUE(ClientPixels(run.menu, RECT{0, 70, client.right, 71}, &line));
+    EXPECT_EQ(client.right, std::count(line.begin(), line.end(), RGB(0, 0, 0)));
+
+    // The heading is drawn afresh by each repaint.
+    CallLog calls;
+    ASSERT_TRUE(calls.Attach(run.menu));
+    SendMessageA(run.menu, WM_PALETTECHANGED, reinterpret_cast<WPARAM>(run.menu), 0);
+    EXPECT_TRUE(calls.Drawn(run.menu, DT_WORDBREAK).empty()) << "its own change";
+    SendMessageA(run.menu, WM_PALETTECHANGED, reinterpret_cast<WPARAM>(GetDesktopWindow()), 0);
+    EXPECT_EQ(1u, calls.Drawn(run.menu, DT_WORDBREAK).size());
+    calls.Clear();
+    EXPECT_EQ(TRUE, SendMessageA(run.menu, WM_QUERYNEWPALETTE, 0, 0));
+    EXPECT_EQ(1u, calls.Drawn(run.menu, DT_WORDBREAK).size());
+}
+
 // Moves the real pointer to client coordinates of a window.
 void PointAt(HWND window, int x, int y)
 {
@@ -376,20 +440,29 @@ HWND FocusOf(HWND window)
 // titles and the close box, never the pictures.
 TEST_F(Dialogs, GuidesTabOrder)
 {
+    const char kClick[] = "#122";
+    const unsigned kClickFlags = SND_RESOURCE | SND_NOSTOP | SND_ASYNC;
     RegisterPdfReader(ReaderExe(4));
     RunningLauncher run;
     ASSERT_TRUE(StartLauncher(run, *cd_, "-0009"));
     ASSERT_TRUE(DismissNotice(run));
+    CallLog calls;
+    ASSERT_TRUE(calls.Attach(run.menu));
     Command(run.menu, kGuidesButton);
     HWND guides = WaitForGuides(run.process.Pid());
     ASSERT_NE(nullptr, guides);
     EXPECT_TRUE(WaitUntil([&] { return FocusOf(guides) == FindChild(guides, 1017); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return calls.Played(kClick, kClickFlags) == 1; }, 3000))
+        << "the click of the first title's focus";
     const int order[] = {1018, IDCANCEL, 1017, 1018};
     for (int id : order) {
         // Posted keys may still wait behind a sent message: poll.
+        int clicks = calls.Played(kClick, kClickFlags);
         KeyPress(FocusOf(guides), VK_TAB);
         EXPECT_TRUE(WaitUntil([&] { return FocusOf(guides) == FindChild(guides, id); }, 3000))
             << "after Tab: " << id;
+        EXPECT_TRUE(WaitUntil([&] { return calls.Played(kClick, kClickFlags) == clicks + 1; }, 3000))
+            << "the click after Tab: " << id;
     }
     PressDialogButton(guides, IDCANCEL);
     EXPECT_TRUE(WaitWindowGone(guides));

@@ -2,6 +2,7 @@
 // would: languages, single instance, "remove", the InstallShield check, the
 // highlight on screen, the text refresh delay, keys, and the web probe.
 
+#include "call_log.h"
 #include "paint_counter.h"
 #include "wine_harness.h"
 
@@ -22,6 +23,12 @@ const char kFrenchTitle[] = "Configuration Quellorn";
 const COLORREF kLightBlue = RGB(141, 185, 216);
 const COLORREF kDeepBlue = RGB(85, 128, 152);
 const COLORREF kGreyText = RGB(100, 100, 100);
+
+// How the menu draws its texts, and how it plays its click.
+const unsigned kLabelFormat = DT_SINGLELINE | DT_VCENTER;
+const unsigned kHeadingFormat = DT_WORDBREAK;
+const unsigned kDescriptionFormat = DT_WORDBREAK | DT_EXPANDTABS;
+const unsigned kClickFlags = SND_RESOURCE | SND_NOSTOP | SND_ASYNC;
 
 const char kRpcProtocols[] = "HKLM\\Software\\Microsoft\\Rpc\\ClientProtocols";
 
@@ -114,6 +121,33 @@ RECT TextArea(const Menu &menu)
     RECT client = ClientArea(menu.window);
     RECT button = menu.ButtonRect(0);
     return RECT{button.right + 4, 72, client.right - 4, client.bottom - 4};
+}
+
+// The launcher's string table, read from the executable on the CD.
+class LauncherStrings {
+public:
+    LauncherStrings()
+        : module_(LoadLibraryExA(CdPath("Setup.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE))
+    {
+    }
+    ~LauncherStrings() { FreeLibrary(module_); }
+    std::string operator()(int id) const
+    {
+        char text[260] = "";
+        LoadStringA(module_, id, text, sizeof text);
+        return text;
+    }
+
+private:
+    HMODULE module_;
+};
+
+bool Holds(const std::vector<std::string> &texts, const std::string &text)
+{
+    for (const std::string &t : texts)
+        if (t == text)
+            return true;
+    return false;
 }
 
 bool EndsWith(const std::string &text, const std::string &tail)
@@ -379,6 +413,115 @@ TEST(Menu, ShiftTabFromTheWindowAndFromTheFirstButton)
     EXPECT_TRUE(menu.ButtonPlain(0));
 }
 
+// What the menu writes, read against its own string table in each
+// language: a lit button shows its label as stored, the heading is that
+// label without its "&", the description follows, and the click plays. Off
+// the buttons, the heading and hint of the language come back, silently.
+TEST(Menu, ShowsTheStringTableInEveryLanguage)
+{
+    LauncherStrings strings;
+    const char *codes[] = {"-0009", "-000a", "-000c"};
+    for (int language = 1; language <= 3; language++) {
+        SCOPED_TRACE(codes[language - 1]);
+        Menu menu;
+        ASSERT_TRUE(menu.Start(codes[language - 1]));
+        CallLog calls;
+        ASSERT_TRUE(calls.Attach(menu.window));
+        const int buttons = static_cast<int>(ChildWindows(menu.window).size());
+        ASSERT_EQ(6, buttons);
+        for (int i = 0; i < buttons; i++) {
+            SCOPED_TRACE(i);
+            std::string label = strings(100 * language + i);
+            std::string heading = label;
+            if (heading.find('&') != std::string::npos)
+                heading.erase(heading.find('&'), 1);
+            calls.Clear();
+            MouseMove(menu.Button(i), 20, 5);
+            ASSERT_TRUE(WaitUntil([&] {
+                return Holds(calls.Drawn(menu.window, kDescriptionFormat),
+                             strings(1000 + 100 * language + i));
+            }, 3000));
+            std::vector<std::string> headings = calls.Drawn(menu.window, kHeadingFormat);
+            ASSERT_FALSE(headings.empty());
+            EXPECT_EQ(heading, headings.back());
+            EXPECT_TRUE(Holds(calls.Drawn(menu.Button(i), kLabelFormat), label));
+            EXPECT_GE(calls.Played("#122", kClickFlags), 1);
+            calls.Clear();
+            MouseMove(menu.Button(i), 30, 6);
+            ASSERT_TRUE(Sync(menu.window));
+            EXPECT_EQ(0, calls.Played("#122", kClickFlags)) << "the same button again";
+        }
+        calls.Clear();
+        MouseMove(menu.window, 300, 20);
+        ASSERT_TRUE(WaitUntil([&] {
+            return Holds(calls.Drawn(menu.window, kDescriptionFormat), strings(10 * language + 1));
+        }, 3000));
+        std::vector<std::string> headings = calls.Drawn(menu.window, kHeadingFormat);
+        ASSERT_FALSE(headings.empty());
+        EXPECT_EQ(strings(10 * language), headings.back());
+        EXPECT_EQ(0, calls.Played("#122", kClickFlags));
+    }
+}
+
+// tmHeight of the label font: 11-point bold in Verdana or else Tahoma,
+// whichever the system has first, or Arial.
+int LabelLineHeight()
+{
+    HDC dc = GetDC(nullptr);
+    const char *face = "Arial";
+    for (const char *candidate : {"Verdana", "Tahoma"}) {
+        HFONT probe = CreateFontA(0, 0, 0, 0, 0, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, candidate);
+        HGDIOBJ old = SelectObject(dc, probe);
+        char selected[LF_FACESIZE] = "";
+        GetTextFaceA(dc, sizeof selected, selected);
+        DeleteObject(SelectObject(dc, old));
+        if (lstrcmpiA(selected, candidate) == 0) {
+            face = candidate;
+            break;
+        }
+    }
+    HFONT font = CreateFontA(-MulDiv(11, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_BOLD, 0,
+                             0, 0, 0, 0, 0, 0, FF_SWISS, face);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(dc, &tm);
+    DeleteObject(SelectObject(dc, old));
+    ReleaseDC(nullptr, dc);
+    return tm.tmHeight;
+}
+
+// The window ends up 570 wide and 18 label lines tall, placed where the
+// 530 x 360 window it was created as would be centred.
+TEST(Menu, FinalWindowRectangle)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    RECT r = WindowRectOnScreen(menu.window);
+    EXPECT_EQ(570, r.right - r.left);
+    EXPECT_EQ(18 * LabelLineHeight(), r.bottom - r.top);
+    EXPECT_EQ((GetSystemMetrics(SM_CXFULLSCREEN) - 530) / 2, r.left);
+    EXPECT_EQ((GetSystemMetrics(SM_CYFULLSCREEN) - 360) / 2, r.top);
+}
+
+// Any program can send the menu its private highlight message. An index
+// that names no button is ignored: the menu works on and ends with 0.
+TEST(Menu, ForeignHighlightMessagesAreIgnored)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    for (LPARAM index : {LPARAM(6), LPARAM(8), LPARAM(-2), LPARAM(0x40000000)})
+        SendMessageA(menu.window, WM_USER, 0, index);
+    MouseMove(menu.window, 300, 20);
+    MouseMove(menu.Button(1), 20, 5);
+    EXPECT_TRUE(menu.ButtonLit(1));
+    MouseMove(menu.window, 300, 20);
+    EXPECT_TRUE(menu.ButtonPlain(1));
+    KeyPress(menu.window, VK_ESCAPE);
+    DWORD code;
+    EXPECT_TRUE(menu.Ends(&code));
+    EXPECT_EQ(0u, code);
+}
+
 // The heading and description repaint only when the highlight has rested
 // for the refresh delay.
 TEST(Menu, TextAreaFollowsAfterTheRefreshDelay)
@@ -555,10 +698,15 @@ TEST(Menu, UpdateButtonIsGreyAndInertWithoutTheWeb)
         {"no TCP/IP", [] { RegRemoveValue(kRpcProtocols, "ncacn_ip_tcp"); }},
         {"empty TCP/IP", [] { RegSetString(kRpcProtocols, "ncacn_ip_tcp", ""); }},
         {"no .htm class", [] { RegRemoveKey("HKCR\\.htm"); }},
+        // Values too long for their buffers cannot be read.
+        {"overlong TCP/IP", [] { RegSetString(kRpcProtocols, "ncacn_ip_tcp", std::string(300, 'r')); }},
+        {"overlong .htm command",
+         [] { RegSetString("HKCR\\htmlfile\\shell\\open\\command", "", std::string(300, 'c')); }},
     };
     for (const auto &c : cases) {
         ScopedRegistryKey rpc(kRpcProtocols);
         ScopedRegistryKey htm("HKCR\\.htm");
+        ScopedRegistryKey htmlfile("HKCR\\htmlfile");
         c.breakIt();
         ClearRecorderLog();
         Menu menu;
@@ -582,12 +730,18 @@ TEST(Menu, UpdateButtonIsGreyAndInertWithoutTheWeb)
 TEST(Menu, UpdateButtonIsBlackWithTheWeb)
 {
     InstallWebFixtures();
-    Menu menu;
-    ASSERT_TRUE(menu.Start());
-    HWND update = menu.Button(3);
-    std::vector<COLORREF> pixels = CapturePixels(update, ClientArea(update));
-    EXPECT_EQ(0, CountColour(pixels, kGreyText));
-    EXPECT_GT(CountColour(pixels, RGB(0, 0, 0)), 20);
+    // A TCP/IP value of another type than a string is read all the same.
+    for (bool number : {false, true}) {
+        ScopedRegistryKey rpc(kRpcProtocols);
+        if (number)
+            RegSetDword(kRpcProtocols, "ncacn_ip_tcp", 1);
+        Menu menu;
+        ASSERT_TRUE(menu.Start()) << number;
+        HWND update = menu.Button(3);
+        std::vector<COLORREF> pixels = CapturePixels(update, ClientArea(update));
+        EXPECT_EQ(0, CountColour(pixels, kGreyText)) << number;
+        EXPECT_GT(CountColour(pixels, RGB(0, 0, 0)), 20) << number;
+    }
 }
 
 // The hand shows over a button that works; an unavailable one keeps the

@@ -1,0 +1,156 @@
+// Loaded by the system into the hooked program: it redirects the main
+// module's imports of DrawTextA and PlaySoundA through functions that log
+// each call to the shared section, then do what was asked. On request it
+// also answers GetModuleFileNameA as for a path too long for the buffer.
+#include <windows.h>
+
+#include <string.h>
+
+#include "call_log_shared.h"
+
+namespace {
+
+typedef int(WINAPI *DrawTextProc)(HDC, LPCSTR, int, LPRECT, UINT);
+typedef BOOL(WINAPI *PlaySoundProc)(LPCSTR, HMODULE, DWORD);
+typedef DWORD(WINAPI *ModuleFileNameProc)(HMODULE, LPSTR, DWORD);
+
+CallLogSection *section;
+DrawTextProc realDrawText;
+PlaySoundProc realPlaySound;
+ModuleFileNameProc realModuleFileName;
+
+CallEntry *Claim(CallKind kind)
+{
+    LONG n = InterlockedIncrement(&section->count) - 1;
+    if (n >= CallLogCapacity)
+        return nullptr;
+    CallEntry *entry = &section->entries[n];
+    entry->kind = kind;
+    return entry;
+}
+
+void Copy(char *to, const char *from, int length)
+{
+    int n = 0;
+    for (; from && n < 259 && (length < 0 ? from[n] != '\0' : n < length); n++)
+        to[n] = from[n];
+    to[n] = '\0';
+}
+
+int WINAPI LoggedDrawText(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format)
+{
+    if (CallEntry *entry = Claim(CallDrawText)) {
+        entry->window = reinterpret_cast<LONGLONG>(WindowFromDC(dc));
+        entry->value = format;
+        Copy(entry->text, text, length);
+        InterlockedExchange(&entry->ready, 1);
+    }
+    return realDrawText(dc, text, length, rect, format);
+}
+
+BOOL WINAPI LoggedPlaySound(LPCSTR sound, HMODULE module, DWORD flags)
+{
+    if (CallEntry *entry = Claim(CallPlaySound)) {
+        entry->window = 0;
+        entry->value = flags;
+        if (IS_INTRESOURCE(sound))
+            wsprintfA(entry->text, "#%u", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(sound)));
+        else
+            Copy(entry->text, sound, -1);
+        InterlockedExchange(&entry->ready, 1);
+    }
+    return realPlaySound(sound, module, flags);
+}
+
+// What Windows does when the path does not fit: the buffer is filled, cut
+// and terminated, and its whole size is returned.
+DWORD WINAPI CuttableModuleFileName(HMODULE module, LPSTR buffer, DWORD size)
+{
+    DWORD length = realModuleFileName(module, buffer, size);
+    if (!section->cutModulePath || size == 0)
+        return length;
+    for (DWORD i = length; i + 1 < size; i++)
+        buffer[i] = 'd';
+    buffer[size - 1] = '\0';
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return size;
+}
+
+// Points the module's import slot of dll!name at replacement; returns what
+// the slot held, or null when the module does not import it.
+void *Redirect(HMODULE module, const char *dll, const char *name, void *replacement)
+{
+    BYTE *base = reinterpret_cast<BYTE *>(module);
+    const IMAGE_NT_HEADERS *nt = reinterpret_cast<const IMAGE_NT_HEADERS *>(
+        base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew);
+    const IMAGE_DATA_DIRECTORY &imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (!imports.VirtualAddress)
+        return nullptr;
+    for (const IMAGE_IMPORT_DESCRIPTOR *d =
+             reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR *>(base + imports.VirtualAddress);
+         d->Name; d++) {
+        if (lstrcmpiA(reinterpret_cast<const char *>(base + d->Name), dll) != 0)
+            continue;
+        const IMAGE_THUNK_DATA *names = reinterpret_cast<const IMAGE_THUNK_DATA *>(
+            base + (d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk));
+        IMAGE_THUNK_DATA *slots = reinterpret_cast<IMAGE_THUNK_DATA *>(base + d->FirstThunk);
+        for (; names->u1.AddressOfData; names++, slots++) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
+                continue;
+            const IMAGE_IMPORT_BY_NAME *byName =
+                reinterpret_cast<const IMAGE_IMPORT_BY_NAME *>(base + names->u1.AddressOfData);
+            if (strcmp(reinterpret_cast<const char *>(byName->Name), name) != 0)
+                continue;
+            DWORD protection;
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &protection);
+            void *previous = reinterpret_cast<void *>(slots->u1.Function);
+            slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
+            return previous;
+        }
+    }
+    return nullptr;
+}
+
+void RedirectImports()
+{
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, QL_CALL_LOG_MAPPING);
+    if (!mapping)
+        return;
+    section = static_cast<CallLogSection *>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(CallLogSection)));
+    CloseHandle(mapping);
+    if (section && static_cast<DWORD>(section->driverPid) == GetCurrentProcessId()) {
+        UnmapViewOfFile(section);
+        section = nullptr;
+    }
+    if (!section)
+        return;
+    // The program's imports point here from now on: the DLL must stay when
+    // the hook goes.
+    HMODULE self;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCSTR>(&RedirectImports), &self);
+    HMODULE program = GetModuleHandleA(nullptr);
+    realDrawText = reinterpret_cast<DrawTextProc>(
+        Redirect(program, "user32.dll", "DrawTextA", reinterpret_cast<void *>(LoggedDrawText)));
+    realPlaySound = reinterpret_cast<PlaySoundProc>(
+        Redirect(program, "winmm.dll", "PlaySoundA", reinterpret_cast<void *>(LoggedPlaySound)));
+    realModuleFileName = reinterpret_cast<ModuleFileNameProc>(Redirect(
+        program, "kernel32.dll", "GetModuleFileNameA", reinterpret_cast<void *>(CuttableModuleFileName)));
+    InterlockedExchange(&section->hookedPid, static_cast<LONG>(GetCurrentProcessId()));
+}
+
+} // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
+{
+    if (reason == DLL_PROCESS_ATTACH)
+        RedirectImports();
+    return TRUE;
+}
+
+// The hook only brings the DLL into the program; it looks at nothing.
+extern "C" __declspec(dllexport) LRESULT CALLBACK CallLogHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
