@@ -2,10 +2,12 @@
 
 #include "core/guide_hover.h"
 #include "core/guides.h"
+#include "core/message_painter.h"
 #include "windows/dialog_objects.h"
 #include "windows/drawing.h"
 #include "windows/menu_window.h"
 #include "windows/shell_open.h"
+#include "windows/startup.h"
 #include "windows/strings.h"
 
 // One guides dialog at a time; each opening starts afresh.
@@ -69,6 +71,31 @@ static void SubclassGuideButtons(HWND dialog)
     }
 }
 
+// A button's window text names it for screen readers: a title and its
+// picture carry the guide's title, the close box the Cancel caption of the
+// string table. The drawing never reads these texts, and none has an "&",
+// so the dialog manager finds no mnemonic in them.
+static void NameGuideButtons(HWND dialog)
+{
+    static const int ids[] = {kGuideTitle1, kGuideTitle2, kGuideClose, kGuidePicture1, kGuidePicture2};
+    char text[kGuideFileSize];
+    for (int id : ids) {
+        const char* file = NULL;
+        switch (GuideCommandFor(id)) {
+        case GuideCommand::OpenGuide1: file = GuideFile1; break;
+        case GuideCommand::OpenGuide2: file = GuideFile2; break;
+        case GuideCommand::Close:
+            LoadText(MenuInstance, static_cast<int>(MessageLabelId(IDCANCEL, LanguageIndex)), text,
+                     sizeof text);
+            break;
+        case GuideCommand::Ignore: continue;
+        }
+        if (file != NULL)
+            lstrcpynA(text, file, static_cast<int>(GuideTitleLength(file)) + 1);
+        SetDlgItemTextA(dialog, id, text);
+    }
+}
+
 static INT_PTR OnGuidesInitDialog(HWND dialog, const char* folder)
 {
     GuideFontsPending = TRUE;
@@ -83,6 +110,7 @@ static INT_PTR OnGuidesInitDialog(HWND dialog, const char* folder)
     unsigned id = GuideNameId(folder != NULL ? folder : "");
     LoadText(MenuInstance, id, GuideFile1, sizeof GuideFile1);
     LoadText(MenuInstance, id + 1, GuideFile2, sizeof GuideFile2);
+    NameGuideButtons(dialog);
     return TRUE;
 }
 

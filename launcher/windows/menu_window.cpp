@@ -103,11 +103,15 @@ void ReadMnemonics(const StringSource &strings)
     }
 }
 
-void CreateButtons(HWND window)
+// Each button carries its label, "&" included, as its window text, so that
+// screen readers can name it; the drawing reads the string table itself.
+void CreateButtons(HWND window, const StringSource &strings)
 {
+    char label[kTextBufferSize];
     for (int i = 0; i < ButtonCount; i++) {
         Rect r = ButtonRect(i, ButtonWidth, ButtonHeight);
-        ButtonWindow[i] = CreateWindowExA(0, "button", "", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
+        strings.Load(LabelId(LanguageIndex, i), label, sizeof label);
+        ButtonWindow[i] = CreateWindowExA(0, "button", label, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
                                           r.left, r.top, RectWidth(r), RectHeight(r), window,
                                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(i)),
                                           MenuInstance, nullptr);
@@ -156,7 +160,7 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA *create)
     ButtonCount = CountButtons(strings, LanguageIndex);
     PlaceWindow(window, label);
     ReadMnemonics(strings);
-    CreateButtons(window);
+    CreateButtons(window, strings);
     HandCursor = LoadCursorA(MenuInstance, MAKEINTRESOURCEA(IDC_HANDCUR));
 
     RECT client;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include <vector>
 
@@ -466,6 +467,53 @@ TEST_F(Dialogs, GuidesTabOrder)
     }
     PressDialogButton(guides, IDCANCEL);
     EXPECT_TRUE(WaitWindowGone(guides));
+}
+
+// Each button is named for screen readers: a title and its picture by the
+// guide's title, the close box by the Cancel caption. The names must not
+// change a key: letters (the titles' and Cancel's initials), Alt+letter and
+// Enter do nothing, so the Space that follows still opens the first guide.
+TEST_F(Dialogs, GuideButtonsNamedAndKeysUnchanged)
+{
+    RegisterPdfReader(ReaderExe(4));
+    HMODULE launcher = LoadLibraryExA(VariantLauncherExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, launcher);
+    for (int lang = 0; lang < 3; ++lang) {
+        SCOPED_TRACE(kLanguages[lang].name);
+        std::string title1 = Ansi(kGuideFiles[lang][0]), title2 = Ansi(kGuideFiles[lang][1]);
+        title1.resize(title1.find('.'));
+        title2.resize(title2.find('.'));
+        char cancel[64];
+        ASSERT_LT(0, LoadStringA(launcher, 5201 + lang, cancel, sizeof cancel));
+
+        ClearRecorderLog();
+        RunningLauncher run;
+        ASSERT_TRUE(StartLauncher(run, *cd_, kLanguages[lang].arg));
+        ASSERT_TRUE(DismissNotice(run));
+        Command(run.menu, kGuidesButton);
+        HWND guides = WaitForGuides(run.process.Pid());
+        ASSERT_NE(nullptr, guides);
+        EXPECT_EQ(title1, WindowText(FindChild(guides, 1017)));
+        EXPECT_EQ(title1, WindowText(FindChild(guides, 1019)));
+        EXPECT_EQ(title2, WindowText(FindChild(guides, 1018)));
+        EXPECT_EQ(title2, WindowText(FindChild(guides, 1016)));
+        EXPECT_EQ(cancel, WindowText(FindChild(guides, IDCANCEL)));
+
+        HWND first = FindChild(guides, 1017);
+        ASSERT_TRUE(WaitUntil([&] { return FocusOf(guides) == first; }, 3000));
+        for (char initial : {title1[0], title2[0], cancel[0]}) {
+            char lower = static_cast<char>(tolower(static_cast<unsigned char>(initial)));
+            KeyPress(first, static_cast<UINT>(toupper(static_cast<unsigned char>(initial))));
+            AltKey(first, lower);
+        }
+        KeyPress(first, VK_RETURN);
+        KeyPress(first, VK_SPACE);
+        EXPECT_TRUE(WaitWindowGone(guides));
+        std::vector<RecorderEntry> entries = WaitRecorderEntries(1, 10000);
+        ASSERT_EQ(1u, entries.size());
+        EXPECT_NE(std::string::npos, entries[0].command_line.find(title1 + ".pdf")) << entries[0].command_line;
+    }
+    FreeLibrary(launcher);
 }
 
 // Every way out of both dialogs deletes what they made: after 200 rounds

@@ -687,6 +687,30 @@ TEST(Menu_es, ProductButtonsHaveNoMnemonic)
     EXPECT_EQ(0u, code);
 }
 
+// ---- button names ------------------------------------------------------
+
+// Every button answers WM_GETTEXT with its label as the launcher's own
+// string table holds it, "&" included, and there is no button beyond them.
+void ExpectButtonsNamedByTheirLabels(int language)
+{
+    Menu menu;
+    ASSERT_TRUE(menu.Start());
+    HMODULE launcher = LoadLibraryExA(CdPath("Setup.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, launcher);
+    int i = 0;
+    for (char label[260]; i < 8 && LoadStringA(launcher, 100 * language + i, label, sizeof label) > 0; i++) {
+        ASSERT_NE(nullptr, menu.Button(i)) << label;
+        EXPECT_EQ(label, WindowText(menu.Button(i))) << "button " << i;
+    }
+    FreeLibrary(launcher);
+    EXPECT_EQ(6, i);
+    EXPECT_EQ(nullptr, menu.Button(i));
+}
+
+TEST(Menu, ButtonsAreNamedByTheirLabels) { ExpectButtonsNamedByTheirLabels(1); }
+TEST(Menu_es, ButtonsAreNamedByTheirLabels) { ExpectButtonsNamedByTheirLabels(2); }
+TEST(Menu_fr, ButtonsAreNamedByTheirLabels) { ExpectButtonsNamedByTheirLabels(3); }
+
 // ---- web probe ---------------------------------------------------------
 
 TEST(Menu, UpdateButtonIsGreyAndInertWithoutTheWeb)
