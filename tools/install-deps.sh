@@ -14,6 +14,7 @@ mtools dosfstools
 nasm
 qemu-system-x86
 xorriso
+libarchive-tools
 clang libclang-rt-14-dev
 python3
 locales-all

@@ -34,7 +34,7 @@ const char* GuideName(int product)
 
 }  // namespace
 
-const char* LanguageFolder(int language)
+const char* WindowsSetupFolder(int language)
 {
     switch (language) {
     case 2: return "000a";
@@ -47,7 +47,7 @@ bool BuildProductSources(const char* cdRoot, int product, bool msdosVariant,
                          int language, ProductSources& out)
 {
     memset(&out, 0, sizeof out);
-    const char* folder = LanguageFolder(language);
+    const char* folder = WindowsSetupFolder(language);
     bool ok;
     if (product == 3) {
         ok = Join(out.product, {cdRoot, "Diskette Drive\\*.*"});

@@ -16,7 +16,7 @@ struct ProductSources {
 
 // The CD's name of the Windows setup folder for a language: "0009", "000a"
 // or "000c"; English for anything out of range.
-const char* LanguageFolder(int language);
+const char* WindowsSetupFolder(int language);
 
 // cdRoot ends with a backslash. False when a path would not fit.
 bool BuildProductSources(const char* cdRoot, int product, bool msdosVariant,
