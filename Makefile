@@ -13,7 +13,7 @@ STAGE  := sh tools/stage.sh
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || echo 315532800)
 export SOURCE_DATE_EPOCH
 
-.PHONY: all deps build native win32 win64 run test test-native test-wine test-release test-fuzz test-reproducible cd bench fuzz clean
+.PHONY: all deps build native win32 win64 run test test-native test-wine test-release test-fuzz test-reproducible cd cd-check bench fuzz clean
 
 all: build
 
@@ -34,8 +34,13 @@ win64: deps
 
 build: native win32 win64
 
+# make cd CD_CONTENT=DIR [CD_LABEL=...] [CD_PUBLISHER=...]: tools/make-cd.sh
+# reads them from the environment.
 cd: build
 	@sh tools/make-cd.sh $(BUILD)
+
+cd-check: cd
+	@sh tools/cd-check.sh $(BUILD)
 
 run: cd
 	@sh tools/run-cd.sh $(BUILD)
@@ -63,6 +68,7 @@ test: deps
 	@$(STAGE) fuzz $(MAKE) --no-print-directory test-fuzz
 	@$(STAGE) reproducible $(MAKE) --no-print-directory test-reproducible
 	@$(STAGE) wine $(MAKE) --no-print-directory test-wine
+	@$(STAGE) cd-check $(MAKE) --no-print-directory cd-check
 
 bench: build
 	@sh bench/run-all.sh $(BUILD)

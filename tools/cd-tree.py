@@ -2,6 +2,7 @@
 """Lays out a Quellorn driver CD tree from tools/cd-layout.txt.
 
     cd-tree.py --mode test|demo --programs BUILD/programs.txt --out DIR
+               [--content DIR --report FILE]
 
 mode test: our programs from the build, the recorder at every path the CD
            starts (the Wine tests' fake CD).
@@ -11,6 +12,14 @@ mode demo: our programs from the build, the stand-in program at every path
 programs.txt (written by CMake) names the executables a build made, one
 "role=path" a line; a program the build has not made yet is left out and
 reported.  The tree is made afresh: DIR is emptied first.
+
+--content puts a CD maker's own files in place: each file below it replaces
+the stand-in at the same path (names matched without regard to letter case,
+as Windows matches them; the CD keeps the layout's spelling), and files the
+layout does not know are added.  The content is checked before anything is
+laid out: a folder that cannot be read, or a name that the ISO's Joliet tree
+cannot hold, ends the run with an error.  --report gets what was replaced,
+what was added and which stand-ins are still on the CD.
 """
 
 import argparse
@@ -288,14 +297,121 @@ def lay_out(mode, programs, out, layout):
     return placed, missing
 
 
+# ---- a CD maker's own files --------------------------------------------------
+
+# What the Joliet tree of our image (xorriso -joliet-long) holds: names of up
+# to 103 UCS-2 characters, paths of up to 240, none of the characters Joliet
+# reserves; and Windows, which reads it, opens no name with < > " or |.
+JOLIET_NAME_MAX = 103
+JOLIET_PATH_MAX = 240
+NOT_IN_JOLIET = set('*/:;?\\<>"|')
+
+
+def joliet_fault(relative):
+    """Why a path relative to the content folder cannot be on the CD, or None."""
+    if len(relative) > JOLIET_PATH_MAX:
+        return "its path is longer than %d characters" % JOLIET_PATH_MAX
+    for name in relative.split("/"):
+        try:
+            name.encode("utf-8")
+        except UnicodeEncodeError:
+            return "%r is not a name in UTF-8" % os.fsencode(name)
+        if len(name) > JOLIET_NAME_MAX:
+            return "%r is longer than %d characters" % (name, JOLIET_NAME_MAX)
+        bad = [c for c in name if c in NOT_IN_JOLIET or ord(c) < 32 or ord(c) > 0xFFFF]
+        if bad:
+            return "%r holds %r" % (name, "".join(bad))
+    return None
+
+
+def read_content(folder):
+    """The files below folder as relative paths with "/", checked; exits with
+    the reason when the folder or a name cannot go on the CD."""
+    if not os.path.isdir(folder):
+        sys.exit("cd-tree: CD_CONTENT %s is not a folder" % folder)
+    problems = []
+    files = []
+
+    def unreadable(error):
+        problems.append("cannot read %s: %s" % (error.filename, error.strerror))
+
+    for top, dirs, names in os.walk(folder, onerror=unreadable):
+        dirs.sort()
+        for name in sorted(names):
+            path = os.path.join(top, name)
+            relative = os.path.relpath(path, folder).replace(os.sep, "/")
+            if not os.path.isfile(path) or not os.access(path, os.R_OK):
+                problems.append("cannot read %s" % path)
+                continue
+            files.append(relative)
+    seen = {}
+    for relative in files:
+        fault = joliet_fault(relative)
+        if fault:
+            problems.append("%s cannot be written in the CD's Joliet tree: %s" % (relative, fault))
+        other = seen.setdefault(relative.lower(), relative)
+        if other != relative:
+            problems.append("%s and %s differ only in letter case; Windows cannot tell "
+                            "them apart" % (other, relative))
+    if problems:
+        sys.exit("\n".join("cd-tree: " + p for p in problems))
+    return files
+
+
+def place_content(folder, files, out, stand_ins):
+    """Copies the files into the tree; returns (replaced, ours, added):
+    stand-ins replaced, our own programs replaced, files added."""
+    replaced, ours, added = [], [], []
+    for relative in files:
+        # Follow the tree's own names where they match regardless of case.
+        actual = ""
+        for name in relative.split("/"):
+            here = os.path.join(out, actual)
+            match = [n for n in (os.listdir(here) if os.path.isdir(here) else [])
+                     if n.lower() == name.lower()]
+            actual = os.path.join(actual, match[0] if match else name)
+        target = os.path.join(out, actual)
+        if os.path.isdir(target):
+            sys.exit("cd-tree: %s is a file in CD_CONTENT but a folder on the CD" % relative)
+        actual = actual.replace(os.sep, "/")
+        if actual in stand_ins:
+            replaced.append(actual)
+        else:
+            (ours if os.path.exists(target) else added).append(actual)
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        shutil.copyfile(os.path.join(folder, *relative.split("/")), target)
+    return replaced, ours, added
+
+
+def write_report(path, replaced, ours, added, stand_ins):
+    left = [s for s in stand_ins if s not in replaced]
+    lines = ["%d stand-in%s replaced by your files" % (len(replaced), "" if len(replaced) == 1 else "s")]
+    lines += ["replaced one of our programs: %s" % o for o in ours]
+    lines += ["added: %s" % a for a in added]
+    lines.append("stand-ins still on the CD: %d" % len(left))
+    lines += ["  %s" % s for s in left]
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("".join("make-cd: %s\n" % line for line in lines))
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--mode", choices=("test", "demo"), required=True)
     parser.add_argument("--programs", required=True)
     parser.add_argument("--out", required=True)
     parser.add_argument("--layout", default=os.path.join(HERE, "cd-layout.txt"))
+    parser.add_argument("--content", help="a CD maker's files for the tree")
+    parser.add_argument("--report", help="where the report of --content goes")
     args = parser.parse_args()
+    content = read_content(args.content) if args.content else None
     placed, missing = lay_out(args.mode, read_programs(args.programs), args.out, args.layout)
+    if content is not None:
+        # Everything but our programs and the CD's own autorun.inf.
+        stand_ins = [relative for kind, relative, content in read_layout(args.layout)
+                     if kind != "program" and content != "autorun"]
+        replaced, ours, added = place_content(args.content, content, args.out, stand_ins)
+        if args.report:
+            write_report(args.report, replaced, ours, added, stand_ins)
     print("cd-tree: %s CD in %s, our programs: %s"
           % (args.mode, args.out, ", ".join(placed) or "none"))
     for entry in missing:
