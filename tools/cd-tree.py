@@ -360,7 +360,8 @@ def read_content(folder):
 
 def place_content(folder, files, out, stand_ins):
     """Copies the files into the tree; returns (replaced, ours, added):
-    stand-ins replaced, our own programs replaced, files added."""
+    stand-ins replaced, our own files (programs, autorun.inf) replaced,
+    files added."""
     replaced, ours, added = [], [], []
     for relative in files:
         # Follow the tree's own names where they match regardless of case.
@@ -378,15 +379,18 @@ def place_content(folder, files, out, stand_ins):
             replaced.append(actual)
         else:
             (ours if os.path.exists(target) else added).append(actual)
-        os.makedirs(os.path.dirname(target), exist_ok=True)
-        shutil.copyfile(os.path.join(folder, *relative.split("/")), target)
+        try:
+            os.makedirs(os.path.dirname(target), exist_ok=True)
+            shutil.copyfile(os.path.join(folder, *relative.split("/")), target)
+        except OSError as error:
+            sys.exit("cd-tree: cannot put %s on the CD: %s" % (relative, error.strerror))
     return replaced, ours, added
 
 
 def write_report(path, replaced, ours, added, stand_ins):
     left = [s for s in stand_ins if s not in replaced]
     lines = ["%d stand-in%s replaced by your files" % (len(replaced), "" if len(replaced) == 1 else "s")]
-    lines += ["replaced one of our programs: %s" % o for o in ours]
+    lines += ["replaced a file of ours: %s" % o for o in ours]
     lines += ["added: %s" % a for a in added]
     lines.append("stand-ins still on the CD: %d" % len(left))
     lines += ["  %s" % s for s in left]
