@@ -1,7 +1,9 @@
 #!/bin/sh
-# `make bench`: sizes of the shipping executables, then start-up times and
-# menu repaints under Wine, each against the bare window program of the same
-# build. Prints; asserts nothing.
+# `make bench`: sizes of the shipping executables, then start-up times, peak
+# working sets and menu repaints under Wine, each against a bare program of the
+# same build (a bare window for the menu, a bare window with a modal dialog
+# for Floppwright and Lingpick), and where the dialog programs' start-up time
+# goes. Prints; asserts nothing.
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-build}" && pwd)
@@ -15,7 +17,7 @@ python3 "$top/bench/sizes.py" i686-w64-mingw32-objdump "$win32/bench/bare_window
     "Lingpick=$win32/acrobat_picker/Lingpick .exe:24"
 
 echo
-echo "== Start-up and repaints under Wine (64-bit builds, warm wineserver)"
+echo "== Start-up, peak working set and repaints under Wine (64-bit builds, warm wineserver)"
 python3 "$top/tools/cd-tree.py" --mode test --programs "$win64/programs.txt" --out "$win64/testcd"
 mkdir -p "$win64/floppy"
 sh "$top/tools/wine-prefix.sh" "$win64"
@@ -25,12 +27,17 @@ cp -a "$win64/wine-template" "$run"
 export WINEPREFIX="$run" WINEDEBUG=-all LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
 # No sound card here: keep the audio drivers from trying one at every click.
 export WINEDLLOVERRIDES="winealsa.drv,winepulse.drv,wineoss.drv="
-export DRIVER="$win64/bench/bench_driver.exe" BARE="$win64/bench/bare_window.exe"
+export DRIVER="$win64/bench/bench_driver.exe" BARE="$win64/bench/bare_window.exe" \
+    BARE_DIALOG="$win64/bench/bare_dialog.exe" \
+    STAGES="$win64/bench/bare_dialog_stages.exe $win64/diskette_maker/floppwright_stages.exe $win64/acrobat_picker/lingpick_stages.exe"
 export TESTWINDOW="$(dirname "$(sed -n 's/^recorder=//p' "$win64/programs.txt")")/ql_testwindow.exe"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     wineserver -p
     # Start the desktop and services first, with their output away from ours.
     wine "$TESTWINDOW" -close </dev/null >/dev/null 2>&1
-    wine "$DRIVER" startup "$BARE"
+    wine "$DRIVER" startup "$BARE" "$BARE_DIALOG"
     wine "$DRIVER" repaints
+    echo
+    echo "== Where the start-up of the dialog programs goes (bench variants with stage stamps)"
+    wine "$DRIVER" stages $STAGES
     wineserver -k'

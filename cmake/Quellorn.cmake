@@ -70,8 +70,27 @@ function(ql_add_program target)
   # Resource scripts find the shared application manifest here; each program's
   # script names it as resource 1 of type RT_MANIFEST (24).
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/cmake)
+  # QL_STAGE marks (bench/stage_clock.h): nothing here, stamps in the bench
+  # variant below.
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/bench)
   target_link_options(${target} PRIVATE -static -s -Wl,--gc-sections
     -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
+endfunction()
+
+# The bench variant of a program, for `bench_driver stages`: the same
+# sources, libraries and include folders, with its QL_STAGE marks stamping the
+# time. Call it where the program is defined; not for shipping.
+function(ql_add_stage_variant target program)
+  get_target_property(sources ${program} SOURCES)
+  get_target_property(libs ${program} LINK_LIBRARIES)
+  if(NOT libs)
+    set(libs)
+  endif()
+  get_target_property(includes ${program} INCLUDE_DIRECTORIES)
+  ql_add_program(${target} OUTPUT ${target}
+    SOURCES ${sources} ${CMAKE_SOURCE_DIR}/bench/stage_clock.cpp LIBS ${libs})
+  target_include_directories(${target} PRIVATE ${includes})
+  target_compile_definitions(${target} PRIVATE QL_STAGE_CLOCK)
 endfunction()
 
 # A native unit test: ql_add_unit_test(target SOURCES ... LIBS ...)

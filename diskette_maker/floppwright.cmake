@@ -23,6 +23,10 @@ if(QL_WINDOWS)
   set_property(SOURCE Floppwright.rc APPEND PROPERTY OBJECT_DEPENDS
     ${CMAKE_CURRENT_SOURCE_DIR}/art/floppwright.ico ${CMAKE_CURRENT_SOURCE_DIR}/resource.h)
   dm_use_records(floppwright ${CMAKE_CURRENT_SOURCE_DIR}/Floppwright.rc)
+  if(QL_TEST_DRIVER)
+    ql_add_stage_variant(floppwright_stages floppwright)
+    dm_use_records(floppwright_stages ${CMAKE_CURRENT_SOURCE_DIR}/Floppwright.rc)
+  endif()
 endif()
 
 ql_add_unit_test(floppwright_tests

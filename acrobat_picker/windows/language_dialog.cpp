@@ -3,6 +3,7 @@
 #include "core/language_table.h"
 #include "core/placement.h"
 #include "resource.h"
+#include "stage_clock.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ void FillLanguageList(HWND list, const LanguageTable *table)
 
 INT_PTR OnInitDialog(HWND dialog, HINSTANCE instance)
 {
+    QL_STAGE("dialog-init");
     CentreOnScreen(dialog);
     SetWindowTextA(dialog, "Acrobat Setup");
 
@@ -49,6 +51,7 @@ INT_PTR OnInitDialog(HWND dialog, HINSTANCE instance)
     HWND list = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
     FillLanguageList(list, &table);
     SendMessageA(list, CB_SETCURSEL, (WPARAM)ListIndexOfRow(&table, def), 0);
+    QL_STAGE("dialog-init-done");
     return FALSE;
 }
 

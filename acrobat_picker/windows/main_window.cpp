@@ -2,6 +2,7 @@
 
 #include "core/installer_path.h"
 #include "core/placement.h"
+#include "stage_clock.h"
 #include "windows/language_dialog.h"
 
 namespace {
@@ -18,6 +19,7 @@ int WindowPositionFlag;   // set by the first WM_WINDOWPOSCHANGING
 // nothing: a truncated path could start some other program.
 void LaunchInstaller(HWND window)
 {
+    QL_STAGE("launch");
     // One char more than MAX_PATH tells a 259-char path from a cut one on
     // every Windows: NT fills the buffer and returns its size, 9x returns
     // the length of what it copied.

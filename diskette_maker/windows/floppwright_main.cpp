@@ -3,15 +3,19 @@
 
 #include "windows/main_window.h"
 #include "resource.h"
+#include "stage_clock.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
 {
+    QL_STAGE("winmain");
     // Without its window nothing would ever post the quit message.
     if (!RegisterMakeDiskClass(instance))
         return 0;
     CopyLoweredCommandLine(CommandLineCopy, sizeof CommandLineCopy, commandLine);
 
+    QL_STAGE("class-registered");
     HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAKEDISK), nullptr, nullptr, 0);
+    QL_STAGE("main-window-created");
     if (!window)
         return 0;
     ShowWindow(window, showCommand);

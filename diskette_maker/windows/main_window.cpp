@@ -3,6 +3,7 @@
 #include "core/platform_kind.h"
 #include "core/run_settings.h"
 #include "resource.h"
+#include "stage_clock.h"
 #include "windows/create_setup_diskette.h"
 #include "windows/dialog_text.h"
 #include "windows/module_instance.h"
@@ -60,6 +61,7 @@ static bool DriveGatePasses()
 
 static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
 {
+    QL_STAGE("wm-create");
     ModuleInstance = creation->hInstance;
     CentreWindow(window, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
                  SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -68,7 +70,9 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
     LanguageIndex = static_cast<uint16_t>(LanguageFromCommandLine(CommandLineCopy, language));
     lstrcpynA(DisketteRoot, "A:\\", DisketteRootSize);
 
-    if (!DriveGatePasses()) {
+    bool drivePasses = DriveGatePasses();
+    QL_STAGE("drive-gate");
+    if (!drivePasses) {
         FirstPaint = 0;
         char text[MAX_PATH], caption[64];
         LoadStringA(ModuleInstance, IDS_NODRIVE_BASE + LanguageIndex, text, sizeof text);
@@ -100,6 +104,7 @@ static bool RunOneTimeSetUp(HWND window)
     CheckDlgButton(window, LanguageButton(LanguageIndex), BST_CHECKED);
     CheckDlgButton(window, IDC_VARIANT_WINDOWS, BST_CHECKED);
 
+    QL_STAGE("product-dialog-call");
     ProductChoice = static_cast<int32_t>(
         DialogBoxParamA(ModuleInstance, MAKEINTRESOURCEA(IDD_PRODUCT), window, ProductDialogProc, 0));
     if (ProductChoice == ProductCancelled) {
@@ -115,6 +120,7 @@ static LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam)
 {
     RefreshTexts(window, MainWindowTexts());
     if (FirstPaint) {
+        QL_STAGE("first-paint");
         FirstPaint = 0;
         if (!RunOneTimeSetUp(window))
             return 0;

@@ -2,6 +2,7 @@
 
 #include "core/window_rules.h"
 #include "resource.h"
+#include "stage_clock.h"
 #include "windows/dialog_text.h"
 
 // The dialog's result, set by the product buttons, -1 on Cancel.
@@ -10,6 +11,7 @@ static HFONT ProductHeadingFont;
 
 static BOOL OnInitDialog(HWND dialog)
 {
+    QL_STAGE("dialog-init");
     ProductDialogResult = 0;
     CentreWindow(dialog, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                  SWP_NOSIZE | SWP_NOACTIVATE);
@@ -19,6 +21,7 @@ static BOOL OnInitDialog(HWND dialog)
     // OK waits for a product, so the dialog can only end with one or Cancel.
     EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
     RefreshTexts(dialog, ProductDialogTexts());
+    QL_STAGE("dialog-init-done");
     return TRUE;
 }
 
