@@ -6,10 +6,11 @@
 //                           is up: the menu against the bare window program,
 //                           Floppwright and Lingpick, which open a modal dialog
 //                           over a main window of their own, against the bare
-//                           dialog program; alternating, 20 runs each
-//   bench_driver stages BARE_DIALOG FLOPPWRIGHT LINGPICK
-//                           the same start-up, split at the stage stamps that
-//                           the bench variants of those programs write
+//                           dialog program; all five in turn, 20 rounds
+//   bench_driver stages EXE...
+//                           the start-up of each program to its first dialog,
+//                           alternating, split at the stage stamps that the
+//                           bench variants of the programs write
 //   bench_driver repaints   text-area repaints of the menu during a sweep of
 //                           the pointer over all its buttons
 // Prints; asserts nothing.
@@ -22,6 +23,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -128,17 +130,8 @@ struct Medians {
     }
 };
 
-void Compare(const Subject &program, const Subject &bare)
+void Report(const Subject &program, const Medians &programRuns, const Subject &bare, const Medians &bareRuns)
 {
-    Medians programRuns, bareRuns;
-    // One run of each first, not counted: the first start of an executable
-    // pays for reading it from disk.
-    StartOnce(program);
-    StartOnce(bare);
-    for (int run = 0; run < kRuns; ++run) {
-        bareRuns.Add(StartOnce(bare));
-        programRuns.Add(StartOnce(program));
-    }
     if (programRuns.up.empty() || bareRuns.up.empty()) {
         std::printf("%-12s no window appeared (%zu/%zu runs)\n", program.name.c_str(),
                     programRuns.up.size(), bareRuns.up.size());
@@ -153,20 +146,34 @@ void Compare(const Subject &program, const Subject &bare)
                     program.name.c_str(), pm, bare.name.c_str(), bm, pm / bm);
     else
         std::printf("%-12s peak working set unreadable\n", program.name.c_str());
-    std::fflush(stdout);
 }
 
 int Startup(const std::string &bareWindowExe, const std::string &bareDialogExe)
 {
-    const Subject bareWindow = {"bare window", bareWindowExe, "", "BareWindow", nullptr};
-    const Subject bareDialog = {"bare dialog", bareDialogExe, "", "#32770", "Bare dialog"};
-    Compare({"launcher", CdPath("Setup.exe"), "", "Setup", nullptr}, bareWindow);
-    {
-        // NT 4.0 lets the drive check pass without a diskette drive.
-        ScopedWindowsVersion nt4("nt40", "Floppwright.exe");
-        Compare({"Floppwright", CdPath("Utility\\Floppwright.exe"), "", "#32770", nullptr}, bareDialog);
-    }
-    Compare({"Lingpick", CdPath("Utility\\Lingpick .exe"), "", "#32770", "Acrobat Setup"}, bareDialog);
+    // NT 4.0 lets Floppwright's drive check pass without a diskette drive.
+    ScopedWindowsVersion nt4("nt40", "Floppwright.exe");
+    enum { BareWindow, Launcher, BareDialog, Floppwright, Lingpick, kSubjects };
+    const Subject subjects[kSubjects] = {
+        {"bare window", bareWindowExe, "", "BareWindow", nullptr},
+        {"launcher", CdPath("Setup.exe"), "", "Setup", nullptr},
+        {"bare dialog", bareDialogExe, "", "#32770", "Bare dialog"},
+        {"Floppwright", CdPath("Utility\\Floppwright.exe"), "", "#32770", nullptr},
+        {"Lingpick", CdPath("Utility\\Lingpick .exe"), "", "#32770", "Acrobat Setup"},
+    };
+    // One round of all first, not counted: the first start of an executable
+    // pays for reading it from disk. Then every round starts each program
+    // once, so that a program and its baseline meet the same load of the
+    // machine, however it changes during the run.
+    Medians runs[kSubjects];
+    for (const Subject &subject : subjects)
+        StartOnce(subject);
+    for (int run = 0; run < kRuns; ++run)
+        for (int i = 0; i < kSubjects; ++i)
+            runs[i].Add(StartOnce(subjects[i]));
+    Report(subjects[Launcher], runs[Launcher], subjects[BareWindow], runs[BareWindow]);
+    Report(subjects[Floppwright], runs[Floppwright], subjects[BareDialog], runs[BareDialog]);
+    Report(subjects[Lingpick], runs[Lingpick], subjects[BareDialog], runs[BareDialog]);
+    std::fflush(stdout);
     return 0;
 }
 
@@ -190,14 +197,26 @@ std::vector<std::pair<std::string, double>> ReadStamps(const std::string &log, d
     return stamps;
 }
 
+// Per stage, over the runs: milliseconds since CreateProcess, and since the
+// stage before it in the same run (where its time goes). A stage stamped
+// again in one run is counted apart as "name#2" and so on.
 struct StageTimes {
     std::vector<std::string> order;
-    std::map<std::string, std::vector<double>> ms;
-    void Add(const std::string &name, double value)
+    std::map<std::string, std::vector<double>> at, step;
+    void AddRun(const std::vector<std::pair<std::string, double>> &stamps)
     {
-        if (!ms.count(name))
-            order.push_back(name);
-        ms[name].push_back(value);
+        std::map<std::string, int> seen;
+        double before = 0;
+        for (const auto &stamp : stamps) {
+            std::string name = stamp.first;
+            if (int n = ++seen[name]; n > 1)
+                name += "#" + std::to_string(n);
+            if (!at.count(name))
+                order.push_back(name);
+            at[name].push_back(stamp.second);
+            step[name].push_back(stamp.second - before);
+            before = stamp.second;
+        }
     }
 };
 
@@ -210,31 +229,41 @@ void TimeStages(const std::vector<Subject> &subjects, const std::string &log)
             Run r = StartOnce(subjects[i]);
             if (run < 0 || r.up < 0)
                 continue;   // the first round only warms the file cache
-            for (const auto &stamp : ReadStamps(log, r.start))
-                times[i].Add(stamp.first, stamp.second);
-            times[i].Add("window-seen", r.up * 1000);
+            std::vector<std::pair<std::string, double>> stamps = ReadStamps(log, r.start);
+            stamps.emplace_back("window-seen", r.up * 1000);
+            times[i].AddRun(stamps);
         }
     }
     for (size_t i = 0; i < subjects.size(); ++i) {
-        std::printf("%s (median ms after CreateProcess, %d runs)\n", subjects[i].name.c_str(), kRuns);
+        std::printf("%s (medians over %d runs, ms)     after start   stage\n", subjects[i].name.c_str(), kRuns);
         for (const std::string &name : times[i].order)
-            std::printf("  %-24s %7.1f\n", name.c_str(), Median(times[i].ms[name]));
+            std::printf("  %-24s %7.1f   %7.1f%s\n", name.c_str(), Median(times[i].at[name]),
+                        Median(times[i].step[name]),
+                        times[i].at[name].size() < static_cast<size_t>(kRuns) ? "   (not in every run)" : "");
     }
     std::fflush(stdout);
 }
 
-int Stages(const std::string &bareDialogExe, const std::string &floppwrightExe, const std::string &lingpickExe)
+// Each program is up when a dialog box of its process shows: the bare
+// dialog's, Floppwright's product dialog (its main window has a class of its
+// own), Lingpick's language dialog.
+int Stages(const std::vector<std::string> &exes)
 {
     char folder[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
     const std::string log = std::string(folder) + "ql_stages.log";
     SetEnvironmentVariableA("QL_STAGE_LOG", log.c_str());
-    const char *floppwrightName = std::strrchr(floppwrightExe.c_str(), '\\');
-    ScopedWindowsVersion nt4("nt40", floppwrightName ? floppwrightName + 1 : floppwrightExe);
-    TimeStages({{"bare dialog", bareDialogExe, "", "#32770", "Bare dialog"},
-                {"Floppwright", floppwrightExe, "", "#32770", nullptr},
-                {"Lingpick", lingpickExe, "", "#32770", "Acrobat Setup"}},
-               log);
+    std::vector<Subject> subjects;
+    std::vector<std::unique_ptr<ScopedWindowsVersion>> versions;
+    for (const std::string &exe : exes) {
+        const size_t slash = exe.find_last_of('\\');
+        const std::string name = exe.substr(slash == std::string::npos ? 0 : slash + 1);
+        subjects.push_back({name, exe, "", "#32770", nullptr});
+        // NT 4.0 lets Floppwright's drive check pass without a diskette drive.
+        if (!_strnicmp(name.c_str(), "floppwright", 11))
+            versions.push_back(std::make_unique<ScopedWindowsVersion>("nt40", name));
+    }
+    TimeStages(subjects, log);
     DeleteFileA(log.c_str());
     return 0;
 }
@@ -285,11 +314,15 @@ int main(int argc, char **argv)
 {
     if (argc >= 4 && !std::strcmp(argv[1], "startup"))
         return Startup(WindowsPathOfUnix(argv[2]), WindowsPathOfUnix(argv[3]));
-    if (argc >= 5 && !std::strcmp(argv[1], "stages"))
-        return Stages(WindowsPathOfUnix(argv[2]), WindowsPathOfUnix(argv[3]), WindowsPathOfUnix(argv[4]));
+    if (argc >= 3 && !std::strcmp(argv[1], "stages")) {
+        std::vector<std::string> exes;
+        for (int i = 2; i < argc; ++i)
+            exes.push_back(WindowsPathOfUnix(argv[i]));
+        return Stages(exes);
+    }
     if (argc >= 2 && !std::strcmp(argv[1], "repaints"))
         return Repaints();
-    std::fprintf(stderr, "usage: bench_driver startup BARE_WINDOW BARE_DIALOG | stages BARE_DIALOG FLOPPWRIGHT LINGPICK"
+    std::fprintf(stderr, "usage: bench_driver startup BARE_WINDOW BARE_DIALOG | stages EXE..."
                          " | repaints\n");
     return 2;
 }

@@ -118,9 +118,9 @@ static bool RunOneTimeSetUp(HWND window)
 
 static LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam)
 {
+    QL_STAGE("main-paint");
     RefreshTexts(window, MainWindowTexts());
     if (FirstPaint) {
-        QL_STAGE("first-paint");
         FirstPaint = 0;
         if (!RunOneTimeSetUp(window))
             return 0;
