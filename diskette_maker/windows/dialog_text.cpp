@@ -1,7 +1,18 @@
 #include "windows/dialog_text.h"
 
+#include <cstring>
+
 #include "core/run_settings.h"
 #include "windows/module_instance.h"
+
+// True when the window's text is exactly `text` (at most MAX_PATH - 1 chars).
+static bool HasText(HWND window, const char* text)
+{
+    int length = lstrlenA(text);
+    char shown[MAX_PATH];
+    return GetWindowTextLengthA(window) == length && GetWindowTextA(window, shown, sizeof shown) == length &&
+           std::memcmp(shown, text, static_cast<size_t>(length)) == 0;
+}
 
 void RefreshTexts(HWND window, const TextTargets& texts)
 {
@@ -13,7 +24,12 @@ void RefreshTexts(HWND window, const TextTargets& texts)
         char text[MAX_PATH];
         if (!LoadStringA(ModuleInstance, target.stringBase + LanguageIndex, text, sizeof text))
             text[0] = '\0';
-        SetWindowTextA(control, text);
+        // Every paint refreshes, and a button redraws itself on each new
+        // text: setting the text it already has would only paint it again,
+        // which the product dialog, shown once the main window has painted,
+        // would wait for.
+        if (!HasText(control, text))
+            SetWindowTextA(control, text);
     }
 }
 
