@@ -12,6 +12,7 @@ win64="$build/win64"
 
 echo "== Size of the shipping executables (32-bit)"
 python3 "$top/bench/sizes.py" i686-w64-mingw32-objdump "$win32/bench/bare_window.exe" \
+    "bare dialog=$win32/bench/bare_dialog.exe" \
     "launcher=$win32/launcher/launcher.exe:64" \
     "Floppwright=$win32/diskette_maker/Floppwright.exe:48" \
     "Lingpick=$win32/acrobat_picker/Lingpick .exe:24"
