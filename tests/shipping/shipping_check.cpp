@@ -90,9 +90,13 @@ std::string Utf8(const std::string& ansi)
     return utf8;
 }
 
-bool CheckText(const std::string& seen, const char* expected_utf8, const std::string& what)
+// Waits for the text rather than reading it once: under emulation on a busy
+// machine a program may take longer to answer WM_GETTEXT than one read
+// waits for.
+bool CheckText(HWND window, const char* expected_utf8, const std::string& what)
 {
-    return Check(seen == Ansi(expected_utf8), what + " \"" + expected_utf8 + "\"", "\"" + Utf8(seen) + "\"");
+    bool ok = window != nullptr && WaitText(window, Ansi(expected_utf8), kStepTimeout);
+    return Check(ok, what + " \"" + expected_utf8 + "\"", "\"" + Utf8(WindowText(window)) + "\"");
 }
 
 bool EndsWithZero(Process& process, const std::string& program)
@@ -114,13 +118,11 @@ void CheckLauncher(const Texts& t)
     HWND window = WaitForWindow(WindowQuery{"Setup", nullptr, menu.Pid()}, kStartTimeout);
     if (!Check(window != nullptr, "launcher opens its menu"))
         return;
-    CheckText(WindowText(window), t.menu_title, "menu title");
+    CheckText(window, t.menu_title, "menu title");
     HWND notice = WaitForDialog(menu.Pid(), nullptr, kStepTimeout);
     if (!Check(notice != nullptr, "launcher shows its start-up notice"))
         return;
-    HWND text = FindChild(notice, kNoticeText);
-    Check(text != nullptr && WaitText(text, Ansi(t.notice), kStepTimeout), "notice text",
-          Utf8(WindowText(text)));
+    CheckText(FindChild(notice, kNoticeText), t.notice, "notice text");
     PressDialogButton(notice, IDOK);
     Check(WaitWindowGone(notice, kStepTimeout) && WaitEnabled(window, true, kStepTimeout),
           "OK closes the notice and enables the menu");
@@ -152,8 +154,8 @@ void CheckFloppwright(const Texts& t)
     HWND product = window ? WaitForDialog(maker.Pid(), nullptr, kStepTimeout) : nullptr;
     if (!Check(product != nullptr, "Floppwright opens its product dialog"))
         return;
-    CheckText(WindowText(product), t.maker_title, "product dialog title");
-    CheckText(WindowText(FindChild(product, kProductHeading)), t.maker_heading, "product dialog heading");
+    CheckText(product, t.maker_title, "product dialog title");
+    CheckText(FindChild(product, kProductHeading), t.maker_heading, "product dialog heading");
     PressDialogButton(product, IDCANCEL);
     EndsWithZero(maker, "Floppwright");
 }
@@ -167,9 +169,8 @@ void CheckLingpick(const Texts& t)
     HWND dialog = WaitForDialog(picker.Pid(), "Acrobat Setup", kStartTimeout);
     if (!Check(dialog != nullptr, "Lingpick opens its dialog \"Acrobat Setup\""))
         return;
-    Sync(dialog, kStepTimeout);
-    CheckText(WindowText(FindChild(dialog, kPrompt)), t.picker_prompt, "prompt");
-    CheckText(WindowText(FindChild(dialog, kLanguageList)), t.picker_entry, "preselected language");
+    CheckText(FindChild(dialog, kPrompt), t.picker_prompt, "prompt");
+    CheckText(FindChild(dialog, kLanguageList), t.picker_entry, "preselected language");
     PressDialogButton(dialog, IDCANCEL);
     EndsWithZero(picker, "Lingpick");
 }

@@ -38,8 +38,11 @@ REGEDIT4
 "d:"="cdrom"
 REG
 
+# One session for both steps: every session start costs a handful of
+# emulated process starts (wineboot, services, devices, desktop).
 sh "$here/in-root.sh" "$root" env WINEPREFIX=/prefix/template WINEARCH=win32 WINEDEBUG=-all \
-    WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv,wineoss.drv=" sh -c '
+    WINEDLLOVERRIDES="$(sh "$here/dll-overrides.sh")" sh -c '
+    wineserver -p5
     wine wineboot -i
     wine regedit /S "Z:\\prefix\\fixtures.reg"
     wineserver -w'

@@ -1,15 +1,30 @@
 #!/bin/sh
 # Runs a command inside the i386 root, with /proc, /dev and /dev/shm, in a
 # mount namespace of its own so that nothing stays mounted when it ends:
-#   tools/shipping/in-root.sh <root> [--bind <dir> <path in root>]... <command>...
+#   tools/shipping/in-root.sh <root> [--bind <dir> <path in root>]...
+#                             [--layer <dir> <changes dir> <path in root>]... <command>...
+# --layer shows <dir> at the path with every change written to <changes
+# dir> instead (an overlay mount; a copy where the kernel has none).
 #
 # Where the host's 64-bit wineserver speaks the protocol of the root's Wine
 # (the same Debian version), it is lent to the root with the two libraries
 # it needs: Debian's wineserver wrapper prefers it to the 32-bit one, and it
 # runs natively where the 32-bit one would be emulated.
+#
+# Under qemu-i386 the guest's address space ends 64 MB above Wine's 2 GB
+# user-space limit instead of at 4 GB. qemu 7.2 places the libraries that
+# ld.so loads just below 0x40000000, inside the low area that Wine reserves
+# at start-up; its MAP_FIXED_NOREPLACE then returns other addresses instead
+# of failing, Wine keeps the ones above its limit, and its later reservation
+# of everything above 2 GB fails on every 64 KB piece: about 65,000 mmap
+# calls, each of which qemu answers by probing guest pages one by one, for
+# about a minute of CPU per process. With 64 MB above the limit those
+# probes are short, and a process starts in seconds. Win32 programs never
+# see more than 2 GB anyway.
 set -e
 root=$1
 shift
+export QEMU_RESERVED_VA=0x84000000
 
 native=
 if [ -x /usr/lib/wine/wineserver64 ]; then
@@ -34,9 +49,16 @@ exec unshare --mount --propagation private sh -c '
             mount --bind "$(readlink -f "$file")" "$root$file"
         done
     fi
-    while [ "$1" = --bind ]; do
-        mkdir -p "$root$3"
-        mount --bind "$2" "$root$3"
-        shift 3
+    while [ "$1" = --bind ] || [ "$1" = --layer ]; do
+        if [ "$1" = --bind ]; then
+            mkdir -p "$root$3"
+            mount --bind "$2" "$root$3"
+            shift 3
+            continue
+        fi
+        mkdir -p "$3/upper" "$3/work" "$root$4"
+        mount -t overlay overlay -o "lowerdir=$2,upperdir=$3/upper,workdir=$3/work" "$root$4" 2>/dev/null ||
+            { rmdir "$root$4" && cp -a "$2" "$root$4"; }
+        shift 4
     done
     exec chroot "$root" "$@"' in-root "$root" "$native" "$@"

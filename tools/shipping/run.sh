@@ -11,6 +11,9 @@
 # per language in one wineserver session, on an Xvfb display of its own.
 set -e
 
+# debootstrap, chroot, mounts and binfmt_misc need root.
+[ "$(id -u)" -eq 0 ] || exec sudo sh "$0" "$@"
+
 here=$(cd "$(dirname "$0")" && pwd)
 tools=$(dirname "$here")
 build=$(cd "$1" && pwd)
@@ -33,12 +36,12 @@ for program in "Setup.exe" "Utility/Floppwright.exe" "Utility/Lingpick .exe"; do
 done
 
 # This run's prefix and floppy folder live in the root, under a name of
-# their own: two lanes on one machine do not meet.
+# their own: two lanes on one machine do not meet. The prefix is the
+# template seen through a layer that takes this run's changes, so nothing
+# is copied and the template stays as it was made.
 run="$root/run/$$"
 rm -rf "$run"
 mkdir -p "$run/floppy"
-cp -a "$root/prefix/template" "$run/prefix"
-cp "$driver" "$run/prefix/drive_c/ql_shipping_check.exe"
 
 # An Xvfb display of this run's own; -displayfd names it once it listens.
 xvfb_log="$build/shipping-xvfb.log"
@@ -57,27 +60,33 @@ while [ ! -s "$build/shipping-display" ]; do
 done
 display=":$(head -n 1 "$build/shipping-display")"
 
+# Wine's own complaints (and qemu's about the crashes of Wine's helper
+# processes) go to a log; the driver's lines stay on the terminal.
+wine_log="$build/shipping-wine.log"
 status=0
 sh "$here/in-root.sh" "$root" \
     --bind /tmp/.X11-unix /tmp/.X11-unix \
     --bind "$cd_tree" /cd \
     --bind "$run/floppy" /floppy \
+    --bind "$(dirname "$driver")" /lane \
+    --layer "$root/prefix/template" "$run/changes" "/run/$$/prefix" \
     env DISPLAY="$display" WINEPREFIX="/run/$$/prefix" WINEDEBUG=-all \
-        WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv,wineoss.drv=" \
+        WINEDLLOVERRIDES="$(sh "$here/dll-overrides.sh")" \
     sh -c '
         wineserver -p
         status=0
         for lang in en_US fr_FR; do
             started=$(date +%s)
-            LC_ALL=$lang.UTF-8 LANG=$lang.UTF-8 wine "C:\\ql_shipping_check.exe" </dev/null || status=1
+            LC_ALL=$lang.UTF-8 LANG=$lang.UTF-8 wine "Z:\\lane\\ql_shipping_check.exe" </dev/null || status=1
             echo "shipping: $lang took $(( $(date +%s) - started )) s"
         done
         wineserver -k
-        exit $status' || status=1
+        exit $status' 2>"$wine_log" || status=1
 
 if [ $status -eq 0 ]; then
     echo "shipping: passed in $(( $(date +%s) - started )) s"
 else
-    echo "shipping: FAILED" >&2
+    tail -n 20 "$wine_log" >&2
+    echo "shipping: FAILED (Wine's messages: $wine_log)" >&2
 fi
 exit $status
