@@ -1,15 +1,21 @@
 #!/bin/sh
-# Makes, once per i386 root, the template Wine prefix of the shipping lane:
+# Makes, once per i386 root, the template Wine prefix of the shipping lane,
+# and brings its registry fixtures up to date (quick when they are):
 #   tools/shipping/i386-prefix.sh      (called by i386-root.sh)
 # Template: <root>/prefix/template, /prefix/template inside the root
 #   - 32-bit, made without Mono, Gecko and sound drivers (no prompts)
-#   - Managed=N, no crash dialog (a crashing program must fail, not wait)
+#   - Managed=N, no crash dialog and no debugger (a crashing program must
+#     fail, not wait for a debugger that would be one more emulated start)
 #   - D: the CD (/cd, "cdrom"), A: a folder (/floppy, "floppy"); the lane
 #     binds the CD tree and a fresh folder there
 #   - Floppwright is told it runs on NT 4.0, where a removable A: passes
 #     its drive check: Wine has no diskette hardware to ask
-#   - .update-timestamp says "disable": the prefix is made for the Wine of
-#     this root and dies with it, so no start ever checks it for an update
+#   - no event log and no network drivers: a session starts only the
+#     services the programs need, since under emulation each one is a slow
+#     process start
+#   - .update-timestamp says "disable": Wine sets a prefix up again at the
+#     start of any session whose wine.inf time differs from that file, and
+#     this prefix is made for the Wine of this root and dies with it
 set -e
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,12 +23,7 @@ cache=${QUELLORN_I386_CACHE:-/var/cache/quellorn-i386}
 root="$cache/root"
 template="$root/prefix/template"
 
-[ -f "$template/.ready" ] && exit 0
-echo "i386-prefix: making the template prefix $template (once per machine)"
-rm -rf "$template"
-mkdir -p "$root/prefix" "$root/cd" "$root/floppy"
-cat > "$root/prefix/fixtures.reg" <<'REG'
-REGEDIT4
+fixtures='REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
@@ -30,22 +31,45 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
 
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\AeDebug]
+"Debugger"=""
+
 [HKEY_CURRENT_USER\Software\Wine\AppDefaults\Floppwright.exe]
 "Version"="nt40"
 
 [HKEY_LOCAL_MACHINE\Software\Wine\Drives]
 "a:"="floppy"
 "d:"="cdrom"
-REG
 
-# One session for both steps: every session start costs a handful of
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Eventlog]
+"Start"=dword:00000004
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\NDIS]
+"Start"=dword:00000004
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\nsiproxy]
+"Start"=dword:00000004'
+
+[ -f "$template/.ready" ] &&
+    [ "$(cat "$template/.fixtures" 2>/dev/null)" = "$fixtures" ] && exit 0
+
+# One session for all steps: every session start costs a handful of
 # emulated process starts (wineboot, services, devices, desktop).
+steps='wine regedit /S "Z:\\prefix\\fixtures.reg"'
+if [ ! -f "$template/.ready" ]; then
+    echo "i386-prefix: making the template prefix $template (once per machine)"
+    rm -rf "$template"
+    steps="wine wineboot -i; $steps"
+else
+    echo "i386-prefix: bringing the fixtures of $template up to date"
+fi
+mkdir -p "$root/prefix" "$root/cd" "$root/floppy"
+printf '%s\n' "$fixtures" > "$root/prefix/fixtures.reg"
 sh "$here/in-root.sh" "$root" env WINEPREFIX=/prefix/template WINEARCH=win32 WINEDEBUG=-all \
-    WINEDLLOVERRIDES="$(sh "$here/dll-overrides.sh")" sh -c '
+    WINEDLLOVERRIDES="$(sh "$here/dll-overrides.sh")" sh -c "
     wineserver -p5
-    wine wineboot -i
-    wine regedit /S "Z:\\prefix\\fixtures.reg"
-    wineserver -w'
+    $steps
+    wineserver -w"
 ln -sfn /cd "$template/dosdevices/d:"
 ln -sfn /floppy "$template/dosdevices/a:"
 # Caption buttons are drawn with Marlett, which this Wine looks for in the
@@ -53,4 +77,5 @@ ln -sfn /floppy "$template/dosdevices/a:"
 [ ! -f "$root/usr/share/wine/fonts/marlett.ttf" ] ||
     cp "$root/usr/share/wine/fonts/marlett.ttf" "$template/drive_c/windows/Fonts/"
 echo disable > "$template/.update-timestamp"
+printf '%s\n' "$fixtures" > "$template/.fixtures"
 touch "$template/.ready"

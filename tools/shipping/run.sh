@@ -39,7 +39,7 @@ done
 # their own: two lanes on one machine do not meet. The prefix is the
 # template seen through a layer that takes this run's changes, so nothing
 # is copied and the template stays as it was made.
-run="$root/run/$$"
+run="$root/runs/$$"
 rm -rf "$run"
 mkdir -p "$run/floppy"
 
@@ -68,16 +68,16 @@ sh "$here/in-root.sh" "$root" \
     --bind /tmp/.X11-unix /tmp/.X11-unix \
     --bind "$cd_tree" /cd \
     --bind "$run/floppy" /floppy \
-    --bind "$(dirname "$driver")" /lane \
-    --layer "$root/prefix/template" "$run/changes" "/run/$$/prefix" \
-    env DISPLAY="$display" WINEPREFIX="/run/$$/prefix" WINEDEBUG=-all \
+    --bind "$(dirname "$driver")" /driver \
+    --layer "$root/prefix/template" "$run/changes" "/runs/$$/prefix" \
+    env DISPLAY="$display" WINEPREFIX="/runs/$$/prefix" WINEDEBUG=-all \
         WINEDLLOVERRIDES="$(sh "$here/dll-overrides.sh")" \
     sh -c '
         wineserver -p
         status=0
         for lang in en_US fr_FR; do
             started=$(date +%s)
-            LC_ALL=$lang.UTF-8 LANG=$lang.UTF-8 wine "Z:\\lane\\ql_shipping_check.exe" </dev/null || status=1
+            LC_ALL=$lang.UTF-8 LANG=$lang.UTF-8 wine "Z:\\driver\\ql_shipping_check.exe" "${lang%_*}" </dev/null || status=1
             echo "shipping: $lang took $(( $(date +%s) - started )) s"
         done
         wineserver -k
