@@ -10,9 +10,6 @@
 #     binds the CD tree and a fresh folder there
 #   - Floppwright is told it runs on NT 4.0, where a removable A: passes
 #     its drive check: Wine has no diskette hardware to ask
-#   - no event log and no network drivers: a session starts only the
-#     services the programs need, since under emulation each one is a slow
-#     process start
 #   - .update-timestamp says "disable": Wine sets a prefix up again at the
 #     start of any session whose wine.inf time differs from that file, and
 #     this prefix is made for the Wine of this root and dies with it
@@ -39,16 +36,7 @@ fixtures='REGEDIT4
 
 [HKEY_LOCAL_MACHINE\Software\Wine\Drives]
 "a:"="floppy"
-"d:"="cdrom"
-
-[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Eventlog]
-"Start"=dword:00000004
-
-[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\NDIS]
-"Start"=dword:00000004
-
-[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\nsiproxy]
-"Start"=dword:00000004'
+"d:"="cdrom"'
 
 [ -f "$template/.ready" ] &&
     [ "$(cat "$template/.fixtures" 2>/dev/null)" = "$fixtures" ] && exit 0
