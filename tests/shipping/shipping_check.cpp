@@ -146,12 +146,21 @@ void CheckLauncher(const Texts& t)
 void CheckFloppwright(const Texts& t)
 {
     SetWindowsVersion("nt40", "Floppwright.exe");
+    // Wine's mount manager, a service of the session, tells drive types;
+    // without it A: is a fixed drive and Floppwright finds no diskette drive.
+    if (!Check(WaitUntil([] { return GetDriveTypeA("A:\\") == DRIVE_REMOVABLE; }, kStepTimeout),
+               "drive A: is a removable drive in this session"))
+        return;
     Process maker;
     if (!Check(maker.Start(CdPath("Utility\\Floppwright.exe")), "Floppwright starts"))
         return;
     HWND window = WaitForWindow(WindowQuery{"QLMakeDisk", nullptr, maker.Pid()}, kStartTimeout);
-    HWND product = window ? WaitForDialog(maker.Pid(), nullptr, kStepTimeout) : nullptr;
-    if (!Check(product != nullptr, "Floppwright opens its product dialog"))
+    DialogInfo first;
+    HWND product = window ? WaitForDialog(maker.Pid(), nullptr, kStepTimeout, &first) : nullptr;
+    // Without a removable drive A: the first dialog is the "No diskette
+    // drive found" box instead: say so rather than miss its heading.
+    if (!Check(product != nullptr && FindChild(product, kProductHeading) != nullptr,
+               "Floppwright opens its product dialog", Utf8(first.caption + ": " + first.text)))
         return;
     CheckText(product, t.maker_title, "product dialog title");
     CheckText(FindChild(product, kProductHeading), t.maker_heading, "product dialog heading");
