@@ -13,7 +13,7 @@ STAGE  := sh tools/stage.sh
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || echo 315532800)
 export SOURCE_DATE_EPOCH
 
-.PHONY: all deps build native win32 win64 run test test-native test-wine test-release test-fuzz test-reproducible cd cd-check bench fuzz clean
+.PHONY: all deps build native win32 win64 run test test-native test-wine test-release test-fuzz test-reproducible test-shipping cd cd-check bench fuzz clean
 
 all: build
 
@@ -69,6 +69,12 @@ test: deps
 	@$(STAGE) reproducible $(MAKE) --no-print-directory test-reproducible
 	@$(STAGE) wine $(MAKE) --no-print-directory test-wine
 	@$(STAGE) cd-check $(MAKE) --no-print-directory cd-check
+
+# The shipping 32-bit programs, run in 32-bit Wine (emulated where the kernel
+# cannot run i386 programs); needs root, sets up its i386 root once.
+test-shipping: win32
+	@sh tools/install-deps.sh shipping
+	@sh tools/shipping/run.sh $(BUILD)
 
 bench: build
 	@sh bench/run-all.sh $(BUILD)

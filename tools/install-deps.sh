@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs, from Debian's own packages, what a fresh Debian 12 machine lacks
 # for building and testing. Quick when everything is already present.
+#   tools/install-deps.sh             what `make build` and `make test` need
+#   tools/install-deps.sh shipping    also what `make test-shipping` needs
 set -e
 
 PACKAGES="
@@ -19,6 +21,9 @@ clang libclang-rt-14-dev
 python3
 locales-all
 "
+# The shipping lane makes an i386 Debian root and, where the kernel cannot
+# run i386 programs, emulates them.
+[ "$1" = shipping ] && PACKAGES="$PACKAGES debootstrap qemu-user-static"
 
 missing=""
 for p in $PACKAGES; do
