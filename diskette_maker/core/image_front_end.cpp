@@ -1,0 +1,339 @@
+#include "core/image_front_end.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "core/startup_files.h"
+#include "resource.h"
+
+namespace {
+
+const DosTime MadeByTheRun = {0, 0};
+
+bool EndsWith(const char* text, const char* tail)
+{
+    size_t a = strlen(text), b = strlen(tail);
+    return a >= b && memcmp(text + a - b, tail, b) == 0;
+}
+
+// first + second + third into a path buffer; false when it would not fit.
+bool Join(char (&out)[CreationPathSize], const char* first, const char* second, const char* third = "")
+{
+    size_t a = strlen(first), b = strlen(second), c = strlen(third);
+    if (a + b + c >= CreationPathSize)
+        return false;
+    memcpy(out, first, a);
+    memcpy(out + a, second, b);
+    memcpy(out + a + b, third, c + 1);
+    return true;
+}
+
+const char* BaseName(const char* path)
+{
+    const char* slash = strrchr(path, '\\');
+    return slash ? slash + 1 : path;
+}
+
+int CompareNames(const void* a, const void* b)
+{
+    const char* x = *static_cast<const char* const*>(a);
+    const char* y = *static_cast<const char* const*>(b);
+    for (const char *p = x, *q = y;; p++, q++) {
+        int c = *p >= 'A' && *p <= 'Z' ? *p + 32 : static_cast<unsigned char>(*p);
+        int d = *q >= 'A' && *q <= 'Z' ? *q + 32 : static_cast<unsigned char>(*q);
+        if (c != d)
+            return c - d;
+        if (!c)
+            return strcmp(x, y);
+    }
+}
+
+// The names of one folder, sorted without regard to case, so that the
+// image does not depend on the order a host lists a folder in.
+struct NameList {
+    char* text = nullptr;
+    size_t used = 0, capacity = 0;
+    size_t count = 0;
+    bool full = false;
+
+    ~NameList() { free(text); }
+
+    static void Add(void* context, const char* name)
+    {
+        NameList& list = *static_cast<NameList*>(context);
+        size_t length = strlen(name) + 1;
+        if (list.used + length > list.capacity) {
+            size_t grown = (list.capacity + length) * 2;
+            char* more = static_cast<char*>(realloc(list.text, grown));
+            if (!more) {
+                list.full = true;
+                return;
+            }
+            list.text = more;
+            list.capacity = grown;
+        }
+        memcpy(list.text + list.used, name, length);
+        list.used += length;
+        list.count++;
+    }
+
+    const char** Sorted() const
+    {
+        const char** names = static_cast<const char**>(malloc((count + 1) * sizeof(char*)));
+        if (!names)
+            return nullptr;
+        const char* p = text;
+        for (size_t i = 0; i < count; i++, p += strlen(p) + 1)
+            names[i] = p;
+        qsort(names, count, sizeof(char*), CompareNames);
+        return names;
+    }
+};
+
+ImageRunOutcome RefusalOf(ImageOutcome outcome)
+{
+    switch (outcome) {
+    case ImageTooLarge: return ImageRunTooLarge;
+    case ImageRootFull: return ImageRunRootFull;
+    case ImageTooManyFiles: return ImageRunTooManyFiles;
+    case ImageBadName: return ImageRunBadName;
+    default: return ImageRunMade;
+    }
+}
+
+}  // namespace
+
+ImageCreationFrontEnd::ImageCreationFrontEnd(HostFiles& files, RecordSource& records,
+                                             const char* systemFolder)
+    : files_(files), records_(records), systemFolder_(systemFolder)
+{
+}
+
+ImageCreationFrontEnd::~ImageCreationFrontEnd()
+{
+    free(buffer_);
+}
+
+void ImageCreationFrontEnd::Fail(ImageRunOutcome outcome, const char* path)
+{
+    if (result_.outcome != ImageRunMade)
+        return;
+    result_.outcome = outcome;
+    size_t length = strlen(path);
+    if (length >= sizeof result_.path)
+        length = sizeof result_.path - 1;
+    memcpy(result_.path, path, length);
+    result_.path[length] = '\0';
+}
+
+// The image is a new diskette: there is nothing to ask before the erase
+// and no system file on it to save.
+bool ImageCreationFrontEnd::ConfirmErase(const char*)
+{
+    return true;
+}
+
+bool ImageCreationFrontEnd::GetTempFolder(char*, size_t)
+{
+    return false;
+}
+
+bool ImageCreationFrontEnd::TempFolderUsable(const char*)
+{
+    return false;
+}
+
+bool ImageCreationFrontEnd::FileExistsIn(const char*, const char*)
+{
+    return false;
+}
+
+// The platform tells of the finished image once it is written to its file.
+void ImageCreationFrontEnd::ShowClosingNote()
+{
+}
+
+void ImageCreationFrontEnd::FilePlaced(const char*, uint32_t)
+{
+}
+
+bool ImageCreationFrontEnd::CopyFile(const char* source, const HostEntry& entry, int folder,
+                                     const char* name, const char* imagePath, uint8_t attributes)
+{
+    // A file larger than the whole diskette is counted, never read.
+    const uint8_t* data = nullptr;
+    if (entry.size > 0 && entry.size <= ImageBytes) {
+        if (entry.size > bufferSize_) {
+            uint8_t* grown = static_cast<uint8_t*>(realloc(buffer_, entry.size));
+            if (!grown) {
+                Fail(ImageRunFailed, source);
+                return false;
+            }
+            buffer_ = grown;
+            bufferSize_ = entry.size;
+        }
+        if (!files_.ReadFile(source, buffer_, entry.size)) {
+            Fail(ImageRunUnreadable, source);
+            return false;
+        }
+        data = buffer_;
+    }
+    if (!image_.AddFile(folder, name, data, entry.size, attributes, entry.time)) {
+        Fail(RefusalOf(image_.LastRefusal()), source);
+        return false;
+    }
+    char placed[CreationPathSize];
+    if (Join(placed, imagePath, name))
+        FilePlaced(placed, entry.size);
+    return true;
+}
+
+bool ImageCreationFrontEnd::CopyFolderContents(const char* source, int folder, const char* imagePath)
+{
+    NameList list;
+    if (!files_.ListFolder(source, NameList::Add, &list) || list.full) {
+        Fail(ImageRunUnreadable, source);
+        return false;
+    }
+    const char** names = list.Sorted();
+    if (!names) {
+        Fail(ImageRunFailed, source);
+        return false;
+    }
+    bool ok = true;
+    for (size_t i = 0; ok && i < list.count; i++) {
+        char child[CreationPathSize];
+        if (!Join(child, source, "\\", names[i])) {
+            Fail(ImageRunFailed, source);
+            ok = false;
+        } else {
+            ok = CopyPath(child, folder, imagePath);
+        }
+    }
+    free(names);
+    return ok;
+}
+
+// One entry of a copy's source list: "folder\*.*" copies what the folder
+// holds, a folder copies itself with everything below it, a file itself.
+bool ImageCreationFrontEnd::CopyPath(const char* source, int folder, const char* imagePath)
+{
+    char path[CreationPathSize];
+    bool contents = EndsWith(source, "\\*.*");
+    if (!Join(path, source, "")) {
+        Fail(ImageRunFailed, source);
+        return false;
+    }
+    if (contents)
+        path[strlen(path) - 4] = '\0';
+    HostEntry entry;
+    if (!files_.Find(path, entry) || (contents && !entry.folder)) {
+        Fail(ImageRunNoSource, path);
+        return false;
+    }
+    if (contents)
+        return CopyFolderContents(path, folder, imagePath);
+    const char* name = BaseName(path);
+    if (!entry.folder)
+        return CopyFile(path, entry, folder, name, imagePath, entry.attributes | AttributeArchive);
+
+    int sub = image_.AddFolder(folder, name, entry.time);
+    char below[CreationPathSize];
+    if (sub < 0) {
+        Fail(RefusalOf(image_.LastRefusal()), path);
+        return false;
+    }
+    if (!Join(below, imagePath, name, "\\")) {
+        Fail(ImageRunFailed, path);
+        return false;
+    }
+    return CopyFolderContents(path, sub, below);
+}
+
+FileOperationResult ImageCreationFrontEnd::RunFileOperation(const FileOperation& operation)
+{
+    FileOperationResult done = {0, false};
+    switch (operation.step) {
+    case StepErase:
+        image_.Clear();
+        return done;
+    case StepCopyProduct:
+    case StepCopyGuide:
+    case StepCopyTestPort:
+        // Every copy counts here, the guide's too: an image is made whole
+        // or not at all.
+        for (const char* p = operation.from; *p; p += strlen(p) + 1)
+            if (!CopyPath(p, 0, ""))
+                return {1, false};
+        return done;
+    default:
+        return done;
+    }
+}
+
+void ImageCreationFrontEnd::MakeBootable()
+{
+    if (!systemFolder_ || !systemFolder_[0])
+        return;
+    char ioSys[CreationPathSize], commandCom[CreationPathSize];
+    HostEntry io, command;
+    if (!Join(ioSys, systemFolder_, "\\IO.SYS") || !Join(commandCom, systemFolder_, "\\COMMAND.COM")) {
+        Fail(ImageRunFailed, systemFolder_);
+        return;
+    }
+    if (!files_.Find(ioSys, io) || io.folder) {
+        Fail(ImageRunNoSource, ioSys);
+        return;
+    }
+    if (!files_.Find(commandCom, command) || command.folder) {
+        Fail(ImageRunNoSource, commandCom);
+        return;
+    }
+    // IO.SYS first, so that it lies at the start of the data area.
+    if (!CopyFile(ioSys, io, 0, "IO.SYS", "", SystemFileAttributes) ||
+        !CopyFile(commandCom, command, 0, "COMMAND.COM", "", command.attributes | AttributeArchive))
+        return;
+    image_.AddFile(0, "MSDOS.SYS", nullptr, 0, SystemFileAttributes, MadeByTheRun);
+    FilePlaced("MSDOS.SYS", 0);
+}
+
+void ImageCreationFrontEnd::WriteStartupFiles(int product)
+{
+    struct {
+        const char* name;
+        int record;
+    } files[2] = {{"CONFIG.SYS", ConfigRecordFor(product)},
+                  {"AUTOEXEC.BAT", WritesAutoexec(product) ? IDR_AUTOEXEC_CDROM : 0}};
+    for (const auto& file : files) {
+        uint32_t size = 0;
+        const uint8_t* block = file.record ? records_.Record(file.record, &size) : nullptr;
+        if (!block)
+            continue;
+        if (!image_.AddFile(0, file.name, block, size, AttributeArchive, MadeByTheRun)) {
+            Fail(RefusalOf(image_.LastRefusal()), file.name);
+            return;
+        }
+        FilePlaced(file.name, size);
+    }
+}
+
+ImageRunResult ImageCreationFrontEnd::Make(const CreationInputs& inputs, uint8_t* image)
+{
+    result_ = ImageRunResult{};
+    uint32_t size = 0;
+    const uint8_t* boot = records_.Record(IDR_BOOT_SECTOR, &size);
+    if (!boot || size != ImageSectorBytes || !image_.Start(image, boot)) {
+        result_.outcome = ImageRunFailed;
+        return result_;
+    }
+    CreationEnd end = RunCreation(inputs, *this);
+    if (result_.outcome != ImageRunMade)
+        return result_;
+    if (end != EndedFinished) {
+        result_.outcome = ImageRunFailed;
+        return result_;
+    }
+    result_.summary = image_.Finish();
+    result_.outcome = RefusalOf(result_.summary.outcome);
+    return result_;
+}

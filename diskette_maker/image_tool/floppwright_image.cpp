@@ -1,0 +1,297 @@
+// floppwright-image: the setup diskette of Floppwright as a 1.44 MB image
+// file, made on the build machine from a CD tree by the same creation plan
+// and image writer as the Windows program's -image option.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "core/image_front_end.h"
+#include "image_tool/embedded_records.h"
+#include "image_tool/posix_host_files.h"
+
+namespace {
+
+const char* const Usage =
+    "usage: floppwright-image --cd DIR --product hd|cdrom|diskette --variant windows|msdos\n"
+    "                         --language en|es|fr [--system-files DIR] [--no-startup]\n"
+    "                         [--verbose] -o FILE.img\n"
+    "\n"
+    "Makes the driver setup diskette that Floppwright writes to drive A: as a\n"
+    "1.44 MB FAT12 image, from the CD tree DIR (the folder above Utility).\n"
+    "\n"
+    "  --cd DIR            the CD tree, or the folder an ISO of it is mounted on\n"
+    "  --product P         hd (hard drive), cdrom (CD-ROM drive) or diskette\n"
+    "                      (diskette drive, always MS-DOS)\n"
+    "  --variant V         windows: the Windows setup files in the language's folder\n"
+    "                      msdos: the DOS driver, CONFIG.SYS and our boot sector\n"
+    "  --language L        en, es or fr (the Windows setup files' language)\n"
+    "  --system-files DIR  IO.SYS and COMMAND.COM for a bootable MS-DOS diskette;\n"
+    "                      without it the MS-DOS diskette is made without them\n"
+    "  --no-startup        leave the bootable step out (no system files)\n"
+    "  --verbose           list each file as it is placed\n"
+    "  -o FILE             the image to write; an existing file is replaced\n"
+    "  --help              this text\n"
+    "\n"
+    "Exit status: 0 the image is written, 1 it could not be made or written\n"
+    "(the reason is printed; no partial file stays), 2 the command line is wrong.\n";
+
+const char* const Me = "floppwright-image";
+
+class EmbeddedRecordSource : public RecordSource {
+public:
+    const uint8_t* Record(int id, uint32_t* size) override
+    {
+        for (const EmbeddedRecord& record : EmbeddedRecords) {
+            if (record.id == id) {
+                *size = record.size;
+                return record.bytes;
+            }
+        }
+        return nullptr;
+    }
+};
+
+class ToolFrontEnd : public ImageCreationFrontEnd {
+public:
+    using ImageCreationFrontEnd::ImageCreationFrontEnd;
+    bool verbose = false;
+
+    void FilePlaced(const char* path, uint32_t size) override
+    {
+        if (verbose)
+            printf("  %-40s %8u bytes\n", path, size);
+    }
+};
+
+struct Options {
+    const char* cd = nullptr;
+    const char* output = nullptr;
+    const char* systemFiles = "";
+    int product = 0;
+    int variant = -1;       // 0 Windows, 1 MS-DOS
+    int language = 0;
+    bool startup = true;
+    bool verbose = false;
+};
+
+int UsageError(const char* what, const char* value = "")
+{
+    fprintf(stderr, "%s: %s%s\n%s: --help tells how to call it\n", Me, what, value, Me);
+    return 2;
+}
+
+int Choice(const char* value, const char* const* names)
+{
+    for (int i = 0; names[i]; i++)
+        if (strcmp(value, names[i]) == 0)
+            return i + 1;
+    return 0;
+}
+
+// 0 when the options are complete, else the exit status to end with.
+int ParseOptions(int argc, char** argv, Options& o)
+{
+    static const char* const Products[] = {"hd", "cdrom", "diskette", nullptr};
+    static const char* const Variants[] = {"windows", "msdos", nullptr};
+    static const char* const Languages[] = {"en", "es", "fr", nullptr};
+    for (int i = 1; i < argc; i++) {
+        std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            fputs(Usage, stdout);
+            exit(0);
+        }
+        if (arg == "--no-startup") {
+            o.startup = false;
+            continue;
+        }
+        if (arg == "--verbose" || arg == "-v") {
+            o.verbose = true;
+            continue;
+        }
+        bool takesValue = arg == "--cd" || arg == "--product" || arg == "--variant" ||
+                          arg == "--language" || arg == "--system-files" || arg == "-o";
+        if (!takesValue)
+            return UsageError("unknown option ", argv[i]);
+        if (i + 1 == argc)
+            return UsageError("no value after ", argv[i]);
+        const char* value = argv[++i];
+        if (arg == "--cd") {
+            o.cd = value;
+        } else if (arg == "-o") {
+            o.output = value;
+        } else if (arg == "--system-files") {
+            o.systemFiles = value;
+        } else if (arg == "--product") {
+            if (!(o.product = Choice(value, Products)))
+                return UsageError("unknown product (hd, cdrom or diskette): ", value);
+        } else if (arg == "--variant") {
+            o.variant = Choice(value, Variants) - 1;
+            if (o.variant < 0)
+                return UsageError("unknown variant (windows or msdos): ", value);
+        } else if (!(o.language = Choice(value, Languages))) {
+            return UsageError("unknown language (en, es or fr): ", value);
+        }
+    }
+    if (!o.cd)
+        return UsageError("--cd DIR is missing");
+    if (!o.product)
+        return UsageError("--product is missing");
+    if (o.variant < 0)
+        return UsageError("--variant is missing");
+    if (!o.language)
+        return UsageError("--language is missing");
+    if (!o.output)
+        return UsageError("-o FILE is missing");
+    return 0;
+}
+
+bool IsFolder(const char* path)
+{
+    struct stat info;
+    return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string Shown(const char* planPath)
+{
+    std::string path(planPath);
+    for (char& c : path)
+        if (c == '\\')
+            c = '/';
+    return path;
+}
+
+// Thousands apart, as the closing line reads best.
+std::string Grouped(uint32_t value)
+{
+    std::string digits = std::to_string(value);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<size_t>(at), ",");
+    return digits;
+}
+
+int Refuse(const ImageRunResult& result)
+{
+    std::string path = Shown(result.path);
+    switch (result.outcome) {
+    case ImageRunNoSource:
+        fprintf(stderr, "%s: %s is missing; the image was not made\n", Me, path.c_str());
+        break;
+    case ImageRunUnreadable:
+        fprintf(stderr, "%s: cannot read %s; the image was not made\n", Me, path.c_str());
+        break;
+    case ImageRunTooLarge:
+        fprintf(stderr, "%s: the files do not fit on a 1.44 MB diskette: they need %s bytes more "
+                "than it holds\n", Me, Grouped(result.summary.bytesShort).c_str());
+        break;
+    case ImageRunRootFull:
+        fprintf(stderr, "%s: the diskette's root folder would need %u entries; it holds %u\n", Me,
+                result.summary.rootEntries, static_cast<unsigned>(ImageRootEntries));
+        break;
+    case ImageRunBadName:
+        fprintf(stderr, "%s: %s has a name no diskette can hold; the image was not made\n", Me,
+                path.c_str());
+        break;
+    case ImageRunTooManyFiles:
+        fprintf(stderr, "%s: too many files at %s; the image was not made\n", Me, path.c_str());
+        break;
+    default:
+        fprintf(stderr, "%s: the image could not be made (out of memory or a path too long%s%s)\n",
+                Me, path.empty() ? "" : ": ", path.c_str());
+        break;
+    }
+    return 1;
+}
+
+// Writes beside the target and renames over it, so that a failure never
+// leaves a partly written image, nor spoils the file it was to replace.
+bool WriteImage(const char* output, const uint8_t* image)
+{
+    std::string temp = std::string(output) + ".XXXXXX";
+    int fd = mkstemp(&temp[0]);
+    if (fd < 0) {
+        fprintf(stderr, "%s: cannot write %s: %s\n", Me, output, strerror(errno));
+        return false;
+    }
+    size_t done = 0;
+    while (done < ImageBytes) {
+        ssize_t n = write(fd, image + done, ImageBytes - done);
+        if (n <= 0)
+            break;
+        done += static_cast<size_t>(n);
+    }
+    int error = done == ImageBytes ? 0 : errno ? errno : EIO;
+    if (!error && fchmod(fd, 0644) != 0)
+        error = errno;
+    if (close(fd) != 0 && !error)
+        error = errno;
+    if (!error && rename(temp.c_str(), output) != 0)
+        error = errno;
+    if (error) {
+        unlink(temp.c_str());
+        fprintf(stderr, "%s: cannot write %s: %s\n", Me, output, strerror(error));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options o;
+    if (int status = ParseOptions(argc, argv, o))
+        return status;
+    if (!IsFolder(o.cd)) {
+        fprintf(stderr, "%s: the CD folder %s does not exist\n", Me, o.cd);
+        return 1;
+    }
+    if (o.systemFiles[0] && !IsFolder(o.systemFiles)) {
+        fprintf(stderr, "%s: the system-files folder %s does not exist\n", Me, o.systemFiles);
+        return 1;
+    }
+    // rename() would replace a read-only file, and root may write any file;
+    // Floppwright on Windows could do neither. Read-only as Wine sees it: no
+    // write permission for anyone.
+    struct stat existing;
+    if (stat(o.output, &existing) == 0 && !(existing.st_mode & 0222)) {
+        fprintf(stderr, "%s: %s exists and is read-only; it was left as it was\n", Me, o.output);
+        return 1;
+    }
+
+    // The plan finds the CD root above the program's own folder.
+    std::string modulePath = std::string(o.cd) + "\\Utility\\floppwright-image";
+    CreationInputs inputs = {};
+    inputs.language = o.language;
+    inputs.product = o.product;
+    inputs.msdosVariant = o.variant == 1 || o.product == 3;     // the window's rule
+    inputs.startupDiskOption = o.startup;
+    inputs.disketteRoot = "A:\\";
+    inputs.modulePath = modulePath.c_str();
+
+    PosixHostFiles files;
+    EmbeddedRecordSource records;
+    ToolFrontEnd frontEnd(files, records, inputs.msdosVariant && o.startup ? o.systemFiles : "");
+    frontEnd.verbose = o.verbose;
+    uint8_t* image = static_cast<uint8_t*>(malloc(ImageBytes));
+    if (!image) {
+        fprintf(stderr, "%s: out of memory\n", Me);
+        return 1;
+    }
+    ImageRunResult result = frontEnd.Make(inputs, image);
+    int status = 0;
+    if (result.outcome != ImageRunMade)
+        status = Refuse(result);
+    else if (!WriteImage(o.output, image))
+        status = 1;
+    else
+        printf("%s: %u files, %s bytes used\n", o.output, result.summary.files,
+               Grouped(result.summary.bytesUsed).c_str());
+    free(image);
+    return status;
+}
