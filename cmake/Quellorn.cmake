@@ -43,7 +43,7 @@ function(ql_add_core name)
   target_compile_features(${name} PUBLIC cxx_std_17)
   target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
   if(QL_WINDOWS)
-    target_compile_options(${name} PRIVATE -Os -fno-exceptions -fno-rtti)
+    target_compile_options(${name} PRIVATE -Os -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables)
   endif()
 endfunction()
 

@@ -1,6 +1,5 @@
 #include "core/fat12_image.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -246,7 +245,7 @@ bool MakeShortName(const char* longName, ShortNameTaken inUse, const void* conte
         for (int i = digits, v = static_cast<int>(number); i >= 1; i--, v /= 10)
             tail[i] = static_cast<char>('0' + v % 10);
         size_t tailLength = static_cast<size_t>(digits) + 1;
-        size_t keep = std::min(baseLength, 8 - tailLength);
+        size_t keep = baseLength < 8 - tailLength ? baseLength : 8 - tailLength;
         memset(shortName, ' ', 8);
         memcpy(shortName, base, keep);
         memcpy(shortName + keep, tail, tailLength);
@@ -412,8 +411,15 @@ void Fat12Image::MoveToFront(int index)
     ImageNode& io = nodes_[index];
     if (!io.placed || io.firstCluster == 2 || io.clusters == 0)
         return;
-    std::rotate(ClusterAt(image_, 2), ClusterAt(image_, io.firstCluster),
-                ClusterAt(image_, io.firstCluster + io.clusters));
+    size_t bytes = io.clusters * ImageSectorBytes;
+    uint8_t* saved = static_cast<uint8_t*>(malloc(bytes));
+    if (!saved)
+        return;
+    memcpy(saved, ClusterAt(image_, io.firstCluster), bytes);
+    memmove(ClusterAt(image_, 2 + io.clusters), ClusterAt(image_, 2),
+            (io.firstCluster - 2) * ImageSectorBytes);
+    memcpy(ClusterAt(image_, 2), saved, bytes);
+    free(saved);
     for (int i = 1; i < nodeCount_; i++)
         if (i != index && nodes_[i].placed && nodes_[i].firstCluster < io.firstCluster)
             nodes_[i].firstCluster += io.clusters;

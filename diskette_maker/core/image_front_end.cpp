@@ -275,24 +275,24 @@ void ImageCreationFrontEnd::MakeBootable()
 {
     if (!systemFolder_ || !systemFolder_[0])
         return;
-    char ioSys[CreationPathSize], commandCom[CreationPathSize];
-    HostEntry io, command;
-    if (!Join(ioSys, systemFolder_, "\\IO.SYS") || !Join(commandCom, systemFolder_, "\\COMMAND.COM")) {
-        Fail(ImageRunFailed, systemFolder_);
-        return;
+    // IO.SYS first, so that it lies at the start of the data area; it gets
+    // the drive path's attributes, COMMAND.COM keeps its own.
+    static const char* const Names[] = {"IO.SYS", "COMMAND.COM"};
+    for (const char* name : Names) {
+        char path[CreationPathSize];
+        HostEntry entry;
+        if (!Join(path, systemFolder_, "\\", name)) {
+            Fail(ImageRunFailed, systemFolder_);
+            return;
+        }
+        if (!files_.Find(path, entry) || entry.folder) {
+            Fail(ImageRunNoSource, path);
+            return;
+        }
+        uint8_t attributes = name == Names[0] ? SystemFileAttributes : entry.attributes | AttributeArchive;
+        if (!CopyFile(path, entry, 0, name, "", attributes))
+            return;
     }
-    if (!files_.Find(ioSys, io) || io.folder) {
-        Fail(ImageRunNoSource, ioSys);
-        return;
-    }
-    if (!files_.Find(commandCom, command) || command.folder) {
-        Fail(ImageRunNoSource, commandCom);
-        return;
-    }
-    // IO.SYS first, so that it lies at the start of the data area.
-    if (!CopyFile(ioSys, io, 0, "IO.SYS", "", SystemFileAttributes) ||
-        !CopyFile(commandCom, command, 0, "COMMAND.COM", "", command.attributes | AttributeArchive))
-        return;
     image_.AddFile(0, "MSDOS.SYS", nullptr, 0, SystemFileAttributes, MadeByTheRun);
     FilePlaced("MSDOS.SYS", 0);
 }

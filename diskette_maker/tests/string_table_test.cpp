@@ -63,7 +63,10 @@ TEST(StringTable, EveryTextExistsInThreeLanguages)
                          IDS_LANGUAGE_BASE, IDS_FINISHED_BASE, IDS_DESCRIPTION_BASE,
                          IDS_NODRIVE_BASE, IDS_DISKTYPE_BASE, IDS_SELECTPRODUCT_BASE,
                          IDS_ERASEWARNING_BASE, IDS_HARDDRIVE_BASE, IDS_CDROM_BASE,
-                         IDS_DISKETTE_BASE, IDS_FILESLEFT_BASE};
+                         IDS_DISKETTE_BASE, IDS_FILESLEFT_BASE, IDS_IMAGE_REPLACE_BASE, IDS_IMAGE_DONE_BASE,
+                         IDS_IMAGE_UNWRITABLE_BASE, IDS_IMAGE_MISSING_BASE, IDS_IMAGE_TOOLARGE_BASE,
+                         IDS_IMAGE_BADNAME_BASE, IDS_IMAGE_TOOMANY_BASE, IDS_IMAGE_FILTER_BASE,
+                         IDS_IMAGE_NOTMADE_BASE};
     ASSERT_FALSE(Table().empty());
     size_t expected = 0;
     for (int base : bases) {
@@ -72,7 +75,8 @@ TEST(StringTable, EveryTextExistsInThreeLanguages)
             ASSERT_NE(entry, Table().end()) << base + language;
             EXPECT_FALSE(entry->second.empty()) << base + language;
             // LoadStringA fills 260-character buffers, the captions 64.
-            EXPECT_LT(entry->second.size(), base == IDS_TITLE_BASE || base == IDS_COPY_BASE ? 64u : 260u);
+            EXPECT_LT(entry->second.size(),
+                      base == IDS_TITLE_BASE || base == IDS_COPY_BASE || base == IDS_IMAGE_NOTMADE_BASE ? 64u : 260u);
             expected++;
         }
     }
@@ -116,8 +120,9 @@ TEST(StringTable, EraseWarningsNameTheDriveAsEachLanguageDoes)
         EXPECT_EQ(FormatWarning(Table().at(c.id), "A:\\"), c.text) << c.id;
 }
 
-// Each warning names the drive once, cut to what its language writes, and
-// the files-left message names the whole folder once; no other text is a
+// Each warning names the drive once, cut to what its language writes, the
+// files-left message names the whole folder once, and the image messages
+// take one text (a path or a byte count) by wsprintfA; no other text is a
 // format.
 TEST(StringTable, OnlyTheWarningsAreFormatsAndEachTakesOneText)
 {
@@ -132,13 +137,16 @@ TEST(StringTable, OnlyTheWarningsAreFormatsAndEachTakesOneText)
             }
             conversions++;
             bool folder = id > IDS_FILESLEFT_BASE && id <= IDS_FILESLEFT_BASE + 3;
-            if (folder) {
+            bool image = id >= IDS_IMAGE_REPLACE_BASE && id < IDS_IMAGE_FILTER_BASE;
+            if (folder || image) {
                 EXPECT_EQ(text.compare(i, 2, "%s"), 0) << id;
             } else {
                 EXPECT_TRUE(text.compare(i, 4, "%.2s") == 0 || text.compare(i, 4, "%.1s") == 0) << id;
             }
         }
-        bool format = (id >= 500 && id <= 502) || (id > IDS_FILESLEFT_BASE && id <= IDS_FILESLEFT_BASE + 3);
+        bool image = id > IDS_IMAGE_REPLACE_BASE && id < IDS_IMAGE_FILTER_BASE &&
+                     (id <= IDS_IMAGE_TOOMANY_BASE || id > IDS_IMAGE_TOOMANY_BASE + 3);
+        bool format = (id >= 500 && id <= 502) || (id > IDS_FILESLEFT_BASE && id <= IDS_FILESLEFT_BASE + 3) || image;
         EXPECT_EQ(conversions, format ? 1u : 0u) << id;
     }
 }

@@ -1,9 +1,11 @@
 // Floppwright's entry: one window from dialog 101, one message loop.
 #include <windows.h>
 
-#include "windows/main_window.h"
+#include "core/window_rules.h"
 #include "resource.h"
 #include "stage_clock.h"
+#include "windows/create_diskette_image.h"
+#include "windows/main_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
 {
@@ -11,7 +13,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     // Without its window nothing would ever post the quit message.
     if (!RegisterMakeDiskClass(instance))
         return 0;
-    CopyLoweredCommandLine(CommandLineCopy, sizeof CommandLineCopy, commandLine);
+    // "-image PATH" is taken out first: the language search must not read
+    // a code into its path.
+    char rest[CommandLineCopySize];
+    TakeImageOption(commandLine, ImageRequest, rest, sizeof rest);
+    CopyLoweredCommandLine(CommandLineCopy, sizeof CommandLineCopy, rest);
 
     QL_STAGE("class-registered");
     HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAKEDISK), nullptr, nullptr, 0);

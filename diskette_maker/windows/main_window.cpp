@@ -4,6 +4,7 @@
 #include "core/run_settings.h"
 #include "resource.h"
 #include "stage_clock.h"
+#include "windows/create_diskette_image.h"
 #include "windows/create_setup_diskette.h"
 #include "windows/dialog_text.h"
 #include "windows/module_instance.h"
@@ -54,8 +55,11 @@ static void CloseMakeDiskWindow(HWND window)
     DestroyWindow(window);
 }
 
+// An image needs no diskette drive.
 static bool DriveGatePasses()
 {
+    if (ImageRequest.present)
+        return true;
     return GetDriveTypeA(DisketteRoot) == DRIVE_REMOVABLE && ProbeDisketteDrive(DisketteRoot) != 0;
 }
 
@@ -131,7 +135,10 @@ static LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam)
 static void RunCreation(HWND window)
 {
     ApplyControlChanges(window, ControlsDuringCreation());
-    CreateSetupDiskette(window);
+    if (ImageRequest.present)
+        CreateDisketteImage(window);
+    else
+        CreateSetupDiskette(window);
     CloseMakeDiskWindow(window);
 }
 

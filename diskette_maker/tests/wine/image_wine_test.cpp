@@ -1,0 +1,191 @@
+// Floppwright -image under Wine: the setup diskette written as an image file
+// from the test CD (drive D:), without any diskette drive. The images it
+// writes are left for image_matches_native.py, which makes the same ones
+// with the build's floppwright-image and compares the bytes.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "wine_harness.h"
+
+using namespace qlh;
+
+namespace {
+
+const int CopyButton = 1002, MsdosVariant = 1019;
+const int HardDrive = 1024, CdromDrive = 1022;
+// The file name box of the Save As dialog: cmb13 in the Explorer-style
+// template, edt1 in older ones.
+const int SaveAsFileNames[] = {1148, 1152};
+const DWORD ImageBytes = 1474560;
+
+const std::string TitleEn = "Floppwright" + std::string(25, ' ');
+const std::string TitleFr = "Setup Disquette" + std::string(29, ' ');
+
+std::string WindowsFolder()
+{
+    char folder[MAX_PATH];
+    GetWindowsDirectoryA(folder, sizeof folder);
+    return folder;
+}
+
+// Where the images and the system files they were made with are kept for
+// the comparison with the native tool.
+std::string Kept(const std::string& name)
+{
+    std::string folder = WindowsPathOfUnix(IMAGE_KEEP_DIR);
+    MakeDirectories(folder);
+    return folder + "\\" + name;
+}
+
+class ImageMaker : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The emergency-boot files of NT 4.0's bootable step: the boot
+        // test's stand-in IO.SYS.
+        std::string ebd = WindowsFolder() + "\\Command\\Ebd\\";
+        MakeDirectories(ebd);
+        ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(BOOT_PAYLOAD).c_str(), (ebd + "IO.SYS").c_str(), FALSE));
+        ASSERT_TRUE(WriteWholeFile(ebd + "COMMAND.COM", "stand-in command interpreter"));
+    }
+
+    void Start(const std::string& args, int product, bool msdos)
+    {
+        process_ = std::make_unique<Process>();
+        ASSERT_TRUE(process_->Start(CdPath("Utility\\Floppwright.exe"), args));
+        window_ = WaitForWindow(WindowQuery{"QLMakeDisk", nullptr, process_->Pid()});
+        ASSERT_NE(window_, nullptr);
+        HWND dialog = WaitForDialog(process_->Pid());
+        ASSERT_NE(dialog, nullptr);
+        ClickButton(GetDlgItem(dialog, product));
+        ASSERT_TRUE(WaitEnabled(GetDlgItem(dialog, IDOK)));
+        ClickButton(GetDlgItem(dialog, IDOK));
+        ASSERT_TRUE(WaitWindowGone(dialog));
+        if (msdos)
+            ClickButton(GetDlgItem(window_, MsdosVariant));
+        ASSERT_TRUE(Sync(window_));
+        Command(window_, CopyButton, BN_CLICKED, GetDlgItem(window_, CopyButton));
+    }
+
+    DialogInfo NextMessage()
+    {
+        DialogInfo info;
+        EXPECT_NE(WaitForDialog(process_->Pid(), nullptr, 20000, &info), nullptr);
+        return info;
+    }
+
+    void Answer(const DialogInfo& info, int button)
+    {
+        PressDialogButton(info.window, button);
+    }
+
+    void ExpectEnd()
+    {
+        DWORD code = 1;
+        EXPECT_TRUE(process_->WaitExit(10000, &code));
+        EXPECT_EQ(code, 0u);
+    }
+
+    ScopedWindowsVersion version_{"nt40", "Floppwright.exe"};
+    std::unique_ptr<Process> process_;
+    HWND window_ = nullptr;
+};
+
+// A path holding "0009" beside the code -000c: French, since the option's
+// path is no language code. Both images go on to the native comparison.
+TEST_F(ImageMaker, CommandLinePathAndLanguageCode)
+{
+    struct {
+        const char* name;
+        std::string args;
+        int product;
+        bool msdos;
+        const std::string& title;
+        const char* done;
+    } cases[] = {
+        {"cdrom-msdos-fr.img", "", CdromDrive, true, TitleFr, "Termin\xE9.\n\nL'image de la disquette est "},
+        {"hd-windows-en.img", "", HardDrive, false, TitleEn, "Finished.\n\nThe diskette image is "},
+    };
+    cases[0].args = "-000c -image \"" + Kept("0009 wine") + "\\" + cases[0].name + "\"";
+    cases[1].args = "-IMAGE " + Kept(cases[1].name);
+    MakeDirectories(Kept("0009 wine"));
+    // The system files these images are made with, for the native tool;
+    // CopyFileA keeps their times, which the image records.
+    MakeDirectories(Kept("ebd"));
+    for (const char* name : {"IO.SYS", "COMMAND.COM"})
+        ASSERT_TRUE(CopyFileA((WindowsFolder() + "\\Command\\Ebd\\" + name).c_str(),
+                              (Kept("ebd") + "\\" + name).c_str(), FALSE));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string path = c.args.find('"') != std::string::npos ? Kept("0009 wine") + "\\" + c.name : Kept(c.name);
+        DeleteFileA(path.c_str());
+        Start(c.args, c.product, c.msdos);
+        DialogInfo note = NextMessage();
+        EXPECT_EQ(note.caption, c.title);
+        EXPECT_EQ(note.text, c.done + path);
+        Answer(note, IDOK);
+        ExpectEnd();
+        std::string image;
+        ASSERT_TRUE(ReadWholeFile(path, &image));
+        EXPECT_EQ(image.size(), ImageBytes);
+    }
+}
+
+// No path: Save As asks, with .img as the default extension.
+TEST_F(ImageMaker, SaveAsAsksForTheFile)
+{
+    std::string chosen = Kept("chosen");
+    DeleteFileA((chosen + ".img").c_str());
+    Start("-image", HardDrive, true);
+    DialogInfo saveAs = NextMessage();
+    HWND fileName = nullptr;
+    for (int id : SaveAsFileNames)
+        fileName = fileName ? fileName : GetDlgItem(saveAs.window, id);
+    ASSERT_NE(fileName, nullptr);
+    std::string folder = WindowsPathOfUnix(QL_SCREENSHOT_DIR);
+    MakeDirectories(folder);
+    Sync(saveAs.window);
+    EXPECT_TRUE(SaveScreenshot(saveAs.window, folder + "\\floppwright-save-as-en.bmp"));
+    SetWindowTextA(fileName, chosen.c_str());
+    Answer(saveAs, IDOK);
+    DialogInfo note = NextMessage();
+    EXPECT_EQ(note.text, "Finished.\n\nThe diskette image is " + chosen + ".img");
+    Answer(note, IDOK);
+    ExpectEnd();
+    EXPECT_EQ(FileAttributes(chosen + ".img") & FILE_ATTRIBUTE_DIRECTORY, 0u);
+}
+
+// A named file that exists is asked about; No keeps it, and a read-only one
+// is refused with a message; neither is touched.
+TEST_F(ImageMaker, ExistingFileIsAskedAboutAndReadOnlyRefused)
+{
+    std::string path = Kept("existing.img");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ASSERT_TRUE(WriteWholeFile(path, "an older image"));
+
+    Start("-image " + path, HardDrive, false);
+    DialogInfo question = NextMessage();
+    EXPECT_EQ(question.caption, "Create Disk");
+    EXPECT_EQ(question.text, path + " already exists.\nDo you want to replace it?");
+    Answer(question, IDNO);
+    ExpectEnd();
+
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    Start("-image " + path, HardDrive, false);
+    Answer(NextMessage(), IDYES);
+    DialogInfo refusal = NextMessage();
+    EXPECT_EQ(refusal.text.find(path + " could not be written."), 0u) << refusal.text;
+    Answer(refusal, IDOK);
+    ExpectEnd();
+
+    std::string contents;
+    EXPECT_TRUE(ReadWholeFile(path, &contents));
+    EXPECT_EQ(contents, "an older image");
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::vector<std::string> left = ListDirectory(Kept(""));
+    for (const std::string& name : left)
+        EXPECT_NE(name.rfind("flp", 0), 0u) << "a temporary file stayed: " << name;
+}
+
+}  // namespace

@@ -1,0 +1,204 @@
+#include "windows/create_diskette_image.h"
+
+#include <commdlg.h>
+#include <stdlib.h>
+
+#include "core/image_front_end.h"
+#include "core/platform_kind.h"
+#include "core/run_settings.h"
+#include "resource.h"
+#include "windows/module_instance.h"
+#include "windows/win32_host_files.h"
+
+ImageOption ImageRequest;
+
+namespace {
+
+typedef BOOL(WINAPI *SaveFileNameFunction)(OPENFILENAMEA *);
+
+// comdlg32 is loaded only when the Save As dialog is wanted, as shell32 is
+// for the drive: nothing before Create Disk needs it.
+SaveFileNameFunction SaveFileNameEntry()
+{
+    HMODULE dialogs = LoadLibraryA("comdlg32.dll");
+    if (!dialogs)
+        return nullptr;
+    return reinterpret_cast<SaveFileNameFunction>(
+        reinterpret_cast<void *>(GetProcAddress(dialogs, "GetSaveFileNameA")));
+}
+
+void LoadText(int base, char *text, int capacity)
+{
+    LoadStringA(ModuleInstance, base + LanguageIndex, text, capacity);
+}
+
+// One of this run's messages: its text from the string table, formatted
+// with one argument; the question goes under "Create Disk" as the erase
+// warning does, a refusal under "No image was made", the rest under the
+// window's title.
+int ShowMessage(HWND owner, int base, const char *argument, UINT style)
+{
+    char format[MAX_PATH], caption[64], text[2 * MAX_PATH + MAX_PATH];
+    LoadText(base, format, sizeof format);
+    int captionBase = style & MB_YESNO ? IDS_COPY_BASE : IDS_TITLE_BASE;
+    if (base >= IDS_IMAGE_MISSING_BASE && base <= IDS_IMAGE_TOOMANY_BASE)
+        captionBase = IDS_IMAGE_NOTMADE_BASE;
+    LoadText(captionBase, caption, sizeof caption);
+    wsprintfA(text, format, argument);
+    return MessageBoxA(owner, text, caption, style);
+}
+
+bool AskForPath(HWND owner, char (&path)[MAX_PATH])
+{
+    SaveFileNameFunction save = SaveFileNameEntry();
+    if (!save)
+        return false;
+    // The filter's parts are kept apart by "|" in the string table.
+    char filter[MAX_PATH];
+    LoadText(IDS_IMAGE_FILTER_BASE, filter, sizeof filter - 1);
+    filter[lstrlenA(filter) + 1] = '\0';
+    for (char *p = filter; *p; p++)
+        if (*p == '|')
+            *p = '\0';
+    lstrcpynA(path, "setup.img", MAX_PATH);
+
+    OPENFILENAMEA dialog;
+    ZeroMemory(&dialog, sizeof dialog);
+    dialog.lStructSize = sizeof dialog;     // the Windows 95 size: no 5.0 fields at WINVER 4.0
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter;
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrDefExt = "img";
+    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    return save(&dialog) != FALSE;
+}
+
+// The emergency-boot folder, where Windows 98, Me and NT 4.0 keep the
+// system files the drive path would copy; "" where the bootable step does
+// not apply or the files are not there.
+void SystemFolder(char (&folder)[MAX_PATH])
+{
+    folder[0] = '\0';
+    int platform = PlatformKind();
+    if (platform == PlatformNtLater || platform == PlatformWin95 || !StartupDiskOption)
+        return;
+    char windows[MAX_PATH], ioSys[MAX_PATH], commandCom[MAX_PATH];
+    UINT length = GetWindowsDirectoryA(windows, sizeof windows);
+    if (length == 0 || length + 32 >= sizeof windows)
+        return;
+    if (windows[length - 1] == '\\')
+        windows[length - 1] = '\0';
+    wsprintfA(ioSys, "%s\\Command\\Ebd\\IO.SYS", windows);
+    wsprintfA(commandCom, "%s\\Command\\Ebd\\COMMAND.COM", windows);
+    if (GetFileAttributesA(ioSys) != INVALID_FILE_ATTRIBUTES &&
+        GetFileAttributesA(commandCom) != INVALID_FILE_ATTRIBUTES)
+        wsprintfA(folder, "%s\\Command\\Ebd", windows);
+}
+
+// Written beside the target first and moved over it, so a failure leaves
+// neither a partly written image nor a spoilt old file.
+bool WriteImageFile(const char *path, const uint8_t *image)
+{
+    char folder[MAX_PATH], temp[MAX_PATH];
+    lstrcpynA(folder, path, MAX_PATH);
+    char *slash = folder;
+    for (char *p = folder; *p; p++)
+        if (*p == '\\')
+            slash = p;
+    *slash = '\0';
+    if (slash == folder || !GetTempFileNameA(folder, "flp", 0, temp))
+        return false;
+    HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    bool written = false;
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD done = 0;
+        written = WriteFile(file, image, ImageBytes, &done, nullptr) && done == ImageBytes;
+        written = CloseHandle(file) && written;
+    }
+    if (written && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
+        written = DeleteFileA(path) != FALSE;
+    if (written)
+        written = MoveFileA(temp, path) != FALSE;
+    if (!written)
+        DeleteFileA(temp);
+    return written;
+}
+
+void ShowRefusal(HWND owner, const ImageRunResult &result)
+{
+    char bytes[16];
+    const char *argument = result.path;
+    int text = IDS_IMAGE_TOOMANY_BASE;
+    if (result.outcome == ImageRunNoSource || result.outcome == ImageRunUnreadable) {
+        text = IDS_IMAGE_MISSING_BASE;
+    } else if (result.outcome == ImageRunBadName) {
+        text = IDS_IMAGE_BADNAME_BASE;
+    } else if (result.outcome == ImageRunTooLarge) {
+        wsprintfA(bytes, "%lu", static_cast<unsigned long>(result.summary.bytesShort));
+        argument = bytes;
+        text = IDS_IMAGE_TOOLARGE_BASE;
+    }
+    ShowMessage(owner, text, argument, MB_OK | MB_ICONERROR);
+}
+
+}  // namespace
+
+BOOL CreateDisketteImage(HWND owner)
+{
+    char chosen[MAX_PATH], path[MAX_PATH], *name;
+    if (ImageRequest.path[0]) {
+        lstrcpynA(chosen, ImageRequest.path, MAX_PATH);
+    } else if (!AskForPath(owner, chosen)) {
+        return FALSE;
+    }
+    DWORD length = GetFullPathNameA(chosen, MAX_PATH, path, &name);
+    if (length == 0 || length >= MAX_PATH) {
+        ShowMessage(owner, IDS_IMAGE_UNWRITABLE_BASE, chosen, MB_OK | MB_ICONERROR);
+        return FALSE;
+    }
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        // Save As asked already; a path from the command line is asked here.
+        if (ImageRequest.path[0] &&
+            ShowMessage(owner, IDS_IMAGE_REPLACE_BASE, path, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDNO)
+            return FALSE;
+        if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) {
+            ShowMessage(owner, IDS_IMAGE_UNWRITABLE_BASE, path, MB_OK | MB_ICONERROR);
+            return FALSE;
+        }
+    }
+
+    char modulePath[MAX_PATH];
+    length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
+    uint8_t *image = static_cast<uint8_t *>(malloc(ImageBytes));
+    if (length == 0 || length >= sizeof modulePath || !image) {
+        free(image);
+        return FALSE;
+    }
+    CreationInputs inputs;
+    inputs.language = LanguageIndex;
+    inputs.product = ProductChoice;
+    inputs.msdosVariant = IsDlgButtonChecked(owner, IDC_VARIANT_MSDOS) == BST_CHECKED;
+    inputs.startupDiskOption = StartupDiskOption != 0;
+    inputs.disketteRoot = DisketteRoot;
+    inputs.modulePath = modulePath;
+
+    char systemFolder[MAX_PATH];
+    SystemFolder(systemFolder);
+    Win32HostFiles files;
+    ResourceRecords records;
+    ImageCreationFrontEnd frontEnd(files, records, systemFolder);
+    ImageRunResult result = frontEnd.Make(inputs, image);
+    bool written = result.outcome == ImageRunMade && WriteImageFile(path, image);
+    free(image);
+
+    if (result.outcome != ImageRunMade)
+        ShowRefusal(owner, result);
+    else if (!written)
+        ShowMessage(owner, IDS_IMAGE_UNWRITABLE_BASE, path, MB_OK | MB_ICONERROR);
+    else
+        ShowMessage(owner, IDS_IMAGE_DONE_BASE, path, MB_OK | MB_ICONINFORMATION);
+    return written;
+}

@@ -1,0 +1,18 @@
+// Create Disk when Floppwright was started with -image: the same setup
+// diskette, written as a 1.44 MB image file instead of to drive A:.
+#ifndef DISKETTE_MAKER_WINDOWS_CREATE_DISKETTE_IMAGE_H
+#define DISKETTE_MAKER_WINDOWS_CREATE_DISKETTE_IMAGE_H
+
+#include <windows.h>
+
+#include "core/image_option.h"
+
+// The option as the command line gave it; set by the program's entry.
+extern ImageOption ImageRequest;
+
+// Asks for the file when the command line named none (Save As), asks
+// before replacing one the command line named, makes the image, writes it
+// and tells the user. TRUE when the image was written.
+BOOL CreateDisketteImage(HWND owner);
+
+#endif

@@ -1,0 +1,22 @@
+// The CD's files as Windows shows them, for the image front end.
+#ifndef DISKETTE_MAKER_WINDOWS_WIN32_HOST_FILES_H
+#define DISKETTE_MAKER_WINDOWS_WIN32_HOST_FILES_H
+
+#include <windows.h>
+
+#include "core/image_front_end.h"
+
+class Win32HostFiles : public HostFiles {
+public:
+    bool Find(const char* path, HostEntry& entry) override;
+    bool ListFolder(const char* folder, Visit visit, void* context) override;
+    bool ReadFile(const char* path, uint8_t* data, uint32_t size) override;
+};
+
+// The Record blocks of the module's resources.
+class ResourceRecords : public RecordSource {
+public:
+    const uint8_t* Record(int id, uint32_t* size) override;
+};
+
+#endif
