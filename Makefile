@@ -1,6 +1,7 @@
 # The two commands of the README:
-#   make run   build everything, lay out the CD tree and its ISO image, and
-#              start the launcher from it (under Xvfb when there is no display)
+#   make run   build everything, lay out the CD tree and its ISO image, write
+#              every setup diskette as an image to build/diskettes/, and
+#              start the launcher from the CD (under Xvfb when there is no display)
 #   make test  build everything and run every test
 # Both first install what the machine lacks (tools/install-deps.sh).
 
@@ -13,7 +14,7 @@ STAGE  := sh tools/stage.sh
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || echo 315532800)
 export SOURCE_DATE_EPOCH
 
-.PHONY: all deps build native win32 win64 run test test-native test-wine test-release test-fuzz test-reproducible test-shipping cd cd-check bench fuzz clean
+.PHONY: all deps build native win32 win64 run test test-native test-wine test-release test-fuzz test-reproducible test-shipping cd cd-check diskettes bench fuzz clean
 
 all: build
 
@@ -42,7 +43,10 @@ cd: build
 cd-check: cd
 	@sh tools/cd-check.sh $(BUILD)
 
-run: cd
+diskettes: cd
+	@sh tools/make-diskettes.sh $(BUILD)
+
+run: diskettes
 	@sh tools/run-cd.sh $(BUILD)
 
 test-native: native

@@ -1,9 +1,9 @@
 #!/bin/sh
-# `make bench`: sizes of the shipping executables, then start-up times, peak
-# working sets and menu repaints under Wine, each against a bare program of the
-# same build (a bare window for the menu, a bare window with a modal dialog
-# for Floppwright and Lingpick), and where the dialog programs' start-up time
-# goes. Prints; asserts nothing.
+# `make bench`: sizes of the shipping executables, the time of one diskette
+# image, then start-up times, peak working sets and menu repaints under Wine,
+# each against a bare program of the same build (a bare window for the menu,
+# a bare window with a modal dialog for Floppwright and Lingpick), and where
+# the dialog programs' start-up time goes. Prints; asserts nothing.
 set -e
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-build}" && pwd)
@@ -16,6 +16,11 @@ python3 "$top/bench/sizes.py" i686-w64-mingw32-objdump "$win32/bench/bare_window
     "launcher=$win32/launcher/launcher.exe:64" \
     "Floppwright=$win32/diskette_maker/Floppwright.exe:48" \
     "Lingpick=$win32/acrobat_picker/Lingpick .exe:24"
+
+echo
+echo "== One setup diskette image, natively (floppwright-image)"
+python3 "$top/tools/cd-tree.py" --mode demo --programs "$win32/programs.txt" --out "$build/bench/cd" >/dev/null
+python3 "$top/bench/image_time.py" "$build/native/bench/floppwright-image" "$build/bench/cd" "$build/bench"
 
 echo
 echo "== Start-up, peak working set and repaints under Wine (64-bit builds, warm wineserver)"

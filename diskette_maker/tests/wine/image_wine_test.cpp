@@ -50,10 +50,10 @@ protected:
         ASSERT_TRUE(WriteWholeFile(ebd + "COMMAND.COM", "stand-in command interpreter"));
     }
 
-    void Start(const std::string& args, int product, bool msdos)
+    void Start(const std::string& args, int product, bool msdos, const std::string& workdir = "")
     {
         process_ = std::make_unique<Process>();
-        ASSERT_TRUE(process_->Start(CdPath("Utility\\Floppwright.exe"), args));
+        ASSERT_TRUE(process_->Start(CdPath("Utility\\Floppwright.exe"), args, workdir));
         window_ = WaitForWindow(WindowQuery{"QLMakeDisk", nullptr, process_->Pid()});
         ASSERT_NE(window_, nullptr);
         HWND dialog = WaitForDialog(process_->Pid());
@@ -137,7 +137,8 @@ TEST_F(ImageMaker, SaveAsAsksForTheFile)
 {
     std::string chosen = Kept("chosen");
     DeleteFileA((chosen + ".img").c_str());
-    Start("-image", HardDrive, true);
+    // Save As opens in the current folder: the one with the other images.
+    Start("-image", HardDrive, true, Kept(""));
     DialogInfo saveAs = NextMessage();
     HWND fileName = nullptr;
     for (int id : SaveAsFileNames)
