@@ -215,6 +215,27 @@ def case_long_names(bench):
             raise Failure("no short name %s:\n%s" % (tail, short))
 
 
+def case_replaced_and_moved(bench):
+    """A CONFIG.SYS among the product files replaces the one written before
+    AUTOEXEC.BAT, which moves down; an IO.SYS of the product folder lands
+    behind other files and must still end up first, at cluster 2."""
+    cd = bench.demo_cd()
+    folder = os.path.join(cd, "HD and CD-ROM", "MS-DOS CD-ROM")
+    with open(os.path.join(folder, "CONFIG.SYS"), "wb") as f:
+        f.write(b"device=qlcddrv.sys /v\r\n" * 60)
+    run([bench.opts.nasm, "-f", "bin", "-Werror", "-o", os.path.join(folder, "IO.SYS"),
+         bench.opts.payload])
+    img = bench.path("moved.img")
+    bench.tool(cd, "cdrom", "msdos", "en", img, "--no-startup")
+    expected, _ = planned(cd, "cdrom", "msdos", "en", None)
+    expected["CONFIG.SYS"] = os.path.join(folder, "CONFIG.SYS")
+    check_image(bench, img, expected, {})
+    slot, cluster = boot_tests.root_entry(img, b"IO      SYS")
+    if (slot, cluster) != (0, 2):
+        raise Failure("IO.SYS in slot %d at cluster %d" % (slot, cluster))
+    boot_tests.expect_handoff(bench, img, 2)
+
+
 def case_boots(bench):
     cd = bench.demo_cd()
     system = bench.system_files()
@@ -288,6 +309,7 @@ CASES = {
     "every_image": case_every_image,
     "long_names": case_long_names,
     "boots": case_boots,
+    "replaced_and_moved": case_replaced_and_moved,
     "refusals": case_refusals,
 }
 
