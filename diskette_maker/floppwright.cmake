@@ -126,7 +126,7 @@ endif()
 # qemu booting the MS-DOS images through our boot sector.
 if(TARGET floppwright_image)
   find_program(PYTHON3 python3 REQUIRED)
-  foreach(case every_image long_names boots replaced_and_moved refusals)
+  foreach(case every_image long_names boots replaced_and_moved from_the_iso refusals)
     add_test(NAME floppwright_image_${case}
       COMMAND ${PYTHON3} ${CMAKE_CURRENT_SOURCE_DIR}/tests/image/image_tests.py
         --tool $<TARGET_FILE:floppwright_image> --cd-tree ${CMAKE_SOURCE_DIR}/tools/cd-tree.py

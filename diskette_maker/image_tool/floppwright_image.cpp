@@ -1,8 +1,12 @@
 // floppwright-image: the setup diskette of Floppwright as a 1.44 MB image
 // file, made on the build machine from a CD tree by the same creation plan
 // and image writer as the Windows program's -image option.
+#include <dirent.h>
 #include <fcntl.h>
+#include <ftw.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -23,9 +27,10 @@ const char* const Usage =
     "                         [--verbose] -o FILE.img\n"
     "\n"
     "Makes the driver setup diskette that Floppwright writes to drive A: as a\n"
-    "1.44 MB FAT12 image, from the CD tree DIR (the folder above Utility).\n"
+    "1.44 MB FAT12 image, from the CD tree DIR (the folder above Utility) or\n"
+    "from the CD's ISO image.\n"
     "\n"
-    "  --cd DIR            the CD tree, or the folder an ISO of it is mounted on\n"
+    "  --cd DIR|ISO        the CD tree, or its ISO 9660 image (read through xorriso)\n"
     "  --product P         hd (hard drive), cdrom (CD-ROM drive) or diskette\n"
     "                      (diskette drive, always MS-DOS)\n"
     "  --variant V         windows: the Windows setup files in the language's folder\n"
@@ -151,6 +156,57 @@ int ParseOptions(int argc, char** argv, Options& o)
     return 0;
 }
 
+extern "C" char** environ;
+
+// Unpacks the CD's ISO image into a fresh folder with xorriso, which keeps
+// the Joliet and Rock Ridge names and the files' times. "" on failure.
+std::string UnpackIso(const char* iso)
+{
+    const char* temp = getenv("TMPDIR");
+    std::string pattern = std::string(temp && temp[0] ? temp : "/tmp") + "/floppwright-image.XXXXXX";
+    char* folder = &pattern[0];
+    if (!mkdtemp(folder))
+        return "";
+    const char* args[] = {"xorriso", "-osirrox", "on", "-indev", iso, "-extract", "/", folder, nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t child;
+    int status = -1;
+    if (posix_spawnp(&child, "xorriso", &actions, nullptr, const_cast<char**>(args), environ) == 0)
+        waitpid(child, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    // xorriso takes a file that holds no ISO 9660 tree for an empty disc.
+    bool holdsFiles = false;
+    if (DIR* dir = status == 0 ? opendir(folder) : nullptr) {
+        while (dirent* entry = readdir(dir))
+            holdsFiles = holdsFiles || (strcmp(entry->d_name, ".") != 0 && strcmp(entry->d_name, "..") != 0);
+        closedir(dir);
+    }
+    return holdsFiles ? pattern : "!" + pattern;
+}
+
+// The unpacked tree is read-only, as the CD was: open its folders first.
+int OpenUp(const char* path, const struct stat* info, int type, struct FTW*)
+{
+    if (type == FTW_D)
+        chmod(path, (info->st_mode & 07777) | S_IRWXU);
+    return 0;
+}
+
+int RemoveOne(const char* path, const struct stat*, int, struct FTW*)
+{
+    remove(path);
+    return 0;
+}
+
+void RemoveTree(const std::string& folder)
+{
+    nftw(folder.c_str(), OpenUp, 16, FTW_PHYS);
+    nftw(folder.c_str(), RemoveOne, 16, FTW_PHYS | FTW_DEPTH);
+}
+
 bool IsFolder(const char* path)
 {
     struct stat info;
@@ -240,30 +296,9 @@ bool WriteImage(const char* output, const uint8_t* image)
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+// Makes and writes the image from the CD tree o.cd.
+int MakeImage(const Options& o)
 {
-    Options o;
-    if (int status = ParseOptions(argc, argv, o))
-        return status;
-    if (!IsFolder(o.cd)) {
-        fprintf(stderr, "%s: the CD folder %s does not exist\n", Me, o.cd);
-        return 1;
-    }
-    if (o.systemFiles[0] && !IsFolder(o.systemFiles)) {
-        fprintf(stderr, "%s: the system-files folder %s does not exist\n", Me, o.systemFiles);
-        return 1;
-    }
-    // rename() would replace a read-only file, and root may write any file;
-    // Floppwright on Windows could do neither. Read-only as Wine sees it: no
-    // write permission for anyone.
-    struct stat existing;
-    if (stat(o.output, &existing) == 0 && !(existing.st_mode & 0222)) {
-        fprintf(stderr, "%s: %s exists and is read-only; it was left as it was\n", Me, o.output);
-        return 1;
-    }
-
     // The plan finds the CD root above the program's own folder.
     std::string modulePath = std::string(o.cd) + "\\Utility\\floppwright-image";
     CreationInputs inputs = {};
@@ -293,5 +328,45 @@ int main(int argc, char** argv)
         printf("%s: %u files, %s bytes used\n", o.output, result.summary.files,
                Grouped(result.summary.bytesUsed).c_str());
     free(image);
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options o;
+    if (int status = ParseOptions(argc, argv, o))
+        return status;
+    struct stat cdInfo;
+    if (stat(o.cd, &cdInfo) != 0) {
+        fprintf(stderr, "%s: the CD folder %s does not exist\n", Me, o.cd);
+        return 1;
+    }
+    if (o.systemFiles[0] && !IsFolder(o.systemFiles)) {
+        fprintf(stderr, "%s: the system-files folder %s does not exist\n", Me, o.systemFiles);
+        return 1;
+    }
+    // rename() would replace a read-only file, and root may write any file;
+    // Floppwright on Windows could do neither. Read-only as Wine sees it: no
+    // write permission for anyone.
+    struct stat existing;
+    if (stat(o.output, &existing) == 0 && !(existing.st_mode & 0222)) {
+        fprintf(stderr, "%s: %s exists and is read-only; it was left as it was\n", Me, o.output);
+        return 1;
+    }
+    if (S_ISDIR(cdInfo.st_mode))
+        return MakeImage(o);
+
+    std::string unpacked = UnpackIso(o.cd);
+    if (unpacked.empty() || unpacked[0] == '!') {
+        if (!unpacked.empty())
+            RemoveTree(unpacked.substr(1));
+        fprintf(stderr, "%s: cannot read the ISO image %s (xorriso could not unpack it)\n", Me, o.cd);
+        return 1;
+    }
+    o.cd = unpacked.c_str();
+    int status = MakeImage(o);
+    RemoveTree(unpacked);
     return status;
 }

@@ -236,6 +236,28 @@ def case_replaced_and_moved(bench):
     boot_tests.expect_handoff(bench, img, 2)
 
 
+def case_from_the_iso(bench):
+    """The CD's ISO image gives the diskette of its tree; every file comes
+    read-only, as files copied from a CD do."""
+    cd = bench.demo_cd()
+    iso = bench.path("cd.iso")
+    run(["xorriso", "-as", "mkisofs", "-quiet", "-input-charset", "UTF-8", "-r", "-J",
+         "-joliet-long", "-o", iso, cd])
+    img = bench.path("iso.img")
+    temp = bench.path("tmp")
+    os.makedirs(temp)
+    os.environ["TMPDIR"] = temp
+    try:
+        bench.tool(iso, "hd", "windows", "fr", img)
+        expected, _ = planned(cd, "hd", "windows", "fr", None)
+        check_image(bench, img, expected, {name: "R" for name in expected})
+        bench.tool(bench.path("programs.txt"), "hd", "windows", "fr", img, expect=1)
+    finally:
+        del os.environ["TMPDIR"]
+    if os.listdir(temp):
+        raise Failure("an unpacked CD stayed behind: %s" % os.listdir(temp))
+
+
 def case_boots(bench):
     cd = bench.demo_cd()
     system = bench.system_files()
@@ -310,6 +332,7 @@ CASES = {
     "long_names": case_long_names,
     "boots": case_boots,
     "replaced_and_moved": case_replaced_and_moved,
+    "from_the_iso": case_from_the_iso,
     "refusals": case_refusals,
 }
 
