@@ -17,7 +17,8 @@ import sys
 import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "boot"))
+BOOT_DIR = os.path.join(HERE, "..", "boot")
+sys.path.insert(0, BOOT_DIR)
 import boot_tests  # noqa: E402  (the loader's own qemu bench)
 
 Failure = boot_tests.Failure
@@ -66,7 +67,7 @@ class Bench:
     def system_files(self):
         folder = self.path("ebd")
         os.makedirs(folder, exist_ok=True)
-        run([self.opts.nasm, "-f", "bin", "-Werror", "-o", os.path.join(folder, "IO.SYS"),
+        run([self.opts.nasm, "-f", "bin", "-Werror", "-I", BOOT_DIR, "-o", os.path.join(folder, "IO.SYS"),
              self.opts.payload])
         with open(os.path.join(folder, "COMMAND.COM"), "wb") as f:
             f.write(bytes(range(256)) * 12)
@@ -223,7 +224,7 @@ def case_replaced_and_moved(bench):
     folder = os.path.join(cd, "HD and CD-ROM", "MS-DOS CD-ROM")
     with open(os.path.join(folder, "CONFIG.SYS"), "wb") as f:
         f.write(b"device=qlcddrv.sys /v\r\n" * 60)
-    run([bench.opts.nasm, "-f", "bin", "-Werror", "-o", os.path.join(folder, "IO.SYS"),
+    run([bench.opts.nasm, "-f", "bin", "-Werror", "-I", BOOT_DIR, "-o", os.path.join(folder, "IO.SYS"),
          bench.opts.payload])
     img = bench.path("moved.img")
     bench.tool(cd, "cdrom", "msdos", "en", img, "--no-startup")

@@ -146,7 +146,7 @@ TEST_F(ImageMaker, SaveAsAsksForTheFile)
     ASSERT_NE(fileName, nullptr);
     std::string folder = WindowsPathOfUnix(QL_SCREENSHOT_DIR);
     MakeDirectories(folder);
-    Sync(saveAs.window);
+    WaitPainted(saveAs.window);
     EXPECT_TRUE(SaveScreenshot(saveAs.window, folder + "\\floppwright-save-as-en.bmp"));
     SetWindowTextA(fileName, chosen.c_str());
     Answer(saveAs, IDOK);
