@@ -11,7 +11,30 @@
 
 namespace {
 
-// The entry of folder named part, exactly or else in another case.
+// Linux names are UTF-8; the image writer takes names as Windows hands them
+// over, one byte a character in the Latin-1 range of the ANSI code page. A
+// character beyond it becomes "?", which no diskette name may hold, so the
+// image is refused with the name rather than made with a garbled one.
+std::string Latin1Of(const char* utf8)
+{
+    std::string out;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p; p++) {
+        if (*p < 0x80) {
+            out += static_cast<char>(*p);
+        } else if ((p[0] & 0xFE) == 0xC2 && (p[1] & 0xC0) == 0x80) {
+            out += static_cast<char>((p[0] & 0x1F) << 6 | (p[1] & 0x3F));
+            p++;
+        } else {
+            out += '?';
+            while ((p[1] & 0xC0) == 0x80)
+                p++;
+        }
+    }
+    return out;
+}
+
+// The entry of folder named part: exactly, else under its Latin-1 name or
+// in another case.
 bool MatchPart(const std::string& folder, const std::string& part, std::string* out)
 {
     struct stat info;
@@ -25,7 +48,7 @@ bool MatchPart(const std::string& folder, const std::string& part, std::string* 
         return false;
     bool found = false;
     while (dirent* entry = readdir(dir)) {
-        if (strcasecmp(entry->d_name, part.c_str()) == 0) {
+        if (strcasecmp(Latin1Of(entry->d_name).c_str(), part.c_str()) == 0) {
             *out = folder + entry->d_name;
             found = true;
             break;
@@ -99,7 +122,7 @@ bool PosixHostFiles::ListFolder(const char* folder, Visit visit, void* context)
         return false;
     while (dirent* entry = readdir(dir)) {
         if (strcmp(entry->d_name, ".") != 0 && strcmp(entry->d_name, "..") != 0)
-            visit(context, entry->d_name);
+            visit(context, Latin1Of(entry->d_name).c_str());
     }
     closedir(dir);
     return true;

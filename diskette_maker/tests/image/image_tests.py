@@ -199,7 +199,8 @@ def case_long_names(bench):
     names = ["Read Me First.txt", "setup.inf.bak", "lower.txt", "MixedCase.Txt",
              "Installation Notes.txt", "Installation Guide.txt", "Installation Extra.txt",
              "Installieren.txt", "a b.c d", "x+y=z[1].txt", "UPPER.TXT", "LongExtension.html",
-             ".profile", "Sub Folder/inner file with a rather long name, to span entries.txt",
+             ".profile", "Español.txt", "Café/Crème brûlée.txt",
+             "Sub Folder/inner file with a rather long name, to span entries.txt",
              "Sub Folder/Deeper/DEEP.BIN", "Sub Folder/empty"]
     for i, name in enumerate(names):
         host = os.path.join(folder, *name.split("/"))
@@ -349,6 +350,8 @@ def main():
     ap.add_argument("cases", nargs="*", default=list(CASES))
     opts = ap.parse_args()
     opts.work = os.path.abspath(opts.work)
+    # mtools writes long names in the locale's character set.
+    os.environ["LC_ALL"] = "C.UTF-8"
     failed = 0
     for name in opts.cases:
         start = time.monotonic()
