@@ -154,11 +154,12 @@ bool ShortNameInUse(const void* context, const uint8_t* shortName)
 }
 
 // The volume serial: FNV-1a over the finished image with the serial field
-// still zero, so it follows the content and nothing else.
-uint32_t SerialOf(const uint8_t* image)
+// still zero, up to its last cluster in use (the rest is zero), so it
+// follows the content and nothing else.
+uint32_t SerialOf(const uint8_t* image, uint32_t bytes)
 {
     uint32_t hash = 2166136261u;
-    for (uint32_t i = 0; i < ImageBytes; i++)
+    for (uint32_t i = 0; i < bytes; i++)
         hash = (hash ^ image[i]) * 16777619u;
     return hash;
 }
@@ -323,6 +324,8 @@ int Fat12Image::AddFolder(int parent, const char* name, DosTime time)
     if (parent < 0 || parent >= nodeCount_ || !nodes_[parent].folder)
         return -1;
     int existing = Find(parent, name);
+    if (existing >= 0 && !nodes_[existing].folder)
+        refusal_ = ImageBadName;        // a file of that name is there already
     if (existing >= 0)
         return nodes_[existing].folder ? existing : -1;
     int node = NewNode(parent, name, time, AttributeDirectory);
@@ -535,7 +538,7 @@ ImageSummary Fat12Image::Finish()
     for (int i = 0; i < nodeCount_; i++)
         if (nodes_[i].folder)
             WriteFolder(i);
-    Put32(image_ + SerialOffset, SerialOf(image_));
+    Put32(image_ + SerialOffset, SerialOf(image_, static_cast<uint32_t>(ClusterAt(image_, next) - image_)));
     summary.outcome = ImageFits;
     return summary;
 }
