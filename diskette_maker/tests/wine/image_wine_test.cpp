@@ -13,7 +13,7 @@ using namespace qlh;
 namespace {
 
 const int CopyButton = 1002, MsdosVariant = 1019;
-const int HardDrive = 1024, CdromDrive = 1022;
+const int HardDrive = 1024, CdromDrive = 1022, DisketteDrive = 1023;
 // The file name box of the Save As dialog: cmb13 in the Explorer-style
 // template, edt1 in older ones.
 const int SaveAsFileNames[] = {1148, 1152};
@@ -53,7 +53,7 @@ protected:
     void Start(const std::string& args, int product, bool msdos, const std::string& workdir = "")
     {
         process_ = std::make_unique<Process>();
-        ASSERT_TRUE(process_->Start(CdPath("Utility\\Floppwright.exe"), args, workdir));
+        ASSERT_TRUE(process_->Start(cdExe_, args, workdir));
         window_ = WaitForWindow(WindowQuery{"QLMakeDisk", nullptr, process_->Pid()});
         ASSERT_NE(window_, nullptr);
         HWND dialog = WaitForDialog(process_->Pid());
@@ -62,7 +62,7 @@ protected:
         ASSERT_TRUE(WaitEnabled(GetDlgItem(dialog, IDOK)));
         ClickButton(GetDlgItem(dialog, IDOK));
         ASSERT_TRUE(WaitWindowGone(dialog));
-        if (msdos)
+        if (msdos && product != DisketteDrive)
             ClickButton(GetDlgItem(window_, MsdosVariant));
         ASSERT_TRUE(Sync(window_));
         Command(window_, CopyButton, BN_CLICKED, GetDlgItem(window_, CopyButton));
@@ -89,6 +89,7 @@ protected:
 
     ScopedWindowsVersion version_{"nt40", "Floppwright.exe"};
     std::unique_ptr<Process> process_;
+    std::string cdExe_ = CdPath("Utility\\Floppwright.exe");
     HWND window_ = nullptr;
 };
 
@@ -187,6 +188,45 @@ TEST_F(ImageMaker, ExistingFileIsAskedAboutAndReadOnlyRefused)
     std::vector<std::string> left = ListDirectory(Kept(""));
     for (const std::string& name : left)
         EXPECT_NE(name.rfind("flp", 0), 0u) << "a temporary file stayed: " << name;
+}
+
+// A CD that lacks what the plan copies, or holds more than a diskette
+// takes: a refusal under "No image was made", and no file.
+TEST_F(ImageMaker, MissingSourceAndTooMuchAreRefused)
+{
+    TempDir cd;
+    MakeDirectories(cd / "Utility");
+    ASSERT_TRUE(CopyFileA(CdPath("Utility\\Floppwright.exe").c_str(), (cd / "Utility\\Floppwright.exe").c_str(), FALSE));
+    MakeDirectories(cd / "Diskette Drive");
+    ASSERT_TRUE(WriteWholeFile(cd / "Diskette Drive\\HUGE.BIN", std::string(1500000, 'Z')));
+    MakeDirectories(cd / "User's Guides");
+    ASSERT_TRUE(WriteWholeFile(cd / "User's Guides\\QLGUIDE.DOC", "guide"));
+    struct {
+        int product;
+        std::string text;
+    } cases[] = {
+        {HardDrive, cd / "HD and CD-ROM\\MS-DOS Hard Drive is missing or unreadable."},
+        // The count itself is proven against mtools by the native tests.
+        {DisketteDrive, "The files need * bytes more than a 1.44 MB diskette holds."},
+    };
+    std::string path = Kept("refused.img");
+    for (const auto& c : cases) {
+        DeleteFileA(path.c_str());
+        cdExe_ = cd / "Utility\\Floppwright.exe";
+        Start("-image " + path, c.product, c.product == HardDrive);
+        DialogInfo refusal = NextMessage();
+        EXPECT_EQ(refusal.caption, "No image was made");
+        size_t star = c.text.find('*');
+        if (star == std::string::npos) {
+            EXPECT_EQ(refusal.text, c.text);
+        } else {
+            EXPECT_EQ(refusal.text.substr(0, star), c.text.substr(0, star)) << refusal.text;
+            EXPECT_NE(refusal.text.find(c.text.substr(star + 1)), std::string::npos) << refusal.text;
+        }
+        Answer(refusal, IDOK);
+        ExpectEnd();
+        EXPECT_FALSE(FileExists(path));
+    }
 }
 
 }  // namespace
