@@ -56,15 +56,16 @@
 #define IDS_DISKETTE_BASE       605
 #define IDS_FILESLEFT_BASE      799
 
-/* Texts of the -image option: the diskette written as an image file. */
-#define IDS_IMAGE_REPLACE_BASE    699
-#define IDS_IMAGE_DONE_BASE       709
-#define IDS_IMAGE_UNWRITABLE_BASE 719
-#define IDS_IMAGE_MISSING_BASE    729
-#define IDS_IMAGE_TOOLARGE_BASE   739
-#define IDS_IMAGE_BADNAME_BASE    749
-#define IDS_IMAGE_TOOMANY_BASE    759
-#define IDS_IMAGE_FILTER_BASE     769
-#define IDS_IMAGE_NOTMADE_BASE    779
+/* Texts of the -image option: the diskette written as an image file; kept
+ * close together, as the string table stores its texts in blocks of 16. */
+#define IDS_IMAGE_REPLACE_BASE    703
+#define IDS_IMAGE_DONE_BASE       706
+#define IDS_IMAGE_UNWRITABLE_BASE 709
+#define IDS_IMAGE_MISSING_BASE    712
+#define IDS_IMAGE_TOOLARGE_BASE   715
+#define IDS_IMAGE_BADNAME_BASE    718
+#define IDS_IMAGE_TOOMANY_BASE    721
+#define IDS_IMAGE_FILTER_BASE     724
+#define IDS_IMAGE_NOTMADE_BASE    727
 
 #endif

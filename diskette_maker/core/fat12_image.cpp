@@ -434,13 +434,11 @@ void Fat12Image::WriteFolder(int folder)
     const ImageNode& self = nodes_[folder];
     uint8_t* entry = folder == 0 ? image_ + RootSector * ImageSectorBytes : ClusterAt(image_, self.firstCluster);
     if (folder != 0) {
-        uint8_t dot[11], dotDot[11];
-        memset(dot, ' ', 11);
-        memset(dotDot, ' ', 11);
-        dot[0] = dotDot[0] = dotDot[1] = '.';
         uint32_t parentCluster = self.parent == 0 ? 0 : nodes_[self.parent].firstCluster;
-        WriteShortEntry(entry, dot, AttributeDirectory, self.time, self.firstCluster, 0);
-        WriteShortEntry(entry + EntryBytes, dotDot, AttributeDirectory, self.time, parentCluster, 0);
+        WriteShortEntry(entry, reinterpret_cast<const uint8_t*>(".          "), AttributeDirectory, self.time,
+                        self.firstCluster, 0);
+        WriteShortEntry(entry + EntryBytes, reinterpret_cast<const uint8_t*>("..         "), AttributeDirectory,
+                        self.time, parentCluster, 0);
         entry += 2 * EntryBytes;
     }
     // IO.SYS is the root's first entry, where the boot loader looks.

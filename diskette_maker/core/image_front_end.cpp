@@ -119,11 +119,7 @@ void ImageCreationFrontEnd::Fail(ImageRunOutcome outcome, const char* path)
     if (result_.outcome != ImageRunMade)
         return;
     result_.outcome = outcome;
-    size_t length = strlen(path);
-    if (length >= sizeof result_.path)
-        length = sizeof result_.path - 1;
-    memcpy(result_.path, path, length);
-    result_.path[length] = '\0';
+    Join(result_.path, path, "");      // a path too long to show stays untold
 }
 
 // The image is a new diskette: there is nothing to ask before the erase
@@ -150,6 +146,11 @@ bool ImageCreationFrontEnd::FileExistsIn(const char*, const char*)
 
 // The platform tells of the finished image once it is written to its file.
 void ImageCreationFrontEnd::ShowClosingNote()
+{
+}
+
+// Nothing is saved from a new image, so nothing can be left behind.
+void ImageCreationFrontEnd::ShowFilesLeftIn(const char*)
 {
 }
 
@@ -271,6 +272,8 @@ FileOperationResult ImageCreationFrontEnd::RunFileOperation(const FileOperation&
     }
 }
 
+// As on the drive, a folder that lacks the system files gives a diskette
+// that does not start a computer; the platform tells the user if it must.
 void ImageCreationFrontEnd::MakeBootable()
 {
     if (!systemFolder_ || !systemFolder_[0])
@@ -278,19 +281,16 @@ void ImageCreationFrontEnd::MakeBootable()
     // IO.SYS first, so that it lies at the start of the data area; it gets
     // the drive path's attributes, COMMAND.COM keeps its own.
     static const char* const Names[] = {"IO.SYS", "COMMAND.COM"};
-    for (const char* name : Names) {
-        char path[CreationPathSize];
-        HostEntry entry;
-        if (!Join(path, systemFolder_, "\\", name)) {
-            Fail(ImageRunFailed, systemFolder_);
+    char paths[2][CreationPathSize];
+    HostEntry entries[2];
+    for (int i = 0; i < 2; i++) {
+        if (!Join(paths[i], systemFolder_, "\\", Names[i]) || !files_.Find(paths[i], entries[i]) ||
+            entries[i].folder)
             return;
-        }
-        if (!files_.Find(path, entry) || entry.folder) {
-            Fail(ImageRunNoSource, path);
-            return;
-        }
-        uint8_t attributes = name == Names[0] ? SystemFileAttributes : entry.attributes | AttributeArchive;
-        if (!CopyFile(path, entry, 0, name, "", attributes))
+    }
+    for (int i = 0; i < 2; i++) {
+        uint8_t attributes = i == 0 ? SystemFileAttributes : entries[i].attributes | AttributeArchive;
+        if (!CopyFile(paths[i], entries[i], 0, Names[i], "", attributes))
             return;
     }
     image_.AddFile(0, "MSDOS.SYS", nullptr, 0, SystemFileAttributes, MadeByTheRun);

@@ -67,7 +67,7 @@ struct ImageRunResult {
 class ImageCreationFrontEnd : public CreationFrontEnd {
 public:
     // systemFolder holds IO.SYS and COMMAND.COM for the bootable step, or is
-    // empty for none.
+    // empty for none; without both files the step is left out.
     ImageCreationFrontEnd(HostFiles& files, RecordSource& records, const char* systemFolder);
     ~ImageCreationFrontEnd();
 
@@ -82,6 +82,7 @@ public:
     void MakeBootable() override;
     void WriteStartupFiles(int product) override;
     void ShowClosingNote() override;
+    void ShowFilesLeftIn(const char* folder) override;
 
     // Told of each file as it lands, with its path on the diskette.
     virtual void FilePlaced(const char* path, uint32_t size);

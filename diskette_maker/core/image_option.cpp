@@ -31,57 +31,48 @@ const char* FindOption(const char* tail)
     return nullptr;
 }
 
-void Append(char* rest, size_t capacity, size_t& used, const char* from, size_t length)
-{
-    if (capacity == 0)
-        return;
-    size_t room = capacity - 1 - used;
-    if (length > room)
-        length = room;
-    memcpy(rest + used, from, length);
-    used += length;
-    rest[used] = '\0';
-}
-
 }  // namespace
 
 void TakeImageOption(const char* tail, ImageOption& option, char* rest, size_t restCapacity)
 {
     option.present = false;
     option.path[0] = '\0';
-    size_t used = 0;
-    if (restCapacity)
-        rest[0] = '\0';
     const char* at = FindOption(tail);
-    if (!at) {
-        Append(rest, restCapacity, used, tail, strlen(tail));
-        return;
+    const char* after = at;     // where the tail goes on behind the option and its path
+    if (at) {
+        option.present = true;
+        const char* p = at + 6;
+        while (Blank(*p))
+            p++;
+        const char* start = p;
+        const char* end = p;
+        after = p;
+        if (*p == '"') {
+            start = end = p + 1;
+            while (*end && *end != '"')
+                end++;
+            after = *end ? end + 1 : end;
+        } else if (*p && *p != '-') {
+            while (*end && !Blank(*end))
+                end++;
+            after = end;
+        }
+        size_t length = static_cast<size_t>(end - start);
+        if (length < ImagePathSize) {
+            memcpy(option.path, start, length);
+            option.path[length] = '\0';
+        }
     }
-    option.present = true;
-    Append(rest, restCapacity, used, tail, static_cast<size_t>(at - tail));
-
-    const char* p = at + 6;
-    while (Blank(*p))
-        p++;
-    const char* start = p;
-    const char* end = p;
-    const char* after = p;
-    if (*p == '"') {
-        start = p + 1;
-        end = strchr(start, '"');
-        if (!end)
-            end = start + strlen(start);
-        after = *end ? end + 1 : end;
-    } else if (*p && *p != '-') {
-        while (*end && !Blank(*end))
-            end++;
-        after = end;
+    // The tail without them; a blank in their place keeps the words apart.
+    size_t used = 0;
+    for (const char* p = tail; *p && used + 1 < restCapacity; p++) {
+        if (at && p >= at && p < after) {
+            if (p == at)
+                rest[used++] = ' ';
+            continue;
+        }
+        rest[used++] = *p;
     }
-    size_t length = static_cast<size_t>(end - start);
-    if (length < ImagePathSize) {
-        memcpy(option.path, start, length);
-        option.path[length] = '\0';
-    }
-    Append(rest, restCapacity, used, " ", 1);
-    Append(rest, restCapacity, used, after, strlen(after));
+    if (restCapacity)
+        rest[used] = '\0';
 }

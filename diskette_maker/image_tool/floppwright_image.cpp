@@ -347,6 +347,16 @@ int main(int argc, char** argv)
         fprintf(stderr, "%s: the system-files folder %s does not exist\n", Me, o.systemFiles);
         return 1;
     }
+    // Asked for by name, the system files must be there.
+    for (const char* name : {"IO.SYS", "COMMAND.COM"}) {
+        std::string path = std::string(o.systemFiles) + "\\" + name;
+        HostEntry entry;
+        PosixHostFiles files;
+        if (o.systemFiles[0] && (!files.Find(path.c_str(), entry) || entry.folder)) {
+            fprintf(stderr, "%s: %s is missing; the image was not made\n", Me, Shown(path.c_str()).c_str());
+            return 1;
+        }
+    }
     // rename() would replace a read-only file, and root may write any file;
     // Floppwright on Windows could do neither. Read-only as Wine sees it: no
     // write permission for anyone.

@@ -137,15 +137,14 @@ TEST(StringTable, OnlyTheWarningsAreFormatsAndEachTakesOneText)
             }
             conversions++;
             bool folder = id > IDS_FILESLEFT_BASE && id <= IDS_FILESLEFT_BASE + 3;
-            bool image = id >= IDS_IMAGE_REPLACE_BASE && id < IDS_IMAGE_FILTER_BASE;
+            bool image = id > IDS_IMAGE_REPLACE_BASE && id <= IDS_IMAGE_BADNAME_BASE + 3;
             if (folder || image) {
                 EXPECT_EQ(text.compare(i, 2, "%s"), 0) << id;
             } else {
                 EXPECT_TRUE(text.compare(i, 4, "%.2s") == 0 || text.compare(i, 4, "%.1s") == 0) << id;
             }
         }
-        bool image = id > IDS_IMAGE_REPLACE_BASE && id < IDS_IMAGE_FILTER_BASE &&
-                     (id <= IDS_IMAGE_TOOMANY_BASE || id > IDS_IMAGE_TOOMANY_BASE + 3);
+        bool image = id > IDS_IMAGE_REPLACE_BASE && id <= IDS_IMAGE_BADNAME_BASE + 3;
         bool format = (id >= 500 && id <= 502) || (id > IDS_FILESLEFT_BASE && id <= IDS_FILESLEFT_BASE + 3) || image;
         EXPECT_EQ(conversions, format ? 1u : 0u) << id;
     }

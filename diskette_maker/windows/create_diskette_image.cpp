@@ -60,7 +60,7 @@ bool AskForPath(HWND owner, char (&path)[MAX_PATH])
     for (char *p = filter; *p; p++)
         if (*p == '|')
             *p = '\0';
-    lstrcpynA(path, "setup.img", MAX_PATH);
+    path[0] = '\0';
 
     OPENFILENAMEA dialog;
     ZeroMemory(&dialog, sizeof dialog);
@@ -77,38 +77,30 @@ bool AskForPath(HWND owner, char (&path)[MAX_PATH])
 
 // The emergency-boot folder, where Windows 98, Me and NT 4.0 keep the
 // system files the drive path would copy; "" where the bootable step does
-// not apply or the files are not there.
+// not apply. A folder without them gives an image that does not start a
+// computer, as the drive path gives such a diskette.
 void SystemFolder(char (&folder)[MAX_PATH])
 {
     folder[0] = '\0';
     int platform = PlatformKind();
     if (platform == PlatformNtLater || platform == PlatformWin95 || !StartupDiskOption)
         return;
-    char windows[MAX_PATH], ioSys[MAX_PATH], commandCom[MAX_PATH];
+    char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-    if (length == 0 || length + 32 >= sizeof windows)
+    if (length == 0 || length + 16 >= sizeof windows)
         return;
     if (windows[length - 1] == '\\')
         windows[length - 1] = '\0';
-    wsprintfA(ioSys, "%s\\Command\\Ebd\\IO.SYS", windows);
-    wsprintfA(commandCom, "%s\\Command\\Ebd\\COMMAND.COM", windows);
-    if (GetFileAttributesA(ioSys) != INVALID_FILE_ATTRIBUTES &&
-        GetFileAttributesA(commandCom) != INVALID_FILE_ATTRIBUTES)
-        wsprintfA(folder, "%s\\Command\\Ebd", windows);
+    wsprintfA(folder, "%s\\Command\\Ebd", windows);
 }
 
 // Written beside the target first and moved over it, so a failure leaves
 // neither a partly written image nor a spoilt old file.
-bool WriteImageFile(const char *path, const uint8_t *image)
+bool WriteImageFile(const char *path, const char *name, const uint8_t *image)
 {
     char folder[MAX_PATH], temp[MAX_PATH];
-    lstrcpynA(folder, path, MAX_PATH);
-    char *slash = folder;
-    for (char *p = folder; *p; p++)
-        if (*p == '\\')
-            slash = p;
-    *slash = '\0';
-    if (slash == folder || !GetTempFileNameA(folder, "flp", 0, temp))
+    lstrcpynA(folder, path, static_cast<int>(name - path) + 1);
+    if (!GetTempFileNameA(folder, "flp", 0, temp))
         return false;
     HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     bool written = false;
@@ -191,7 +183,7 @@ BOOL CreateDisketteImage(HWND owner)
     ResourceRecords records;
     ImageCreationFrontEnd frontEnd(files, records, systemFolder);
     ImageRunResult result = frontEnd.Make(inputs, image);
-    bool written = result.outcome == ImageRunMade && WriteImageFile(path, image);
+    bool written = result.outcome == ImageRunMade && WriteImageFile(path, name, image);
     free(image);
 
     if (result.outcome != ImageRunMade)
