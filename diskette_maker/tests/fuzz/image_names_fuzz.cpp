@@ -43,10 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static std::vector<uint8_t> image(ImageBytes);
     static const std::vector<uint8_t> contents(ImageBytes, 0x5A);
+    // The BPB of a 1.44 MB diskette, as our boot record carries it.
     uint8_t boot[512] = {};
-    boot[0x0C] = 2;             // 512-byte sectors
-    boot[0x13] = 0x40;          // 2880 sectors
-    boot[0x14] = 0x0B;
+    static const uint8_t Bpb[] = {0x00, 0x02, 1, 1, 0, 2, 224, 0, 0x40, 0x0B, 0xF0, 9, 0, 18, 0, 2, 0};
+    std::memcpy(boot + 0x0B, Bpb, sizeof Bpb);
     Fat12Image writer;
     if (!writer.Start(image.data(), boot))
         __builtin_trap();
