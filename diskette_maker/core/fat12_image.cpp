@@ -180,7 +180,7 @@ bool MakeShortName(const char* longName, ShortNameTaken inUse, const void* conte
     // The basis: leading dots and every blank go; the last dot parts base
     // from extension and the others go too. Anything lost or cut asks for a
     // numeric tail.
-    bool lossy = false;
+    bool lossy = false, lowerCase = false;
     const char* p = longName;
     while (*p == '.') {
         p++;
@@ -191,6 +191,7 @@ bool MakeShortName(const char* longName, ShortNameTaken inUse, const void* conte
     size_t baseLength = 0, extensionLength = 0;
     for (const char* q = p; *q; q++) {
         uint8_t c = Upper(static_cast<uint8_t>(*q));
+        lowerCase = lowerCase || c != static_cast<uint8_t>(*q);
         bool inExtension = lastDot && q > lastDot;
         if (c == ' ' || (c == '.' && q != lastDot)) {
             lossy = true;
@@ -221,18 +222,8 @@ bool MakeShortName(const char* longName, ShortNameTaken inUse, const void* conte
     memcpy(shortName, base, baseLength);
     memcpy(shortName + 8, extension, extensionLength);
     if (!lossy && !inUse(context, shortName)) {
-        // "BASE.EXT" as the short name reads: a long name only for case.
-        char plain[13];
-        size_t n = 0;
-        memcpy(plain, base, baseLength);
-        n = baseLength;
-        if (extensionLength) {
-            plain[n++] = '.';
-            memcpy(plain + n, extension, extensionLength);
-            n += extensionLength;
-        }
-        plain[n] = '\0';
-        *needsLongName = strcmp(plain, longName) != 0;
+        // Nothing was lost: "BASE.EXT" gives the name back but for its case.
+        *needsLongName = lowerCase;
         return true;
     }
 

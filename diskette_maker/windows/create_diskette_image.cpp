@@ -53,10 +53,10 @@ bool AskForPath(HWND owner, char (&path)[MAX_PATH])
     SaveFileNameFunction save = SaveFileNameEntry();
     if (!save)
         return false;
-    // The filter's parts are kept apart by "|" in the string table.
+    // The filter's parts are kept apart by "|" in the string table; its
+    // closing "|" becomes the list's second NUL.
     char filter[MAX_PATH];
-    LoadText(IDS_IMAGE_FILTER_BASE, filter, sizeof filter - 1);
-    filter[lstrlenA(filter) + 1] = '\0';
+    LoadText(IDS_IMAGE_FILTER_BASE, filter, sizeof filter);
     for (char *p = filter; *p; p++)
         if (*p == '|')
             *p = '\0';
@@ -109,10 +109,11 @@ bool WriteImageFile(const char *path, const char *name, const uint8_t *image)
         written = WriteFile(file, image, ImageBytes, &done, nullptr) && done == ImageBytes;
         written = CloseHandle(file) && written;
     }
-    if (written && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES)
-        written = DeleteFileA(path) != FALSE;
-    if (written)
+    // A read-only file or a folder of that name stays, and so the move fails.
+    if (written) {
+        DeleteFileA(path);
         written = MoveFileA(temp, path) != FALSE;
+    }
     if (!written)
         DeleteFileA(temp);
     return written;
@@ -150,17 +151,10 @@ BOOL CreateDisketteImage(HWND owner)
         ShowMessage(owner, IDS_IMAGE_UNWRITABLE_BASE, chosen, MB_OK | MB_ICONERROR);
         return FALSE;
     }
-    DWORD attributes = GetFileAttributesA(path);
-    if (attributes != INVALID_FILE_ATTRIBUTES) {
-        // Save As asked already; a path from the command line is asked here.
-        if (ImageRequest.path[0] &&
-            ShowMessage(owner, IDS_IMAGE_REPLACE_BASE, path, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDNO)
-            return FALSE;
-        if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) {
-            ShowMessage(owner, IDS_IMAGE_UNWRITABLE_BASE, path, MB_OK | MB_ICONERROR);
-            return FALSE;
-        }
-    }
+    // Save As asked already; a path from the command line is asked here.
+    if (ImageRequest.path[0] && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES &&
+        ShowMessage(owner, IDS_IMAGE_REPLACE_BASE, path, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDNO)
+        return FALSE;
 
     char modulePath[MAX_PATH];
     length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
