@@ -13,9 +13,7 @@ enum : int {
 };
 
 // From the fields of OSVERSIONINFOA; platformId 2 is VER_PLATFORM_WIN32_NT.
+// The front end asks the running system (windows/platform_kind_win.h).
 int PlatformKindFrom(uint32_t platformId, uint32_t majorVersion, uint32_t minorVersion);
-
-// Asks the running system (front end).
-int PlatformKind();
 
 #endif

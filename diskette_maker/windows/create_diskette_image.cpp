@@ -4,10 +4,10 @@
 #include <stdlib.h>
 
 #include "core/image_front_end.h"
-#include "core/platform_kind.h"
 #include "core/run_settings.h"
 #include "resource.h"
 #include "windows/module_instance.h"
+#include "windows/platform_kind_win.h"
 #include "windows/win32_host_files.h"
 
 ImageOption ImageRequest;

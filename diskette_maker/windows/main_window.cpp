@@ -1,6 +1,5 @@
 #include "windows/main_window.h"
 
-#include "core/platform_kind.h"
 #include "core/run_settings.h"
 #include "resource.h"
 #include "stage_clock.h"
@@ -8,6 +7,7 @@
 #include "windows/create_setup_diskette.h"
 #include "windows/dialog_text.h"
 #include "windows/module_instance.h"
+#include "windows/platform_kind_win.h"
 #include "windows/product_dialog.h"
 #include "windows/raw_diskette_win.h"
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "core/platform_kind.h"
+#include "windows/platform_kind_win.h"
 
 int PlatformKind()
 {

@@ -1,10 +1,10 @@
 #include "windows/raw_diskette_win.h"
 
-#include "core/platform_kind.h"
 #include "core/raw_diskette.h"
 #include "core/run_settings.h"
 #include "resource.h"
 #include "windows/disk_device_win.h"
+#include "windows/platform_kind_win.h"
 #include "windows/record_blocks.h"
 
 int ProbeDisketteDrive(const char *root)

@@ -3,10 +3,10 @@
 #include <stdio.h>
 
 #include "core/path_list.h"
-#include "core/platform_kind.h"
 #include "core/run_settings.h"
 #include "core/startup_files.h"
 #include "resource.h"
+#include "windows/platform_kind_win.h"
 #include "windows/raw_diskette_win.h"
 #include "windows/record_blocks.h"
 #include "windows/shell_file_operation.h"

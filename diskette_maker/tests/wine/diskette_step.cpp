@@ -14,9 +14,9 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "core/platform_kind.h"
 #include "core/run_settings.h"
 #include "windows/module_instance.h"
+#include "windows/platform_kind_win.h"
 #include "windows/raw_diskette_win.h"
 #include "windows/startup_files_win.h"
 
