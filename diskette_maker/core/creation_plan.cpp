@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include "core/path_list.h"
+#include "core/platform_kind.h"
 #include "core/source_lists.h"
+#include "core/startup_files.h"
 
 namespace {
 
@@ -223,4 +225,30 @@ CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
 
     frontEnd.ShowClosingNote();
     return EndedFinished;
+}
+
+bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& frontEnd)
+{
+    if (platformKind == PlatformWin95)
+        return false;
+    char ioSys[CreationPathSize], msdosSys[CreationPathSize];
+    if (!JoinInto(ioSys, sizeof ioSys, root, "IO.SYS") ||
+        !JoinInto(msdosSys, sizeof msdosSys, root, "MSDOS.SYS"))
+        return false;
+    if (!frontEnd.CopyEmergencyBootFiles(root) || !frontEnd.CreateEmptyFile(msdosSys))
+        return false;
+    frontEnd.MarkSystemFile(ioSys);
+    frontEnd.MarkSystemFile(msdosSys);
+    return true;
+}
+
+bool MakeBootable(const CreationInputs& in, int platformKind, BootableFrontEnd& frontEnd)
+{
+    if (!BootableStepApplies(platformKind, in.startupDiskOption) || !frontEnd.ProbeDrive(in.disketteRoot))
+        return true;
+    if (!CopySystemFiles(in.disketteRoot, platformKind, frontEnd))
+        return false;
+    // A diskette that will not start a computer is still a setup diskette.
+    frontEnd.WriteBootSector(in.disketteRoot);
+    return true;
 }

@@ -129,4 +129,36 @@ bool CdRootFromModulePath(const char* modulePath, char* root, size_t capacity);
 // entry, or it failed for any reason but an empty root.
 bool EraseNeedsQuestion(bool foundEntry, unsigned long lastError);
 
+// The Windows steps that make an MS-DOS diskette start a computer.
+class BootableFrontEnd {
+public:
+    // Whether the drive of root answers as a usable diskette drive.
+    virtual bool ProbeDrive(const char* root) = 0;
+    // Copies IO.SYS and COMMAND.COM from the emergency-boot folder to root.
+    virtual bool CopyEmergencyBootFiles(const char* root) = 0;
+    // Creates path empty; an existing file is cut to nothing.
+    virtual bool CreateEmptyFile(const char* path) = 0;
+    // Makes path read-only, hidden and system, whatever it was.
+    virtual void MarkSystemFile(const char* path) = 0;
+    // Writes the boot-sector image to the diskette of root and reads it
+    // back; true when it came back identical.
+    virtual bool WriteBootSector(const char* root) = 0;
+
+protected:
+    ~BootableFrontEnd() = default;
+};
+
+// The bootable step of an MS-DOS diskette, run after the erase when no
+// system files of the diskette were saved: nothing where Windows keeps no
+// emergency-boot files (the later NT family), with the startup disk turned
+// off, or without a drive that answers; otherwise the system files, then the
+// boot sector. False only when the system files could not be copied; the
+// boot sector is then left as it was.
+bool MakeBootable(const CreationInputs& inputs, int platformKind, BootableFrontEnd& frontEnd);
+
+// IO.SYS and COMMAND.COM from the emergency-boot folder, an empty MSDOS.SYS,
+// and IO.SYS and MSDOS.SYS marked as system files. Refused on Windows 95,
+// which keeps no emergency-boot folder of this kind.
+bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& frontEnd);
+
 #endif

@@ -1,12 +1,10 @@
-// The choices of one run of Floppwright. The window is their only writer;
-// the creation procedure and the diskette steps below it only read them.
+// The choices of one run of Floppwright. The main window owns them and is
+// their only writer; the creation and the diskette steps below it get them
+// as CreationInputs.
 #ifndef DISKETTE_MAKER_CORE_RUN_SETTINGS_H
 #define DISKETTE_MAKER_CORE_RUN_SETTINGS_H
 
 #include <cstdint>
-
-// 1 English, 2 Spanish, 3 French.
-extern uint16_t LanguageIndex;
 
 // 1 hard drive, 2 CD-ROM drive, 3 diskette drive; -1 after Cancel; 0 until
 // the product dialog has ended.
@@ -17,13 +15,14 @@ enum : int32_t {
     ProductDisketteDrive = 3,
     ProductCancelled = -1,
 };
-extern int32_t ProductChoice;
 
-// Follows the system-menu item "Make Startup Disk (MS-DOS)"; on at start.
-extern uint32_t StartupDiskOption;
-
-// Root of the target drive, always "A:\".
 enum { DisketteRootSize = 4 };
-extern char DisketteRoot[DisketteRootSize];
+
+struct RunSettings {
+    uint16_t LanguageIndex;       // 1 English, 2 Spanish, 3 French
+    int32_t ProductChoice;
+    uint32_t StartupDiskOption;   // follows the system-menu item "Make Startup Disk (MS-DOS)"
+    char DisketteRoot[DisketteRootSize];   // root of the target drive, always "A:\"
+};
 
 #endif

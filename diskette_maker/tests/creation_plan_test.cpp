@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/creation_plan.h"
+#include "core/platform_kind.h"
 #include "fake_creation_front_end.h"
 
 namespace {
@@ -225,6 +226,56 @@ TEST(EraseQuestion, IsSkippedOnlyForAnEmptyRoot)
     };
     for (const auto& c : cases)
         EXPECT_EQ(EraseNeedsQuestion(c.found, c.error), c.ask) << c.found << " " << c.error;
+}
+
+// Records the bootable step's calls; each answer is set by the case.
+struct FakeBootable : BootableFrontEnd {
+    bool drive = true, copied = true, created = true, bootSector = true;
+    Events events;
+    bool ProbeDrive(const char*) override { return Note("probe", drive); }
+    bool CopyEmergencyBootFiles(const char*) override { return Note("copy", copied); }
+    bool CreateEmptyFile(const char* path) override { return Note(std::string("create:") + path, created); }
+    void MarkSystemFile(const char* path) override { Note(std::string("mark:") + path, true); }
+    bool WriteBootSector(const char*) override { return Note("boot", bootSector); }
+    bool Note(const std::string& event, bool answer)
+    {
+        events.push_back(event);
+        return answer;
+    }
+};
+
+TEST(BootableStep, StepsByPlatformOptionAndOutcome)
+{
+    const Events made = {"probe", "copy", "create:A:\\MSDOS.SYS", "mark:A:\\IO.SYS",
+                         "mark:A:\\MSDOS.SYS", "boot"};
+    const struct {
+        const char* name;
+        int platform;
+        bool option, drive, copied, created, bootSector;
+        bool result;
+        Events events;
+    } cases[] = {
+        {"later NT keeps no emergency-boot files", PlatformNtLater, true, true, true, true, true, true, {}},
+        {"startup disk turned off", PlatformWin98Me, false, true, true, true, true, true, {}},
+        {"no drive answers", PlatformWin98Me, true, false, true, true, true, true, {"probe"}},
+        {"Windows 95 refuses the system files", PlatformWin95, true, true, true, true, true, false, {"probe"}},
+        {"Windows 98 makes it bootable", PlatformWin98Me, true, true, true, true, true, true, made},
+        {"a failed boot sector is ignored", PlatformNt4, true, true, true, true, false, true, made},
+        {"a failed copy leaves the boot sector", PlatformNt4, true, true, false, true, true, false,
+         {"probe", "copy"}},
+        {"no MSDOS.SYS leaves the boot sector", PlatformWin98Me, true, true, true, false, true, false,
+         {"probe", "copy", "create:A:\\MSDOS.SYS"}},
+    };
+    for (const auto& c : cases) {
+        FakeBootable fake;
+        fake.drive = c.drive;
+        fake.copied = c.copied;
+        fake.created = c.created;
+        fake.bootSector = c.bootSector;
+        CreationInputs inputs = MsdosCdrom(c.option);
+        EXPECT_EQ(MakeBootable(inputs, c.platform, fake), c.result) << c.name;
+        EXPECT_EQ(fake.events, c.events) << c.name;
+    }
 }
 
 }  // namespace

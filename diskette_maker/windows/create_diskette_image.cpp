@@ -4,10 +4,11 @@
 #include <stdlib.h>
 
 #include "core/image_front_end.h"
-#include "core/run_settings.h"
 #include "resource.h"
+#include "windows/creation_inputs.h"
 #include "windows/module_instance.h"
 #include "windows/platform_kind_win.h"
+#include "windows/table_message.h"
 #include "windows/win32_host_files.h"
 
 ImageOption ImageRequest;
@@ -27,28 +28,24 @@ SaveFileNameFunction SaveFileNameEntry()
         reinterpret_cast<void *>(GetProcAddress(dialogs, "GetSaveFileNameA")));
 }
 
-void LoadText(int base, char *text, int capacity)
+void LoadText(int base, int language, char *text, int capacity)
 {
-    LoadStringA(ModuleInstance, base + LanguageIndex, text, capacity);
+    LoadStringA(ModuleInstance, base + language, text, capacity);
 }
 
 // One of this run's messages: its text from the string table, formatted
 // with one argument; the question goes under "Create Disk" as the erase
 // warning does, a refusal under "No image was made", the rest under the
 // window's title.
-int ShowMessage(HWND owner, int base, const char *argument, UINT style)
+int ShowMessage(HWND owner, int language, int base, const char *argument, UINT style)
 {
-    char format[MAX_PATH], caption[64], text[2 * MAX_PATH + MAX_PATH];
-    LoadText(base, format, sizeof format);
     int captionBase = style & MB_YESNO ? IDS_COPY_BASE : IDS_TITLE_BASE;
     if (base >= IDS_IMAGE_MISSING_BASE && base <= IDS_IMAGE_TOOMANY_BASE)
         captionBase = IDS_IMAGE_NOTMADE_BASE;
-    LoadText(captionBase, caption, sizeof caption);
-    wsprintfA(text, format, argument);
-    return MessageBoxA(owner, text, caption, style);
+    return ShowTableMessage(owner, language, base, captionBase, argument, style);
 }
 
-bool AskForPath(HWND owner, char (&path)[MAX_PATH])
+bool AskForPath(HWND owner, int language, char (&path)[MAX_PATH])
 {
     SaveFileNameFunction save = SaveFileNameEntry();
     if (!save)
@@ -56,7 +53,7 @@ bool AskForPath(HWND owner, char (&path)[MAX_PATH])
     // The filter's parts are kept apart by "|" in the string table; its
     // closing "|" becomes the list's second NUL.
     char filter[MAX_PATH];
-    LoadText(IDS_IMAGE_FILTER_BASE, filter, sizeof filter);
+    LoadText(IDS_IMAGE_FILTER_BASE, language, filter, sizeof filter);
     for (char *p = filter; *p; p++)
         if (*p == '|')
             *p = '\0';
@@ -79,11 +76,11 @@ bool AskForPath(HWND owner, char (&path)[MAX_PATH])
 // system files the drive path would copy; "" where the bootable step does
 // not apply. A folder without them gives an image that does not start a
 // computer, as the drive path gives such a diskette.
-void SystemFolder(char (&folder)[MAX_PATH])
+void SystemFolder(bool startupDiskOption, char (&folder)[MAX_PATH])
 {
     folder[0] = '\0';
     int platform = PlatformKind();
-    if (platform == PlatformNtLater || platform == PlatformWin95 || !StartupDiskOption)
+    if (platform == PlatformNtLater || platform == PlatformWin95 || !startupDiskOption)
         return;
     char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
@@ -119,7 +116,7 @@ bool WriteImageFile(const char *path, const char *name, const uint8_t *image)
     return written;
 }
 
-void ShowRefusal(HWND owner, const ImageRunResult &result)
+void ShowRefusal(HWND owner, int language, const ImageRunResult &result)
 {
     char bytes[16];
     const char *argument = result.path;
@@ -133,46 +130,41 @@ void ShowRefusal(HWND owner, const ImageRunResult &result)
         argument = bytes;
         text = IDS_IMAGE_TOOLARGE_BASE;
     }
-    ShowMessage(owner, text, argument, MB_OK | MB_ICONERROR);
+    ShowMessage(owner, language, text, argument, MB_OK | MB_ICONERROR);
 }
 
 }  // namespace
 
-BOOL CreateDisketteImage(HWND owner)
+BOOL CreateDisketteImage(HWND owner, const RunSettings &settings)
 {
+    int language = settings.LanguageIndex;
     char chosen[MAX_PATH], path[MAX_PATH], *name;
     if (ImageRequest.path[0]) {
         lstrcpynA(chosen, ImageRequest.path, MAX_PATH);
-    } else if (!AskForPath(owner, chosen)) {
+    } else if (!AskForPath(owner, language, chosen)) {
         return FALSE;
     }
     DWORD length = GetFullPathNameA(chosen, MAX_PATH, path, &name);
     if (length == 0 || length >= MAX_PATH) {
-        ShowMessage(owner, IDS_IMAGE_UNWRITABLE_BASE, chosen, MB_OK | MB_ICONERROR);
+        ShowMessage(owner, language, IDS_IMAGE_UNWRITABLE_BASE, chosen, MB_OK | MB_ICONERROR);
         return FALSE;
     }
     // Save As asked already; a path from the command line is asked here.
     if (ImageRequest.path[0] && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES &&
-        ShowMessage(owner, IDS_IMAGE_REPLACE_BASE, path, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDNO)
+        ShowMessage(owner, language, IDS_IMAGE_REPLACE_BASE, path, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) ==
+            IDNO)
         return FALSE;
 
     char modulePath[MAX_PATH];
-    length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
-    uint8_t *image = static_cast<uint8_t *>(malloc(ImageBytes));
-    if (length == 0 || length >= sizeof modulePath || !image) {
-        free(image);
-        return FALSE;
-    }
     CreationInputs inputs;
-    inputs.language = LanguageIndex;
-    inputs.product = ProductChoice;
-    inputs.msdosVariant = IsDlgButtonChecked(owner, IDC_VARIANT_MSDOS) == BST_CHECKED;
-    inputs.startupDiskOption = StartupDiskOption != 0;
-    inputs.disketteRoot = DisketteRoot;
-    inputs.modulePath = modulePath;
+    if (!GatherCreationInputs(owner, settings, modulePath, inputs))
+        return FALSE;
+    uint8_t *image = static_cast<uint8_t *>(malloc(ImageBytes));
+    if (!image)
+        return FALSE;
 
     char systemFolder[MAX_PATH];
-    SystemFolder(systemFolder);
+    SystemFolder(inputs.startupDiskOption, systemFolder);
     Win32HostFiles files;
     ResourceRecords records;
     ImageCreationFrontEnd frontEnd(files, records, systemFolder);
@@ -181,10 +173,10 @@ BOOL CreateDisketteImage(HWND owner)
     free(image);
 
     if (result.outcome != ImageRunMade)
-        ShowRefusal(owner, result);
+        ShowRefusal(owner, language, result);
     else if (!written)
-        ShowMessage(owner, IDS_IMAGE_UNWRITABLE_BASE, path, MB_OK | MB_ICONERROR);
+        ShowMessage(owner, language, IDS_IMAGE_UNWRITABLE_BASE, path, MB_OK | MB_ICONERROR);
     else
-        ShowMessage(owner, IDS_IMAGE_DONE_BASE, path, MB_OK | MB_ICONINFORMATION);
+        ShowMessage(owner, language, IDS_IMAGE_DONE_BASE, path, MB_OK | MB_ICONINFORMATION);
     return written;
 }

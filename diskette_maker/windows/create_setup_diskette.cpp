@@ -1,12 +1,12 @@
 #include "windows/create_setup_diskette.h"
 
 #include "core/creation_plan.h"
-#include "core/drive_warning.h"
-#include "core/run_settings.h"
 #include "resource.h"
+#include "windows/creation_inputs.h"
 #include "windows/module_instance.h"
 #include "windows/shell_file_operation.h"
 #include "windows/startup_files_win.h"
+#include "windows/table_message.h"
 
 namespace {
 
@@ -14,14 +14,14 @@ namespace {
 // file APIs, owned by the diskette maker window.
 class ShellCreationFrontEnd : public CreationFrontEnd {
 public:
-    explicit ShellCreationFrontEnd(HWND owner) : owner_(owner)
+    ShellCreationFrontEnd(HWND owner, const CreationInputs& inputs) : owner_(owner), inputs_(inputs)
     {
         ZeroMemory(&operation_, sizeof operation_);
     }
 
     bool ConfirmErase(const char* root) override
     {
-        return ::ConfirmErase(owner_, root) != FALSE;
+        return ::ConfirmErase(owner_, root, inputs_.language) != FALSE;
     }
 
     bool GetTempFolder(char* folder, size_t capacity) override
@@ -56,29 +56,25 @@ public:
         return {returned, operation_.fAnyOperationsAborted != FALSE};
     }
 
-    void MakeBootable() override { ::MakeBootable(owner_); }
+    void MakeBootable() override { ::MakeBootable(owner_, inputs_); }
 
-    void WriteStartupFiles(int product) override { ::WriteStartupFiles(product); }
+    void WriteStartupFiles(int product) override { ::WriteStartupFiles(inputs_.disketteRoot, product); }
 
     void ShowClosingNote() override
     {
-        char text[MAX_PATH], caption[64];
-        LoadStringA(ModuleInstance, IDS_FINISHED_BASE + LanguageIndex, text, sizeof text);
-        LoadStringA(ModuleInstance, IDS_TITLE_BASE + LanguageIndex, caption, sizeof caption);
-        MessageBoxA(owner_, text, caption, MB_OK | MB_ICONINFORMATION);
+        ShowTableMessage(owner_, inputs_.language, IDS_FINISHED_BASE, IDS_TITLE_BASE, "",
+                         MB_OK | MB_ICONINFORMATION);
     }
 
     void ShowFilesLeftIn(const char* folder) override
     {
-        char format[MAX_PATH], caption[64], text[2 * MAX_PATH];
-        LoadStringA(ModuleInstance, IDS_FILESLEFT_BASE + LanguageIndex, format, sizeof format);
-        LoadStringA(ModuleInstance, IDS_TITLE_BASE + LanguageIndex, caption, sizeof caption);
-        FormatDriveWarning(format, folder, text, sizeof text);
-        MessageBoxA(owner_, text, caption, MB_OK | MB_ICONWARNING);
+        ShowTableMessage(owner_, inputs_.language, IDS_FILESLEFT_BASE, IDS_TITLE_BASE, folder,
+                         MB_OK | MB_ICONWARNING);
     }
 
 private:
     HWND owner_;
+    const CreationInputs& inputs_;
     SHFILEOPSTRUCTA operation_;
 };
 
@@ -93,7 +89,7 @@ BOOL JoinPath(char (&path)[MAX_PATH], const char* folder, const char* name)
 
 }  // namespace
 
-BOOL ConfirmErase(HWND owner, const char* root)
+BOOL ConfirmErase(HWND owner, const char* root, int language)
 {
     char pattern[MAX_PATH];
     if (!JoinPath(pattern, root, "*.*"))
@@ -111,11 +107,8 @@ BOOL ConfirmErase(HWND owner, const char* root)
     if (!EraseNeedsQuestion(found, error))
         return TRUE;
 
-    char format[MAX_PATH], caption[64], text[MAX_PATH];
-    LoadStringA(ModuleInstance, IDS_ERASEWARNING_BASE + LanguageIndex, format, sizeof format);
-    LoadStringA(ModuleInstance, IDS_COPY_BASE + LanguageIndex, caption, sizeof caption);
-    FormatDriveWarning(format, root, text, sizeof text);
-    return MessageBoxA(owner, text, caption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDNO;
+    return ShowTableMessage(owner, language, IDS_ERASEWARNING_BASE, IDS_COPY_BASE, root,
+                            MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDNO;
 }
 
 BOOL FileExistsIn(const char* folder, const char* name)
@@ -136,21 +129,12 @@ BOOL TempFolderUsable(const char* folder)
     return TRUE;
 }
 
-BOOL CreateSetupDiskette(HWND owner)
+BOOL CreateSetupDiskette(HWND owner, const RunSettings& settings)
 {
     char modulePath[MAX_PATH];
-    DWORD length = GetModuleFileNameA(nullptr, modulePath, sizeof modulePath);
-    if (length == 0 || length >= sizeof modulePath)
-        return FALSE;
-
     CreationInputs inputs;
-    inputs.language = LanguageIndex;
-    inputs.product = ProductChoice;
-    inputs.msdosVariant = IsDlgButtonChecked(owner, IDC_VARIANT_MSDOS) == BST_CHECKED;
-    inputs.startupDiskOption = StartupDiskOption != 0;
-    inputs.disketteRoot = DisketteRoot;
-    inputs.modulePath = modulePath;
-
-    ShellCreationFrontEnd frontEnd(owner);
+    if (!GatherCreationInputs(owner, settings, modulePath, inputs))
+        return FALSE;
+    ShellCreationFrontEnd frontEnd(owner, inputs);
     return RunCreation(inputs, frontEnd) == EndedFinished;
 }

@@ -5,12 +5,14 @@
 
 #include <windows.h>
 
+#include "core/run_settings.h"
+
 // Runs the whole creation on this thread, with its own messages, and returns
 // when it has ended; TRUE when it got through to the closing note.
-BOOL CreateSetupDiskette(HWND owner);
+BOOL CreateSetupDiskette(HWND owner, const RunSettings& settings);
 
 // Asks before erasing a diskette that may hold files; TRUE to go on.
-BOOL ConfirmErase(HWND owner, const char* root);
+BOOL ConfirmErase(HWND owner, const char* root, int language);
 
 // Whether folder (ending in a backslash) holds a file of that name; hidden,
 // system and read-only files count.

@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-#include "core/run_settings.h"
 #include "windows/module_instance.h"
 
 // True when the window's text is exactly `text` (at most MAX_PATH - 1 chars).
@@ -14,7 +13,7 @@ static bool HasText(HWND window, const char* text)
            std::memcmp(shown, text, static_cast<size_t>(length)) == 0;
 }
 
-void RefreshTexts(HWND window, const TextTargets& texts)
+void RefreshTexts(HWND window, const TextTargets& texts, int language)
 {
     for (size_t i = 0; i < texts.count; i++) {
         const TextTarget& target = texts.targets[i];
@@ -22,7 +21,7 @@ void RefreshTexts(HWND window, const TextTargets& texts)
         if (!control)
             continue;
         char text[MAX_PATH];
-        if (!LoadStringA(ModuleInstance, target.stringBase + LanguageIndex, text, sizeof text))
+        if (!LoadStringA(ModuleInstance, target.stringBase + language, text, sizeof text))
             text[0] = '\0';
         // Every paint refreshes, and a button redraws itself on each new
         // text: setting the text it already has would only paint it again,

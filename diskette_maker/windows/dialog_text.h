@@ -6,8 +6,8 @@
 
 #include "core/window_rules.h"
 
-// Loads each target's string for the current language and sets it.
-void RefreshTexts(HWND window, const TextTargets& texts);
+// Loads each target's string for the language (a LanguageIndex) and sets it.
+void RefreshTexts(HWND window, const TextTargets& texts, int language);
 
 // Carries out show, hide, check and enable changes on a window's controls.
 void ApplyControlChanges(HWND window, const ControlChanges& changes);

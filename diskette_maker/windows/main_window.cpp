@@ -10,14 +10,22 @@
 #include "windows/platform_kind_win.h"
 #include "windows/product_dialog.h"
 #include "windows/raw_diskette_win.h"
+#include "windows/table_message.h"
 
 char CommandLineCopy[CommandLineCopySize];
 
-// Cleared by the one-time set-up of the first paint, and before the drive
-// message, so paints during that message box never open the product dialog.
-static DWORD FirstPaint = 1;
-static HFONT HeadingFont;
-static HMENU SystemMenu;
+// The window's state: the run settings it owns, writes and hands to the
+// creation, and what its one-time set-up made.
+struct MakeDiskWindowState {
+    RunSettings settings;
+    // Cleared by the one-time set-up of the first paint, and before the drive
+    // message, so paints during that message box never open the product dialog.
+    DWORD firstPaint;
+    HFONT headingFont;
+    HMENU systemMenu;
+};
+
+static MakeDiskWindowState MakeDisk = {{1, ProductNone, 1, "A:\\"}, 1, nullptr, nullptr};
 
 static const char* const MakeDiskClass = "QLMakeDisk";
 static const char* const StartupDiskItem = "Make Startup Disk (MS-DOS)";
@@ -43,9 +51,9 @@ BOOL RegisterMakeDiskClass(HINSTANCE instance)
 
 static void DeleteHeadingFont()
 {
-    if (HeadingFont) {
-        DeleteObject(HeadingFont);
-        HeadingFont = nullptr;
+    if (MakeDisk.headingFont) {
+        DeleteObject(MakeDisk.headingFont);
+        MakeDisk.headingFont = nullptr;
     }
 }
 
@@ -56,11 +64,11 @@ static void CloseMakeDiskWindow(HWND window)
 }
 
 // An image needs no diskette drive.
-static bool DriveGatePasses()
+static bool DriveGatePasses(const char* root)
 {
     if (ImageRequest.present)
         return true;
-    return GetDriveTypeA(DisketteRoot) == DRIVE_REMOVABLE && ProbeDisketteDrive(DisketteRoot) != 0;
+    return GetDriveTypeA(root) == DRIVE_REMOVABLE && ProbeDisketteDrive(root) != 0;
 }
 
 static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
@@ -70,18 +78,17 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
     CentreWindow(window, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
                  SWP_NOSIZE | SWP_SHOWWINDOW);
 
+    RunSettings& settings = MakeDisk.settings;
     int language = LanguageFromLangId(GetSystemDefaultLangID());
-    LanguageIndex = static_cast<uint16_t>(LanguageFromCommandLine(CommandLineCopy, language));
-    lstrcpynA(DisketteRoot, "A:\\", DisketteRootSize);
+    settings.LanguageIndex = static_cast<uint16_t>(LanguageFromCommandLine(CommandLineCopy, language));
+    lstrcpynA(settings.DisketteRoot, "A:\\", DisketteRootSize);
 
-    bool drivePasses = DriveGatePasses();
+    bool drivePasses = DriveGatePasses(settings.DisketteRoot);
     QL_STAGE("drive-gate");
     if (!drivePasses) {
-        FirstPaint = 0;
-        char text[MAX_PATH], caption[64];
-        LoadStringA(ModuleInstance, IDS_NODRIVE_BASE + LanguageIndex, text, sizeof text);
-        LoadStringA(ModuleInstance, IDS_TITLE_BASE + LanguageIndex, caption, sizeof caption);
-        MessageBoxA(window, text, caption, MB_OK | MB_ICONERROR);
+        MakeDisk.firstPaint = 0;
+        ShowTableMessage(window, settings.LanguageIndex, IDS_NODRIVE_BASE, IDS_TITLE_BASE, "",
+                         MB_OK | MB_ICONERROR);
         DestroyWindow(window);
     }
     return 0;
@@ -89,13 +96,13 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
 
 static void AddStartupDiskItem(HWND window)
 {
-    SystemMenu = GetSystemMenu(window, FALSE);
-    AppendMenuA(SystemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(SystemMenu, MF_STRING | MF_CHECKED, IDM_STARTUPDISK, StartupDiskItem);
+    HMENU menu = MakeDisk.systemMenu = GetSystemMenu(window, FALSE);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING | MF_CHECKED, IDM_STARTUPDISK, StartupDiskItem);
     StartupItemState state = StartupItemForPlatform(PlatformKind());
-    CheckMenuItem(SystemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menu, IDM_STARTUPDISK, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
     if (state.grayed)
-        EnableMenuItem(SystemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | MF_GRAYED);
+        EnableMenuItem(menu, IDM_STARTUPDISK, MF_BYCOMMAND | MF_GRAYED);
 }
 
 // Runs once, on the first paint: fonts and checks, then the product dialog
@@ -103,19 +110,19 @@ static void AddStartupDiskItem(HWND window)
 // is gone.
 static bool RunOneTimeSetUp(HWND window)
 {
-    HeadingFont = CreateHeadingFont("Tahoma", true, false);
-    SendDlgItemMessageA(window, IDC_HEADING, WM_SETFONT, reinterpret_cast<WPARAM>(HeadingFont), TRUE);
-    CheckDlgButton(window, LanguageButton(LanguageIndex), BST_CHECKED);
+    RunSettings& settings = MakeDisk.settings;
+    MakeDisk.headingFont = CreateHeadingFont("Tahoma", true, false);
+    SendDlgItemMessageA(window, IDC_HEADING, WM_SETFONT, reinterpret_cast<WPARAM>(MakeDisk.headingFont), TRUE);
+    CheckDlgButton(window, LanguageButton(settings.LanguageIndex), BST_CHECKED);
     CheckDlgButton(window, IDC_VARIANT_WINDOWS, BST_CHECKED);
 
     QL_STAGE("product-dialog-call");
-    ProductChoice = static_cast<int32_t>(
-        DialogBoxParamA(ModuleInstance, MAKEINTRESOURCEA(IDD_PRODUCT), window, ProductDialogProc, 0));
-    if (ProductChoice == ProductCancelled) {
+    settings.ProductChoice = static_cast<int32_t>(ShowProductDialog(window, settings.LanguageIndex));
+    if (settings.ProductChoice == ProductCancelled) {
         CloseMakeDiskWindow(window);
         return false;
     }
-    ApplyControlChanges(window, ControlsAfterProduct(ProductChoice));
+    ApplyControlChanges(window, ControlsAfterProduct(settings.ProductChoice));
     AddStartupDiskItem(window);
     return true;
 }
@@ -123,9 +130,9 @@ static bool RunOneTimeSetUp(HWND window)
 static LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam)
 {
     QL_STAGE("main-paint");
-    RefreshTexts(window, MainWindowTexts());
-    if (FirstPaint) {
-        FirstPaint = 0;
+    RefreshTexts(window, MainWindowTexts(), MakeDisk.settings.LanguageIndex);
+    if (MakeDisk.firstPaint) {
+        MakeDisk.firstPaint = 0;
         if (!RunOneTimeSetUp(window))
             return 0;
     }
@@ -136,9 +143,9 @@ static void RunCreation(HWND window)
 {
     ApplyControlChanges(window, ControlsDuringCreation());
     if (ImageRequest.present)
-        CreateDisketteImage(window);
+        CreateDisketteImage(window, MakeDisk.settings);
     else
-        CreateSetupDiskette(window);
+        CreateSetupDiskette(window, MakeDisk.settings);
     CloseMakeDiskWindow(window);
 }
 
@@ -158,16 +165,17 @@ static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
         break;
     }
     if (command.language)
-        LanguageIndex = static_cast<uint16_t>(command.language);
+        MakeDisk.settings.LanguageIndex = static_cast<uint16_t>(command.language);
     ApplyControlChanges(window, command.changes);
-    RefreshTexts(window, MainWindowTexts());
+    RefreshTexts(window, MainWindowTexts(), MakeDisk.settings.LanguageIndex);
     return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
 }
 
 static void OnStartupDiskItem()
 {
-    StartupDiskOption = StartupDiskOption ? 0 : 1;
-    CheckMenuItem(SystemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | (StartupDiskOption ? MF_CHECKED : MF_UNCHECKED));
+    uint32_t& option = MakeDisk.settings.StartupDiskOption;
+    option = option ? 0 : 1;
+    CheckMenuItem(MakeDisk.systemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | (option ? MF_CHECKED : MF_UNCHECKED));
 }
 
 LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)

@@ -4,50 +4,64 @@
 #include "resource.h"
 #include "stage_clock.h"
 #include "windows/dialog_text.h"
+#include "windows/module_instance.h"
 
-// The dialog's result, set by the product buttons, -1 on Cancel.
-static INT_PTR ProductDialogResult;
-static HFONT ProductHeadingFont;
+// The dialog's data, lent by ShowProductDialog through the creation
+// parameter and kept in DWLP_USER.
+struct ProductDialogState {
+    int language;
+    INT_PTR result;       // set by the product buttons, -1 on Cancel
+    HFONT headingFont;
+};
 
-static BOOL OnInitDialog(HWND dialog)
+static ProductDialogState* StateOf(HWND dialog)
+{
+    return reinterpret_cast<ProductDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+static BOOL OnInitDialog(HWND dialog, ProductDialogState* state)
 {
     QL_STAGE("dialog-init");
-    ProductDialogResult = 0;
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
     CentreWindow(dialog, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                  SWP_NOSIZE | SWP_NOACTIVATE);
-    ProductHeadingFont = CreateHeadingFont("Arial", false, true);
+    state->headingFont = CreateHeadingFont("Arial", false, true);
     SendDlgItemMessageA(dialog, IDC_PRODUCT_HEADING, WM_SETFONT,
-                        reinterpret_cast<WPARAM>(ProductHeadingFont), TRUE);
+                        reinterpret_cast<WPARAM>(state->headingFont), TRUE);
     // OK waits for a product, so the dialog can only end with one or Cancel.
     EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
-    RefreshTexts(dialog, ProductDialogTexts());
+    RefreshTexts(dialog, ProductDialogTexts(), state->language);
     QL_STAGE("dialog-init-done");
     return TRUE;
 }
 
-static void EndProductDialog(HWND dialog, INT_PTR result)
+// The one way out: the heading font goes with the dialog.
+static void EndProductDialog(HWND dialog, ProductDialogState* state, INT_PTR result)
 {
-    DeleteObject(ProductHeadingFont);
-    ProductHeadingFont = nullptr;
+    DeleteObject(state->headingFont);
+    state->headingFont = nullptr;
     EndDialog(dialog, result);
 }
 
 static BOOL OnCommand(HWND dialog, int control)
 {
+    ProductDialogState* state = StateOf(dialog);
+    if (!state)
+        return FALSE;
     switch (control) {
     case IDOK:
         // Enter reaches here too; without a product there is nothing to end with.
-        if (ProductDialogResult == 0)
+        if (state->result == 0)
             return TRUE;
-        EndProductDialog(dialog, ProductDialogResult);
+        EndProductDialog(dialog, state, state->result);
         return TRUE;
     case IDCANCEL:
-        ProductDialogResult = -1;
-        EndProductDialog(dialog, -1);
+        state->result = -1;
+        EndProductDialog(dialog, state, -1);
         return TRUE;
     default:
         if (int product = ProductOfButton(control)) {
-            ProductDialogResult = product;
+            state->result = product;
             EnableWindow(GetDlgItem(dialog, IDOK), TRUE);
             return TRUE;
         }
@@ -55,13 +69,20 @@ static BOOL OnCommand(HWND dialog, int control)
     }
 }
 
-INT_PTR CALLBACK ProductDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+static INT_PTR CALLBACK ProductDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
-        return OnInitDialog(dialog);
+        return OnInitDialog(dialog, reinterpret_cast<ProductDialogState*>(lParam));
     case WM_COMMAND:
         return OnCommand(dialog, LOWORD(wParam));
     }
     return FALSE;
+}
+
+INT_PTR ShowProductDialog(HWND owner, int language)
+{
+    ProductDialogState state = {language, 0, nullptr};
+    return DialogBoxParamA(ModuleInstance, MAKEINTRESOURCEA(IDD_PRODUCT), owner, ProductDialogProc,
+                           reinterpret_cast<LPARAM>(&state));
 }

@@ -5,8 +5,9 @@
 
 #include <windows.h>
 
-// Ends with 1 (hard drive), 2 (CD-ROM drive), 3 (diskette drive) or -1
-// (Cancel or Escape).
-INT_PTR CALLBACK ProductDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+// Shows the dialog over owner in the language (a LanguageIndex). Ends with
+// 1 (hard drive), 2 (CD-ROM drive), 3 (diskette drive) or -1 (Cancel or
+// Escape, or the dialog could not be shown).
+INT_PTR ShowProductDialog(HWND owner, int language);
 
 #endif

@@ -1,7 +1,6 @@
 #include "windows/raw_diskette_win.h"
 
 #include "core/raw_diskette.h"
-#include "core/run_settings.h"
 #include "resource.h"
 #include "windows/disk_device_win.h"
 #include "windows/platform_kind_win.h"
@@ -13,12 +12,12 @@ int ProbeDisketteDrive(const char *root)
     return ProbeDisketteDrive(PlatformKind(), root, device);
 }
 
-bool WriteBootSector()
+bool WriteBootSector(const char *root)
 {
     DWORD size;
     const BYTE *image = LoadRecordBlock(IDR_BOOT_SECTOR, &size);
     if (!image || size != SectorBytes)
         return false;
     Win32DiskDevice device;
-    return WriteBootSector(device, DisketteRoot[0], image);
+    return WriteBootSector(device, root[0], image);
 }

@@ -6,7 +6,7 @@
 int ProbeDisketteDrive(const char *root);
 
 // Writes the BootSectorImage block to sector 0 of the diskette in the drive
-// of DisketteRoot and reads it back; true when it came back identical.
-bool WriteBootSector();
+// of root and reads it back; true when it came back identical.
+bool WriteBootSector(const char *root);
 
 #endif

@@ -3,7 +3,6 @@
 #include <stdio.h>
 
 #include "core/path_list.h"
-#include "core/run_settings.h"
 #include "core/startup_files.h"
 #include "resource.h"
 #include "windows/platform_kind_win.h"
@@ -17,17 +16,17 @@ enum {
     SystemFileAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
 };
 
-// Writes one 48-byte block as DisketteRoot + name, replacing any old file.
-// A short write or a failed close (the data never reached the diskette)
-// counts as failure.
-static bool WriteBlockFile(const char *name, int recordId)
+// Writes one 48-byte block as root + name, replacing any old file. A short
+// write or a failed close (the data never reached the diskette) counts as
+// failure.
+static bool WriteBlockFile(const char *root, const char *name, int recordId)
 {
     DWORD size;
     const BYTE *block = LoadRecordBlock(recordId, &size);
     if (!block || size != StartupBlockBytes)
         return false;
     char path[MAX_PATH];
-    wsprintfA(path, "%s%s", DisketteRoot, name);
+    wsprintfA(path, "%s%s", root, name);
     FILE *file = fopen(path, "wb");
     if (!file)
         return false;
@@ -36,75 +35,80 @@ static bool WriteBlockFile(const char *name, int recordId)
     return written == StartupBlockBytes && closed;
 }
 
-bool WriteStartupFiles(int productChoice)
+bool WriteStartupFiles(const char *root, int productChoice)
 {
     int config = ConfigRecordFor(productChoice);
-    if (config == 0 || !WriteBlockFile("CONFIG.SYS", config))
+    if (config == 0 || !WriteBlockFile(root, "CONFIG.SYS", config))
         return false;
     if (!WritesAutoexec(productChoice))
         return true;
-    return WriteBlockFile("AUTOEXEC.BAT", IDR_AUTOEXEC_CDROM);
+    return WriteBlockFile(root, "AUTOEXEC.BAT", IDR_AUTOEXEC_CDROM);
 }
 
-bool MakeBootable(HWND owner)
-{
-    if (!BootableStepApplies(PlatformKind(), StartupDiskOption) || !ProbeDisketteDrive(DisketteRoot))
+namespace {
+
+// The bootable step's Windows side: the shell copies the system files with
+// its progress window, owned by the diskette maker window.
+class Win32BootableFrontEnd : public BootableFrontEnd {
+public:
+    explicit Win32BootableFrontEnd(HWND owner) : owner_(owner) {}
+
+    bool ProbeDrive(const char *root) override { return ProbeDisketteDrive(root) != 0; }
+
+    bool CopyEmergencyBootFiles(const char *root) override
+    {
+        char target[TargetListBytes] = {};
+        char source[SourceListBytes] = {};
+        AppendToPathList(target, root, sizeof target);
+
+        char windows[MAX_PATH];
+        UINT length = GetWindowsDirectoryA(windows, sizeof windows);
+        if (length == 0 || length >= sizeof windows)
+            return false;
+        if (!BuildSystemFileSources(windows, source, sizeof source))
+            return false;
+
+        SHFILEOPSTRUCTA op;
+        ZeroMemory(&op, sizeof op);
+        op.hwnd = owner_;
+        op.wFunc = FO_COPY;
+        op.pFrom = source;
+        op.pTo = target;
+        op.fFlags = FOF_NOCONFIRMATION | FOF_SIMPLEPROGRESS | FOF_NOERRORUI;
+        op.hNameMappings = NULL;
+        op.lpszProgressTitle = NULL;
+        return ShellFileOperation(&op) == 0 && !op.fAnyOperationsAborted;
+    }
+
+    // OF_CREATE also cuts an existing file to nothing.
+    bool CreateEmptyFile(const char *path) override
+    {
+        OFSTRUCT info;
+        HFILE file = OpenFile(path, &info, OF_CREATE);
+        if (file == HFILE_ERROR)
+            return false;
+        _lclose(file);
         return true;
-    if (!CopySystemFiles(owner))
-        return false;
-    WriteBootSector();      // a diskette that will not start is still a setup diskette
-    return true;
+    }
+
+    void MarkSystemFile(const char *path) override { SetFileAttributesA(path, SystemFileAttributes); }
+
+    bool WriteBootSector(const char *root) override { return ::WriteBootSector(root); }
+
+private:
+    HWND owner_;
+};
+
+}  // namespace
+
+bool MakeBootable(HWND owner, const CreationInputs &inputs)
+{
+    Win32BootableFrontEnd frontEnd(owner);
+    return MakeBootable(inputs, PlatformKind(), frontEnd);
 }
 
-static bool CopyFromEmergencyBootFolder(HWND owner)
+bool CopySystemFiles(HWND owner, const char *root)
 {
-    char target[TargetListBytes] = {};
-    char source[SourceListBytes] = {};
-    AppendToPathList(target, DisketteRoot, sizeof target);
-
-    char windows[MAX_PATH];
-    UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-    if (length == 0 || length >= sizeof windows)
-        return false;
-    if (!BuildSystemFileSources(windows, source, sizeof source))
-        return false;
-
-    SHFILEOPSTRUCTA op;
-    ZeroMemory(&op, sizeof op);
-    op.hwnd = owner;
-    op.wFunc = FO_COPY;
-    op.pFrom = source;
-    op.pTo = target;
-    op.fFlags = FOF_NOCONFIRMATION | FOF_SIMPLEPROGRESS | FOF_NOERRORUI;
-    op.hNameMappings = NULL;
-    op.lpszProgressTitle = NULL;
-    return ShellFileOperation(&op) == 0 && !op.fAnyOperationsAborted;
-}
-
-// An empty MSDOS.SYS: OF_CREATE also cuts an existing one to nothing.
-static bool CreateEmptyMsdosSys(const char *path)
-{
-    OFSTRUCT info;
-    HFILE file = OpenFile(path, &info, OF_CREATE);
-    if (file == HFILE_ERROR)
-        return false;
-    _lclose(file);
-    return true;
-}
-
-bool CopySystemFiles(HWND owner)
-{
-    // Windows 95 keeps no emergency-boot folder of this kind.
-    if (PlatformKind() == PlatformWin95)
-        return false;
-    if (!CopyFromEmergencyBootFolder(owner))
-        return false;
-    char ioSys[MAX_PATH], msdosSys[MAX_PATH];
-    wsprintfA(ioSys, "%s%s", DisketteRoot, "IO.SYS");
-    wsprintfA(msdosSys, "%s%s", DisketteRoot, "MSDOS.SYS");
-    if (!CreateEmptyMsdosSys(msdosSys))
-        return false;
-    SetFileAttributesA(ioSys, SystemFileAttributes);
-    SetFileAttributesA(msdosSys, SystemFileAttributes);
-    return true;
+    Win32BootableFrontEnd frontEnd(owner);
+    return CopySystemFiles(root, PlatformKind(), frontEnd);
 }

@@ -4,16 +4,18 @@
 
 #include <windows.h>
 
+#include "core/creation_plan.h"
+
 // Writes CONFIG.SYS (and for the CD-ROM drive AUTOEXEC.BAT) to the diskette
 // root; true when every byte of them reached the diskette.
-bool WriteStartupFiles(int productChoice);
+bool WriteStartupFiles(const char *root, int productChoice);
 
-// Copies the system files and writes the boot sector where the running
-// Windows can; false only when the system files could not be copied.
-bool MakeBootable(HWND owner);
+// The core's bootable step carried out on the running Windows: system files
+// and boot sector where it can; false only when the system files could not
+// be copied.
+bool MakeBootable(HWND owner, const CreationInputs &inputs);
 
-// Copies IO.SYS and COMMAND.COM from the emergency-boot folder, creates an
-// empty MSDOS.SYS and marks IO.SYS and MSDOS.SYS read-only, hidden, system.
-bool CopySystemFiles(HWND owner);
+// The core's system-file copy carried out on the running Windows.
+bool CopySystemFiles(HWND owner, const char *root);
 
 #endif

@@ -26,19 +26,20 @@ static int RunStep(int argc, char **argv)
         return 100;
     const char *step = argv[1];
     const char *argument = argc > 2 ? argv[2] : "";
+    CreationInputs inputs = {1, ProductNone, true, true, "A:\\", ""};
     if (strcmp(step, "platform-kind") == 0)
         return PlatformKind();
     if (strcmp(step, "probe") == 0)
-        return ProbeDisketteDrive(DisketteRoot);
+        return ProbeDisketteDrive(inputs.disketteRoot);
     if (strcmp(step, "write-startup") == 0) {
-        ProductChoice = atoi(argument);
-        return WriteStartupFiles(ProductChoice) ? 1 : 0;
+        inputs.product = atoi(argument);
+        return WriteStartupFiles(inputs.disketteRoot, inputs.product) ? 1 : 0;
     }
     if (strcmp(step, "copy-system-files") == 0)
-        return CopySystemFiles(NULL) ? 1 : 0;
+        return CopySystemFiles(NULL, inputs.disketteRoot) ? 1 : 0;
     if (strcmp(step, "make-bootable") == 0) {
-        StartupDiskOption = strcmp(argument, "off") != 0;
-        return MakeBootable(NULL) ? 1 : 0;
+        inputs.startupDiskOption = strcmp(argument, "off") != 0;
+        return MakeBootable(NULL, inputs) ? 1 : 0;
     }
     return 100;
 }

@@ -1,0 +1,18 @@
+#include "windows/creation_inputs.h"
+
+#include "resource.h"
+
+bool GatherCreationInputs(HWND window, const RunSettings& settings, char (&modulePath)[MAX_PATH],
+                          CreationInputs& inputs)
+{
+    DWORD length = GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return false;
+    inputs.language = settings.LanguageIndex;
+    inputs.product = settings.ProductChoice;
+    inputs.msdosVariant = IsDlgButtonChecked(window, IDC_VARIANT_MSDOS) == BST_CHECKED;
+    inputs.startupDiskOption = settings.StartupDiskOption != 0;
+    inputs.disketteRoot = settings.DisketteRoot;
+    inputs.modulePath = modulePath;
+    return true;
+}

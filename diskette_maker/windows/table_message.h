@@ -1,0 +1,14 @@
+// Floppwright's message boxes: a text and a caption from the string table in
+// the run's language.
+#ifndef DISKETTE_MAKER_WINDOWS_TABLE_MESSAGE_H
+#define DISKETTE_MAKER_WINDOWS_TABLE_MESSAGE_H
+
+#include <windows.h>
+
+// The text of textBase + language, with argument put in as the drive
+// warning's format takes it (a text without a conversion stays as it is),
+// under the caption of captionBase + language. Returns MessageBoxA's answer.
+int ShowTableMessage(HWND owner, int language, int textBase, int captionBase, const char* argument,
+                     UINT style);
+
+#endif
