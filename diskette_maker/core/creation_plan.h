@@ -3,8 +3,7 @@
 // shell flags, and what a failure of each step does is decided here; a front
 // end carries the steps out (SHFileOperationA and the file APIs on Windows, a
 // recording fake in the tests).
-#ifndef DISKETTE_MAKER_CORE_CREATION_PLAN_H
-#define DISKETTE_MAKER_CORE_CREATION_PLAN_H
+#pragma once
 
 #include <cstddef>
 
@@ -160,5 +159,3 @@ bool MakeBootable(const CreationInputs& inputs, int platformKind, BootableFrontE
 // and IO.SYS and MSDOS.SYS marked as system files. Refused on Windows 95,
 // which keeps no emergency-boot folder of this kind.
 bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& frontEnd);
-
-#endif

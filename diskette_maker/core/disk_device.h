@@ -2,8 +2,7 @@
 // open a device, send it one DeviceIoControl request, close it. The shipping
 // build sends to VWIN32 or an NT volume; the tests send to an emulated
 // diskette drive.
-#ifndef DISKETTE_MAKER_CORE_DISK_DEVICE_H
-#define DISKETTE_MAKER_CORE_DISK_DEVICE_H
+#pragma once
 
 #include <cstdint>
 
@@ -62,5 +61,3 @@ public:
 protected:
     ~DiskDevice() = default;
 };
-
-#endif

@@ -1,8 +1,7 @@
 // The erase warning is a format from the string table with one text
 // argument, the diskette's root, cut to one or two characters by a
 // precision ("%.2s" gives "A:", "%.1s" gives "A").
-#ifndef DISKETTE_MAKER_CORE_DRIVE_WARNING_H
-#define DISKETTE_MAKER_CORE_DRIVE_WARNING_H
+#pragma once
 
 #include <cstddef>
 
@@ -14,5 +13,3 @@
 // not passed. The text is cut, never overrun, at the buffer's end. Returns
 // the length written.
 std::size_t FormatDriveWarning(const char *format, const char *root, char *out, std::size_t size);
-
-#endif

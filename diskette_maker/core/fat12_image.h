@@ -6,8 +6,7 @@
 // Files are placed in the order they are added, IO.SYS at cluster 2;
 // folders' own clusters follow the files. Nothing here touches a disk: the
 // caller hands in the 1,474,560-byte buffer and writes it out itself.
-#ifndef DISKETTE_MAKER_CORE_FAT12_IMAGE_H
-#define DISKETTE_MAKER_CORE_FAT12_IMAGE_H
+#pragma once
 
 #include <cstddef>
 #include <cstdint>
@@ -119,5 +118,3 @@ bool MakeShortName(const char* longName, ShortNameTaken inUse, const void* conte
 
 // The checksum of a short name that its long-name entries carry.
 uint8_t ShortNameChecksum(const uint8_t* shortName);
-
-#endif

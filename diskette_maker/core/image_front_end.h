@@ -5,8 +5,7 @@
 // from the Record blocks. The image is new, so no system files are found to
 // save. The Windows program and the build's command-line tool share all of
 // it, so both make the same bytes from the same sources.
-#ifndef DISKETTE_MAKER_CORE_IMAGE_FRONT_END_H
-#define DISKETTE_MAKER_CORE_IMAGE_FRONT_END_H
+#pragma once
 
 #include <cstddef>
 #include <cstdint>
@@ -106,5 +105,3 @@ private:
     uint32_t bufferSize_ = 0;
     ImageRunResult result_ = {};
 };
-
-#endif

@@ -2,8 +2,7 @@
 // diskette as an image file instead of on drive A:. It may stand anywhere
 // beside the menu's language code; the language search must not read a
 // code into its path ("C:\0009\x.img"), so it is taken out before.
-#ifndef DISKETTE_MAKER_CORE_IMAGE_OPTION_H
-#define DISKETTE_MAKER_CORE_IMAGE_OPTION_H
+#pragma once
 
 #include <cstddef>
 
@@ -20,5 +19,3 @@ struct ImageOption {
 // another option, not a path. A path too long for the buffer counts as
 // none, so the user is asked.
 void TakeImageOption(const char* tail, ImageOption& option, char* rest, size_t restCapacity);
-
-#endif

@@ -1,8 +1,7 @@
 // The list format that SHFileOperationA takes: each path ends with a NUL
 // and one more NUL closes the list, so an empty list is a single NUL. A list
 // lives in a zero-filled buffer of a fixed byte capacity.
-#ifndef DISKETTE_MAKER_CORE_PATH_LIST_H
-#define DISKETTE_MAKER_CORE_PATH_LIST_H
+#pragma once
 
 #include <cstddef>
 
@@ -20,5 +19,3 @@ size_t AppendToPathList(char *list, const char *path, size_t capacity);
 // (the saved system files and their temporary copies): both or neither.
 bool AppendToPathListPair(char *first, const char *firstPath, size_t firstCapacity,
                           char *second, const char *secondPath, size_t secondCapacity);
-
-#endif

@@ -1,7 +1,6 @@
 // The one test of the running Windows on which the window, the drive probe
 // and the bootable step decide.
-#ifndef DISKETTE_MAKER_CORE_PLATFORM_KIND_H
-#define DISKETTE_MAKER_CORE_PLATFORM_KIND_H
+#pragma once
 
 #include <cstdint>
 
@@ -15,5 +14,3 @@ enum : int {
 // From the fields of OSVERSIONINFOA; platformId 2 is VER_PLATFORM_WIN32_NT.
 // The front end asks the running system (windows/platform_kind_win.h).
 int PlatformKindFrom(uint32_t platformId, uint32_t majorVersion, uint32_t minorVersion);
-
-#endif

@@ -1,6 +1,5 @@
 // Sector-level access to the diskette drive, below the file system.
-#ifndef DISKETTE_MAKER_CORE_RAW_DISKETTE_H
-#define DISKETTE_MAKER_CORE_RAW_DISKETTE_H
+#pragma once
 
 #include <cstdint>
 
@@ -24,5 +23,3 @@ bool WriteBootSector(DiskDevice &device, char driveLetter, const uint8_t *image)
 // sector up to heads) has the value of the standard 1.44 MB layout; the total
 // may also be given in its 32-bit form.
 bool DescribesHighDensityDiskette(const uint8_t *sector);
-
-#endif

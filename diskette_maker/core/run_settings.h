@@ -1,8 +1,7 @@
 // The choices of one run of Floppwright. The main window owns them and is
 // their only writer; the creation and the diskette steps below it get them
 // as CreationInputs.
-#ifndef DISKETTE_MAKER_CORE_RUN_SETTINGS_H
-#define DISKETTE_MAKER_CORE_RUN_SETTINGS_H
+#pragma once
 
 #include <cstdint>
 
@@ -24,5 +23,3 @@ struct RunSettings {
     uint32_t StartupDiskOption;   // follows the system-menu item "Make Startup Disk (MS-DOS)"
     char DisketteRoot[DisketteRootSize];   // root of the target drive, always "A:\"
 };
-
-#endif

@@ -1,8 +1,7 @@
 // The CD paths that one run copies to the diskette, by product, variant and
 // language. The CD keeps every product's files in fixed folders below its
 // root; only their names and places are relied on.
-#ifndef DISKETTE_MAKER_CORE_SOURCE_LISTS_H
-#define DISKETTE_MAKER_CORE_SOURCE_LISTS_H
+#pragma once
 
 enum { SourcePathSize = 260 };
 
@@ -21,5 +20,3 @@ const char* WindowsSetupFolder(int language);
 // cdRoot ends with a backslash. False when a path would not fit.
 bool BuildProductSources(const char* cdRoot, int product, bool msdosVariant,
                          int language, ProductSources& out);
-
-#endif

@@ -1,6 +1,5 @@
 // The decisions behind the MS-DOS startup files and the bootable step.
-#ifndef DISKETTE_MAKER_CORE_STARTUP_FILES_H
-#define DISKETTE_MAKER_CORE_STARTUP_FILES_H
+#pragma once
 
 #include <cstddef>
 #include <cstdint>
@@ -24,5 +23,3 @@ bool BootableStepApplies(int platformKind, uint32_t startupDiskOption);
 // expects it. False, with the list untouched, when a path would not fit in
 // MAX_PATH or the list would overflow.
 bool BuildSystemFileSources(const char *windowsDir, char *list, size_t capacity);
-
-#endif

@@ -2,8 +2,7 @@
 // language, which controls show, hide, check and enable after the product
 // choice and after each click, the texts each control carries, and the state
 // of the system-menu item. The Win32 front end only carries them out.
-#ifndef DISKETTE_MAKER_CORE_WINDOW_RULES_H
-#define DISKETTE_MAKER_CORE_WINDOW_RULES_H
+#pragma once
 
 #include <cstddef>
 
@@ -80,5 +79,3 @@ StartupItemState StartupItemForPlatform(int platformKind);
 // Centres an extent between lo and hi within a reference extent, truncating
 // toward zero as signed division does.
 int CentredOrigin(int reference, int lo, int hi);
-
-#endif

@@ -1,6 +1,5 @@
 // The Record blocks compiled into the command-line tool (embed_records.cmake).
-#ifndef DISKETTE_MAKER_IMAGE_TOOL_EMBEDDED_RECORDS_H
-#define DISKETTE_MAKER_IMAGE_TOOL_EMBEDDED_RECORDS_H
+#pragma once
 
 #include <cstdint>
 
@@ -12,5 +11,3 @@ struct EmbeddedRecord {
 
 enum { EmbeddedRecordCount = 5 };
 extern const EmbeddedRecord EmbeddedRecords[EmbeddedRecordCount];
-
-#endif

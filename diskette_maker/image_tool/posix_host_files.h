@@ -2,8 +2,7 @@
 // as Windows does: backslashes between folders, and letters in any case
 // (the plan asks for "000a" where the CD holds "000A"), so each part of a
 // path is matched without regard to case where no exact match exists.
-#ifndef DISKETTE_MAKER_IMAGE_TOOL_POSIX_HOST_FILES_H
-#define DISKETTE_MAKER_IMAGE_TOOL_POSIX_HOST_FILES_H
+#pragma once
 
 #include <string>
 
@@ -21,5 +20,3 @@ public:
 
 // A file time as a directory entry keeps it, in local time.
 DosTime DosTimeOf(long long unixSeconds);
-
-#endif

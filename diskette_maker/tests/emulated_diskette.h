@@ -2,8 +2,7 @@
 // answers the VWIN32 services (INT 13h AH=08h, INT 25h/26h, the volume lock
 // of INT 21h AX=440Dh) and the NT media-type query the way the platform
 // does, and can be told to fail in the ways real drives fail.
-#ifndef DISKETTE_MAKER_TESTS_EMULATED_DISKETTE_H
-#define DISKETTE_MAKER_TESTS_EMULATED_DISKETTE_H
+#pragma once
 
 #include <cstdint>
 #include <cstdio>
@@ -69,5 +68,3 @@ private:
     OpenDevice open = None;
     bool written = false;
 };
-
-#endif

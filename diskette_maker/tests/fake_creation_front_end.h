@@ -1,7 +1,6 @@
 // A creation front end that records every step instead of touching a disk,
 // and can fail or cancel any file operation.
-#ifndef DISKETTE_MAKER_TESTS_FAKE_CREATION_FRONT_END_H
-#define DISKETTE_MAKER_TESTS_FAKE_CREATION_FRONT_END_H
+#pragma once
 
 #include <set>
 #include <string>
@@ -47,5 +46,3 @@ public:
 
     const RecordedOperation* Find(CreationStep step) const;
 };
-
-#endif

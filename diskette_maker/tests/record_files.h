@@ -1,6 +1,5 @@
 // The Record blocks as the build assembled them, for the native tests.
-#ifndef DISKETTE_MAKER_TESTS_RECORD_FILES_H
-#define DISKETTE_MAKER_TESTS_RECORD_FILES_H
+#pragma once
 
 #include <fstream>
 #include <iterator>
@@ -17,5 +16,3 @@ inline std::vector<unsigned char> ReadRecord(const std::string &name)
 {
     return ReadBinaryFile(std::string(DM_RECORD_DIR) + "/" + name + ".bin");
 }
-
-#endif

@@ -1,7 +1,6 @@
 // Create Disk when Floppwright was started with -image: the same setup
 // diskette, written as a 1.44 MB image file instead of to drive A:.
-#ifndef DISKETTE_MAKER_WINDOWS_CREATE_DISKETTE_IMAGE_H
-#define DISKETTE_MAKER_WINDOWS_CREATE_DISKETTE_IMAGE_H
+#pragma once
 
 #include <windows.h>
 
@@ -15,5 +14,3 @@ extern ImageOption ImageRequest;
 // before replacing one the command line named, makes the image, writes it
 // and tells the user. TRUE when the image was written.
 BOOL CreateDisketteImage(HWND owner, const RunSettings& settings);
-
-#endif

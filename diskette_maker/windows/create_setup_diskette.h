@@ -1,7 +1,6 @@
 // The work behind the window's Create Disk button: erase the diskette in
 // drive A and fill it with the chosen product's setup files from the CD.
-#ifndef DISKETTE_MAKER_WINDOWS_CREATE_SETUP_DISKETTE_H
-#define DISKETTE_MAKER_WINDOWS_CREATE_SETUP_DISKETTE_H
+#pragma once
 
 #include <windows.h>
 
@@ -20,5 +19,3 @@ BOOL FileExistsIn(const char* folder, const char* name);
 
 // Whether a file can be made in the folder (it is made and deleted again).
 BOOL TempFolderUsable(const char* folder);
-
-#endif

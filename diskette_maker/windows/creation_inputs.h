@@ -1,8 +1,7 @@
 // What one creation run reads, gathered in one place for the diskette and
 // for the image: the window's run settings, its diskette variant and the
 // program's own path.
-#ifndef DISKETTE_MAKER_WINDOWS_CREATION_INPUTS_H
-#define DISKETTE_MAKER_WINDOWS_CREATION_INPUTS_H
+#pragma once
 
 #include <windows.h>
 
@@ -13,5 +12,3 @@
 // the program's path cannot be had whole.
 bool GatherCreationInputs(HWND window, const RunSettings& settings, char (&modulePath)[MAX_PATH],
                           CreationInputs& inputs);
-
-#endif

@@ -1,6 +1,5 @@
 // Small helpers shared by the main window and the product dialog.
-#ifndef DISKETTE_MAKER_WINDOWS_DIALOG_TEXT_H
-#define DISKETTE_MAKER_WINDOWS_DIALOG_TEXT_H
+#pragma once
 
 #include <windows.h>
 
@@ -17,5 +16,3 @@ HFONT CreateHeadingFont(const char* face, bool underline, bool italic);
 
 // Moves a window so that it is centred within width x height.
 void CentreWindow(HWND window, int width, int height, UINT flags);
-
-#endif

@@ -1,6 +1,5 @@
 // The DiskDevice seam carried out with CreateFileA and DeviceIoControl.
-#ifndef DISKETTE_MAKER_WINDOWS_DISK_DEVICE_WIN_H
-#define DISKETTE_MAKER_WINDOWS_DISK_DEVICE_WIN_H
+#pragma once
 
 #include <windows.h>
 
@@ -18,5 +17,3 @@ public:
 private:
     HANDLE device = INVALID_HANDLE_VALUE;
 };
-
-#endif

@@ -1,6 +1,5 @@
 // The diskette maker window: class "QLMakeDisk", built from dialog 101.
-#ifndef DISKETTE_MAKER_WINDOWS_MAIN_WINDOW_H
-#define DISKETTE_MAKER_WINDOWS_MAIN_WINDOW_H
+#pragma once
 
 #include <windows.h>
 
@@ -12,5 +11,3 @@ extern char CommandLineCopy[CommandLineCopySize];
 
 BOOL RegisterMakeDiskClass(HINSTANCE instance);
 LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-#endif

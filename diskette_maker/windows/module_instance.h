@@ -1,10 +1,7 @@
 // The module whose string table and Record blocks Floppwright uses; set by
 // the window at creation (the test driver sets its own).
-#ifndef DISKETTE_MAKER_WINDOWS_MODULE_INSTANCE_H
-#define DISKETTE_MAKER_WINDOWS_MODULE_INSTANCE_H
+#pragma once
 
 #include <windows.h>
 
 extern HINSTANCE ModuleInstance;
-
-#endif

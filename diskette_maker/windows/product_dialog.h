@@ -1,7 +1,6 @@
 // The modal product dialog (dialog 105): which Quellorn drive the diskette
 // is for.
-#ifndef DISKETTE_MAKER_WINDOWS_PRODUCT_DIALOG_H
-#define DISKETTE_MAKER_WINDOWS_PRODUCT_DIALOG_H
+#pragma once
 
 #include <windows.h>
 
@@ -9,5 +8,3 @@
 // 1 (hard drive), 2 (CD-ROM drive), 3 (diskette drive) or -1 (Cancel or
 // Escape, or the dialog could not be shown).
 INT_PTR ShowProductDialog(HWND owner, int language);
-
-#endif

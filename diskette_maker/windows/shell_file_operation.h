@@ -1,7 +1,6 @@
 // The shell's file operation (copy, move, delete with the shell's own
 // progress and error windows), reached through shell32 loaded on first use.
-#ifndef DISKETTE_MAKER_WINDOWS_SHELL_FILE_OPERATION_H
-#define DISKETTE_MAKER_WINDOWS_SHELL_FILE_OPERATION_H
+#pragma once
 
 #include <windows.h>
 #include <shellapi.h>
@@ -9,5 +8,3 @@
 // SHFileOperationA; when shell32 cannot be had, a non-zero result as for
 // any failed operation.
 int ShellFileOperation(SHFILEOPSTRUCTA *operation);
-
-#endif

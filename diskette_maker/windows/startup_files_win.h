@@ -1,6 +1,5 @@
 // The MS-DOS startup files and the bootable step.
-#ifndef DISKETTE_MAKER_WINDOWS_STARTUP_FILES_WIN_H
-#define DISKETTE_MAKER_WINDOWS_STARTUP_FILES_WIN_H
+#pragma once
 
 #include <windows.h>
 
@@ -17,5 +16,3 @@ bool MakeBootable(HWND owner, const CreationInputs &inputs);
 
 // The core's system-file copy carried out on the running Windows.
 bool CopySystemFiles(HWND owner, const char *root);
-
-#endif

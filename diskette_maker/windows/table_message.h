@@ -1,7 +1,6 @@
 // Floppwright's message boxes: a text and a caption from the string table in
 // the run's language.
-#ifndef DISKETTE_MAKER_WINDOWS_TABLE_MESSAGE_H
-#define DISKETTE_MAKER_WINDOWS_TABLE_MESSAGE_H
+#pragma once
 
 #include <windows.h>
 
@@ -10,5 +9,3 @@
 // under the caption of captionBase + language. Returns MessageBoxA's answer.
 int ShowTableMessage(HWND owner, int language, int textBase, int captionBase, const char* argument,
                      UINT style);
-
-#endif

@@ -1,6 +1,5 @@
 // The CD's files as Windows shows them, for the image front end.
-#ifndef DISKETTE_MAKER_WINDOWS_WIN32_HOST_FILES_H
-#define DISKETTE_MAKER_WINDOWS_WIN32_HOST_FILES_H
+#pragma once
 
 #include <windows.h>
 
@@ -18,5 +17,3 @@ class ResourceRecords : public RecordSource {
 public:
     const uint8_t* Record(int id, uint32_t* size) override;
 };
-
-#endif

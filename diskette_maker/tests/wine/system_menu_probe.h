@@ -2,8 +2,7 @@
 // process that made them, so a hook DLL reads it inside Floppwright, on a
 // message that the test posts to the window, and hands the answer over
 // through a shared section.
-#ifndef DISKETTE_MAKER_TESTS_WINE_SYSTEM_MENU_PROBE_H
-#define DISKETTE_MAKER_TESTS_WINE_SYSTEM_MENU_PROBE_H
+#pragma once
 
 #include <windows.h>
 
@@ -17,5 +16,3 @@ struct SystemMenuAnswer {
     int count;              // items in the menu
     char text[64];
 };
-
-#endif
