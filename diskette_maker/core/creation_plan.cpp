@@ -10,13 +10,13 @@
 
 namespace {
 
-const StepRule StepRules[CreationStepCount] = {
-    {StepSaveSystemFiles, OperationCopy, FlagsSaveRestore, FailureForgetsSaved},
-    {StepErase, OperationDelete, FlagsErase, FailureEndsRun},
-    {StepRestoreSystemFiles, OperationMove, FlagsSaveRestore, AbortEndsRun},
-    {StepCopyProduct, OperationCopy, FlagsCopyFromCd, FailureEndsRun},
-    {StepCopyGuide, OperationCopy, FlagsCopyFromCd, FailureIgnored},
-    {StepCopyTestPort, OperationCopy, FlagsCopyFromCd, FailureIgnored},
+const StepRule kStepRules[kCreationStepCount] = {
+    {kStepSaveSystemFiles, kOperationCopy, kFlagsSaveRestore, kFailureForgetsSaved},
+    {kStepErase, kOperationDelete, kFlagsErase, kFailureEndsRun},
+    {kStepRestoreSystemFiles, kOperationMove, kFlagsSaveRestore, kAbortEndsRun},
+    {kStepCopyProduct, kOperationCopy, kFlagsCopyFromCd, kFailureEndsRun},
+    {kStepCopyGuide, kOperationCopy, kFlagsCopyFromCd, kFailureIgnored},
+    {kStepCopyTestPort, kOperationCopy, kFlagsCopyFromCd, kFailureIgnored},
 };
 
 // Saved, and moved back, in this order; some DOS versions name their system
@@ -24,11 +24,11 @@ const StepRule StepRules[CreationStepCount] = {
 // freshly erased diskette it then takes the first root entry and the first
 // data cluster, where the boot sectors of older system diskettes look for it.
 // Coming first, it is also the last to be left out of a full list.
-const char* const SystemFileNames[] = {
+const char* const kSystemFileNames[] = {
     "IBMBIO.COM", "IO.SYS", "IBMDOS.COM", "MSDOS.SYS", "COMMAND.COM",
 };
 
-const char* const ErasePattern = "*.*";
+const char* const kErasePattern = "*.*";
 
 bool JoinInto(char* out, size_t capacity, const char* first, const char* second)
 {
@@ -51,10 +51,10 @@ FileOperationResult Run(CreationFrontEnd& frontEnd, CreationStep step,
 // The run's buffers: the source list lives on the heap, as it is large.
 struct CreationBuffers {
     char* sources = nullptr;
-    char savedDisk[SavedDiskListCapacity] = {};
-    char savedTemp[SavedTempListCapacity] = {};
-    char target[CreationPathSize + 2] = {};
-    char erase[CreationPathSize + 2] = {};
+    char savedDisk[kSavedDiskListCapacity] = {};
+    char savedTemp[kSavedTempListCapacity] = {};
+    char target[kCreationPathSize + 2] = {};
+    char erase[kCreationPathSize + 2] = {};
     ProductSources paths = {};
 
     ~CreationBuffers() { free(sources); }
@@ -64,16 +64,16 @@ struct CreationBuffers {
 // product's CD paths, the target and erase lists.
 bool Prepare(const CreationInputs& in, CreationBuffers& b)
 {
-    b.sources = static_cast<char*>(calloc(SourceListCapacity, 1));
+    b.sources = static_cast<char*>(calloc(kSourceListCapacity, 1));
     if (!b.sources)
         return false;
-    char cdRoot[CreationPathSize];
+    char cdRoot[kCreationPathSize];
     if (!CdRootFromModulePath(in.modulePath, cdRoot, sizeof cdRoot))
         return false;
     if (!BuildProductSources(cdRoot, in.product, in.msdosVariant, in.language, b.paths))
         return false;
-    char pattern[CreationPathSize];
-    if (!JoinInto(pattern, sizeof pattern, in.disketteRoot, ErasePattern))
+    char pattern[kCreationPathSize];
+    if (!JoinInto(pattern, sizeof pattern, in.disketteRoot, kErasePattern))
         return false;
     return AppendToPathList(b.erase, pattern, sizeof b.erase) != 0 &&
            AppendToPathList(b.target, in.disketteRoot, sizeof b.target) != 0;
@@ -84,10 +84,10 @@ FileOperationResult CopyToDiskette(CreationFrontEnd& frontEnd, CreationBuffers& 
                                    CreationStep step, const char* first,
                                    const char* second)
 {
-    memset(b.sources, 0, SourceListCapacity);
-    AppendToPathList(b.sources, first, SourceListCapacity);
+    memset(b.sources, 0, kSourceListCapacity);
+    AppendToPathList(b.sources, first, kSourceListCapacity);
     if (second[0] != '\0')
-        AppendToPathList(b.sources, second, SourceListCapacity);
+        AppendToPathList(b.sources, second, kSourceListCapacity);
     return Run(frontEnd, step, b.sources, b.target);
 }
 
@@ -96,7 +96,7 @@ FileOperationResult CopyToDiskette(CreationFrontEnd& frontEnd, CreationBuffers& 
 // next run would overwrite them.
 void ShowFilesLeft(CreationFrontEnd& frontEnd, const char* savedTemp)
 {
-    char folder[CreationPathSize] = {};
+    char folder[kCreationPathSize] = {};
     const char* lastSlash = strrchr(savedTemp, '\\');
     size_t length = lastSlash ? static_cast<size_t>(lastSlash - savedTemp) + 1 : 0;
     if (length < sizeof folder)
@@ -108,22 +108,22 @@ void ShowFilesLeft(CreationFrontEnd& frontEnd, const char* savedTemp)
 
 const StepRule& RuleFor(CreationStep step)
 {
-    return StepRules[step];
+    return kStepRules[step];
 }
 
 bool OperationFailed(const StepRule& rule, const FileOperationResult& result)
 {
-    if (rule.onFailure == AbortEndsRun)
+    if (rule.onFailure == kAbortEndsRun)
         return result.aborted;
     return result.returned != 0 || result.aborted;
 }
 
 bool EraseNeedsQuestion(bool foundEntry, unsigned long lastError)
 {
-    const unsigned long FileNotFound = 2, NoMoreFiles = 18;
+    const unsigned long kFileNotFound = 2, kNoMoreFiles = 18;
     if (foundEntry)
         return true;
-    return lastError != FileNotFound && lastError != NoMoreFiles;
+    return lastError != kFileNotFound && lastError != kNoMoreFiles;
 }
 
 bool CdRootFromModulePath(const char* modulePath, char* root, size_t capacity)
@@ -149,20 +149,20 @@ bool SaveSystemFiles(const CreationInputs& in, CreationFrontEnd& frontEnd,
 {
     if (!in.startupDiskOption)
         return false;
-    char temp[CreationPathSize] = {};
+    char temp[kCreationPathSize] = {};
     if (!frontEnd.GetTempFolder(temp, sizeof temp) || !frontEnd.TempFolderUsable(temp))
         return false;
 
     bool found = false;
-    for (const char* name : SystemFileNames) {
+    for (const char* name : kSystemFileNames) {
         if (!frontEnd.FileExistsIn(in.disketteRoot, name))
             continue;
-        char diskPath[CreationPathSize], tempPath[CreationPathSize];
+        char diskPath[kCreationPathSize], tempPath[kCreationPathSize];
         if (!JoinInto(diskPath, sizeof diskPath, in.disketteRoot, name) ||
             !JoinInto(tempPath, sizeof tempPath, temp, name))
             continue;
-        if (!AppendToPathListPair(diskSide, diskPath, SavedDiskListCapacity,
-                                  tempSide, tempPath, SavedTempListCapacity))
+        if (!AppendToPathListPair(diskSide, diskPath, kSavedDiskListCapacity,
+                                  tempSide, tempPath, kSavedTempListCapacity))
             continue;
         found = true;
     }
@@ -172,39 +172,39 @@ bool SaveSystemFiles(const CreationInputs& in, CreationFrontEnd& frontEnd,
 CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
 {
     if (!frontEnd.ConfirmErase(in.disketteRoot))
-        return EndedDeclined;
+        return kEndedDeclined;
 
     CreationBuffers b;
     if (!Prepare(in, b))
-        return EndedUnprepared;
-    AppendToPathList(b.sources, b.paths.product, SourceListCapacity);
+        return kEndedUnprepared;
+    AppendToPathList(b.sources, b.paths.product, kSourceListCapacity);
     if (b.paths.drivers[0] != '\0')
-        AppendToPathList(b.sources, b.paths.drivers, SourceListCapacity);
+        AppendToPathList(b.sources, b.paths.drivers, kSourceListCapacity);
 
     if (in.msdosVariant && SaveSystemFiles(in, frontEnd, b.savedDisk, b.savedTemp)) {
-        FileOperationResult saved = Run(frontEnd, StepSaveSystemFiles, b.savedDisk, b.savedTemp);
-        if (OperationFailed(RuleFor(StepSaveSystemFiles), saved))
+        FileOperationResult saved = Run(frontEnd, kStepSaveSystemFiles, b.savedDisk, b.savedTemp);
+        if (OperationFailed(RuleFor(kStepSaveSystemFiles), saved))
             b.savedDisk[0] = '\0';
     }
 
-    if (OperationFailed(RuleFor(StepErase), Run(frontEnd, StepErase, b.erase, nullptr))) {
+    if (OperationFailed(RuleFor(kStepErase), Run(frontEnd, kStepErase, b.erase, nullptr))) {
         // Whatever the erase took of the diskette's own system files is put
         // back before the run ends.
         if (b.savedDisk[0] != '\0') {
             FileOperationResult moved =
-                Run(frontEnd, StepRestoreSystemFiles, b.savedTemp, b.savedDisk);
+                Run(frontEnd, kStepRestoreSystemFiles, b.savedTemp, b.savedDisk);
             if (moved.returned != 0 || moved.aborted)
                 ShowFilesLeft(frontEnd, b.savedTemp);
         }
-        return EndedEraseFailed;
+        return kEndedEraseFailed;
     }
 
     if (b.savedDisk[0] != '\0') {
         FileOperationResult moved =
-            Run(frontEnd, StepRestoreSystemFiles, b.savedTemp, b.savedDisk);
-        if (OperationFailed(RuleFor(StepRestoreSystemFiles), moved)) {
+            Run(frontEnd, kStepRestoreSystemFiles, b.savedTemp, b.savedDisk);
+        if (OperationFailed(RuleFor(kStepRestoreSystemFiles), moved)) {
             ShowFilesLeft(frontEnd, b.savedTemp);
-            return EndedRestoreAborted;
+            return kEndedRestoreAborted;
         }
         // A move back that failed part-way goes on with the run, but what it
         // left behind would be lost without a word.
@@ -216,22 +216,22 @@ CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
         frontEnd.WriteStartupFiles(in.product);
     }
 
-    if (OperationFailed(RuleFor(StepCopyProduct), Run(frontEnd, StepCopyProduct, b.sources, b.target)))
-        return EndedProductCopyFailed;
+    if (OperationFailed(RuleFor(kStepCopyProduct), Run(frontEnd, kStepCopyProduct, b.sources, b.target)))
+        return kEndedProductCopyFailed;
 
-    CopyToDiskette(frontEnd, b, StepCopyGuide, b.paths.guide, "");
+    CopyToDiskette(frontEnd, b, kStepCopyGuide, b.paths.guide, "");
     if (b.paths.testPort[0] != '\0')
-        CopyToDiskette(frontEnd, b, StepCopyTestPort, b.paths.testPort, b.paths.testPortNotes);
+        CopyToDiskette(frontEnd, b, kStepCopyTestPort, b.paths.testPort, b.paths.testPortNotes);
 
     frontEnd.ShowClosingNote();
-    return EndedFinished;
+    return kEndedFinished;
 }
 
 bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& frontEnd)
 {
-    if (platformKind == PlatformWin95)
+    if (platformKind == kPlatformWin95)
         return false;
-    char ioSys[CreationPathSize], msdosSys[CreationPathSize];
+    char ioSys[kCreationPathSize], msdosSys[kCreationPathSize];
     if (!JoinInto(ioSys, sizeof ioSys, root, "IO.SYS") ||
         !JoinInto(msdosSys, sizeof msdosSys, root, "MSDOS.SYS"))
         return false;

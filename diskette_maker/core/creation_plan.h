@@ -18,31 +18,31 @@ struct CreationInputs {
 };
 
 // The shell's operation codes (FO_MOVE, FO_COPY, FO_DELETE).
-enum { OperationMove = 1, OperationCopy = 2, OperationDelete = 3 };
+enum { kOperationMove = 1, kOperationCopy = 2, kOperationDelete = 3 };
 
 // The shell flags of each step.
 enum : unsigned {
-    FlagsSaveRestore = 0x0511,  // multiple targets, no confirmation, simple progress, no error UI
-    FlagsErase = 0x0110,        // no confirmation, simple progress
-    FlagsCopyFromCd = 0x0010,   // no confirmation
+    kFlagsSaveRestore = 0x0511,  // multiple targets, no confirmation, simple progress, no error UI
+    kFlagsErase = 0x0110,        // no confirmation, simple progress
+    kFlagsCopyFromCd = 0x0010,   // no confirmation
 };
 
 enum CreationStep {
-    StepSaveSystemFiles,
-    StepErase,
-    StepRestoreSystemFiles,
-    StepCopyProduct,
-    StepCopyGuide,
-    StepCopyTestPort,
-    CreationStepCount
+    kStepSaveSystemFiles,
+    kStepErase,
+    kStepRestoreSystemFiles,
+    kStepCopyProduct,
+    kStepCopyGuide,
+    kStepCopyTestPort,
+    kCreationStepCount
 };
 
 // What the run does when a step's file operation fails.
 enum FailureEffect {
-    FailureForgetsSaved,   // nothing counts as saved; go on
-    FailureEndsRun,        // release and return, no closing note
-    AbortEndsRun,          // only fAnyOperationsAborted ends the run
-    FailureIgnored,
+    kFailureForgetsSaved,   // nothing counts as saved; go on
+    kFailureEndsRun,        // release and return, no closing note
+    kAbortEndsRun,          // only fAnyOperationsAborted ends the run
+    kFailureIgnored,
 };
 
 struct StepRule {
@@ -93,20 +93,20 @@ protected:
 
 // Where a run ended.
 enum CreationEnd {
-    EndedDeclined,         // No to the erase warning: nothing touched
-    EndedUnprepared,       // no memory or a CD path too long: nothing touched
-    EndedEraseFailed,      // saved system files moved back first
-    EndedRestoreAborted,
-    EndedProductCopyFailed,
-    EndedFinished,         // closing note shown
+    kEndedDeclined,         // No to the erase warning: nothing touched
+    kEndedUnprepared,       // no memory or a CD path too long: nothing touched
+    kEndedEraseFailed,      // saved system files moved back first
+    kEndedRestoreAborted,
+    kEndedProductCopyFailed,
+    kEndedFinished,         // closing note shown
 };
 
 // Capacities of the run's path lists, in bytes.
 enum {
-    SourceListCapacity = 8192,
-    SavedDiskListCapacity = 128,
-    SavedTempListCapacity = 520,
-    CreationPathSize = 260,
+    kSourceListCapacity = 8192,
+    kSavedDiskListCapacity = 128,
+    kSavedTempListCapacity = 520,
+    kCreationPathSize = 260,
 };
 
 CreationEnd RunCreation(const CreationInputs& inputs, CreationFrontEnd& frontEnd);

@@ -27,12 +27,12 @@ enum : uint32_t {
 };
 
 enum : uint32_t {
-    CarryFlag = 0x0001,                 // bit 0 of reg_Flags: the service failed
+    kCarryFlag = 0x0001,                 // bit 0 of reg_Flags: the service failed
     F3_1Pt44_512 = 2,                   // 3.5-inch, 1.44 MB, 512-byte sectors
-    DiskGeometryBytes = 24,             // one DISK_GEOMETRY record
-    DiskGeometryMediaTypeOffset = 8,    // after the 64-bit cylinder count
-    MediaTypesBufferBytes = 288,        // room for 12 records
-    SectorBytes = 512,
+    kDiskGeometryBytes = 24,             // one DISK_GEOMETRY record
+    kDiskGeometryMediaTypeOffset = 8,    // after the 64-bit cylinder count
+    kMediaTypesBufferBytes = 288,        // room for 12 records
+    kSectorBytes = 512,
 };
 
 // One DeviceIoControl request: a VWIN32 register block, which is both input

@@ -6,20 +6,20 @@
 #include "core/raw_diskette.h"
 
 enum : uint32_t {
-    SectorsPerFat = 9,
-    FatCopies = 2,
-    RootSectors = 14,
-    FirstFatSector = 1,
-    RootSector = FirstFatSector + FatCopies * SectorsPerFat,
-    FirstDataSector = RootSector + RootSectors,
-    EntryBytes = 32,
-    EntriesPerCluster = ImageSectorBytes / EntryBytes,
-    LongNameChars = 13,
-    MaxNodes = 1024,
-    MediaDescriptor = 0xF0,
-    EndOfChain = 0xFFF,
-    SerialOffset = 0x27,
-    LabelOffset = 0x2B,
+    kSectorsPerFat = 9,
+    kFatCopies = 2,
+    kRootSectors = 14,
+    kFirstFatSector = 1,
+    kRootSector = kFirstFatSector + kFatCopies * kSectorsPerFat,
+    kFirstDataSector = kRootSector + kRootSectors,
+    kEntryBytes = 32,
+    kEntriesPerCluster = kImageSectorBytes / kEntryBytes,
+    kLongNameChars = 13,
+    kMaxNodes = 1024,
+    kMediaDescriptor = 0xF0,
+    kEndOfChain = 0xFFF,
+    kSerialOffset = 0x27,
+    kLabelOffset = 0x2B,
 };
 
 struct ImageNode {
@@ -33,7 +33,7 @@ struct ImageNode {
     uint32_t size;
     uint32_t firstCluster;  // 0 for an empty file
     uint32_t clusters;
-    char name[ImageNameSize];
+    char name[kImageNameSize];
 };
 
 namespace {
@@ -62,7 +62,7 @@ bool ShortNameChar(uint8_t c)
 bool LongNameValid(const char* name)
 {
     size_t length = strlen(name);
-    if (length == 0 || length >= ImageNameSize || name[length - 1] == ' ' || name[length - 1] == '.')
+    if (length == 0 || length >= kImageNameSize || name[length - 1] == ' ' || name[length - 1] == '.')
         return false;
     for (const char* p = name; *p; p++) {
         uint8_t c = static_cast<uint8_t>(*p);
@@ -74,12 +74,12 @@ bool LongNameValid(const char* name)
 
 uint32_t ClustersFor(uint32_t bytes)
 {
-    return (bytes + ImageSectorBytes - 1) / ImageSectorBytes;
+    return (bytes + kImageSectorBytes - 1) / kImageSectorBytes;
 }
 
 uint32_t LongEntriesFor(const ImageNode& node)
 {
-    return node.longName ? static_cast<uint32_t>(strlen(node.name) + LongNameChars - 1) / LongNameChars : 0;
+    return node.longName ? static_cast<uint32_t>(strlen(node.name) + kLongNameChars - 1) / kLongNameChars : 0;
 }
 
 void Put16(uint8_t* p, uint32_t value)
@@ -96,7 +96,7 @@ void Put32(uint8_t* p, uint32_t value)
 
 uint8_t* ClusterAt(uint8_t* image, uint32_t cluster)
 {
-    return image + (FirstDataSector + cluster - 2) * ImageSectorBytes;
+    return image + (kFirstDataSector + cluster - 2) * kImageSectorBytes;
 }
 
 // A short entry: name, attributes, the creation, access and write stamps
@@ -120,19 +120,19 @@ void WriteShortEntry(uint8_t* entry, const uint8_t* shortName, uint8_t attribute
 // short entry. Characters are the name's bytes, read as Latin-1.
 uint8_t* WriteLongEntries(uint8_t* entry, const ImageNode& node)
 {
-    static const uint8_t Slots[LongNameChars] = {1, 3, 5, 7, 9, 14, 16, 18, 20, 22, 24, 28, 30};
+    static const uint8_t kSlots[kLongNameChars] = {1, 3, 5, 7, 9, 14, 16, 18, 20, 22, 24, 28, 30};
     uint32_t length = static_cast<uint32_t>(strlen(node.name));
     uint32_t count = LongEntriesFor(node);
     uint8_t checksum = ShortNameChecksum(node.shortName);
-    for (uint32_t part = count; part >= 1; part--, entry += EntryBytes) {
-        memset(entry, 0, EntryBytes);
+    for (uint32_t part = count; part >= 1; part--, entry += kEntryBytes) {
+        memset(entry, 0, kEntryBytes);
         entry[0] = static_cast<uint8_t>(part | (part == count ? 0x40 : 0));
         entry[11] = 0x0F;
         entry[13] = checksum;
-        for (uint32_t i = 0; i < LongNameChars; i++) {
-            uint32_t at = (part - 1) * LongNameChars + i;
+        for (uint32_t i = 0; i < kLongNameChars; i++) {
+            uint32_t at = (part - 1) * kLongNameChars + i;
             uint32_t unit = at < length ? static_cast<uint8_t>(node.name[at]) : at == length ? 0 : 0xFFFF;
-            Put16(entry + Slots[i], unit);
+            Put16(entry + kSlots[i], unit);
         }
     }
     return entry;
@@ -257,7 +257,7 @@ bool Fat12Image::Start(uint8_t* image, const uint8_t* bootSector)
     if (!DescribesHighDensityDiskette(bootSector))
         return false;
     if (!nodes_)
-        nodes_ = static_cast<ImageNode*>(calloc(MaxNodes, sizeof(ImageNode)));
+        nodes_ = static_cast<ImageNode*>(calloc(kMaxNodes, sizeof(ImageNode)));
     if (!nodes_)
         return false;
     image_ = image;
@@ -268,14 +268,14 @@ bool Fat12Image::Start(uint8_t* image, const uint8_t* bootSector)
 
 void Fat12Image::Clear()
 {
-    memset(image_, 0, ImageBytes);
+    memset(image_, 0, kImageBytes);
     memset(&nodes_[0], 0, sizeof nodes_[0]);
     nodes_[0].folder = true;
     nodes_[0].parent = -1;
     nodeCount_ = 1;
     nextCluster_ = 2;
     clustersWanted_ = 0;
-    refusal_ = ImageFits;
+    refusal_ = kImageFits;
 }
 
 int Fat12Image::Find(int parent, const char* name) const
@@ -289,18 +289,18 @@ int Fat12Image::Find(int parent, const char* name) const
 int Fat12Image::NewNode(int parent, const char* name, DosTime time, uint8_t attributes)
 {
     if (!LongNameValid(name)) {
-        refusal_ = ImageBadName;
+        refusal_ = kImageBadName;
         return -1;
     }
-    if (nodeCount_ == MaxNodes) {
-        refusal_ = ImageTooManyFiles;
+    if (nodeCount_ == kMaxNodes) {
+        refusal_ = kImageTooManyFiles;
         return -1;
     }
     ImageNode& node = nodes_[nodeCount_];
     memset(&node, 0, sizeof node);
     Siblings siblings = {nodes_, nodeCount_, parent};
     if (!MakeShortName(name, ShortNameInUse, &siblings, node.shortName, &node.longName)) {
-        refusal_ = ImageBadName;
+        refusal_ = kImageBadName;
         return -1;
     }
     node.parent = parent;
@@ -316,10 +316,10 @@ int Fat12Image::AddFolder(int parent, const char* name, DosTime time)
         return -1;
     int existing = Find(parent, name);
     if (existing >= 0 && !nodes_[existing].folder)
-        refusal_ = ImageBadName;        // a file of that name is there already
+        refusal_ = kImageBadName;        // a file of that name is there already
     if (existing >= 0)
         return nodes_[existing].folder ? existing : -1;
-    int node = NewNode(parent, name, time, AttributeDirectory);
+    int node = NewNode(parent, name, time, kAttributeDirectory);
     if (node >= 0)
         nodes_[node].folder = true;
     return node;
@@ -335,7 +335,7 @@ bool Fat12Image::PlaceData(int index, const uint8_t* data, uint32_t size)
     clustersWanted_ += node.clusters;
     if (node.clusters == 0)
         return true;
-    if (nextCluster_ - 2 + node.clusters > ImageDataClusters)
+    if (nextCluster_ - 2 + node.clusters > kImageDataClusters)
         return true;        // counted, not placed: Finish reports the shortfall
     memcpy(ClusterAt(image_, nextCluster_), data, size);
     node.firstCluster = nextCluster_;
@@ -355,7 +355,7 @@ void Fat12Image::RemoveData(int index)
         uint8_t* end = ClusterAt(image_, nextCluster_);
         memmove(ClusterAt(image_, node.firstCluster), from, static_cast<size_t>(end - from));
         nextCluster_ -= node.clusters;
-        memset(ClusterAt(image_, nextCluster_), 0, node.clusters * ImageSectorBytes);
+        memset(ClusterAt(image_, nextCluster_), 0, node.clusters * kImageSectorBytes);
         for (int i = 1; i < nodeCount_; i++)
             if (nodes_[i].placed && nodes_[i].firstCluster > node.firstCluster)
                 nodes_[i].firstCluster -= node.clusters;
@@ -373,7 +373,7 @@ bool Fat12Image::AddFile(int parent, const char* name, const uint8_t* data, uint
     int index = Find(parent, name);
     if (index >= 0) {
         if (nodes_[index].folder) {
-            refusal_ = ImageBadName;
+            refusal_ = kImageBadName;
             return false;
         }
         // A copy over a file overwrites it in place: its entry, and so its
@@ -405,13 +405,13 @@ void Fat12Image::MoveToFront(int index)
     ImageNode& io = nodes_[index];
     if (!io.placed || io.firstCluster == 2 || io.clusters == 0)
         return;
-    size_t bytes = io.clusters * ImageSectorBytes;
+    size_t bytes = io.clusters * kImageSectorBytes;
     uint8_t* saved = static_cast<uint8_t*>(malloc(bytes));
     if (!saved)
         return;
     memcpy(saved, ClusterAt(image_, io.firstCluster), bytes);
     memmove(ClusterAt(image_, 2 + io.clusters), ClusterAt(image_, 2),
-            (io.firstCluster - 2) * ImageSectorBytes);
+            (io.firstCluster - 2) * kImageSectorBytes);
     memcpy(ClusterAt(image_, 2), saved, bytes);
     free(saved);
     for (int i = 1; i < nodeCount_; i++)
@@ -423,14 +423,14 @@ void Fat12Image::MoveToFront(int index)
 void Fat12Image::WriteFolder(int folder)
 {
     const ImageNode& self = nodes_[folder];
-    uint8_t* entry = folder == 0 ? image_ + RootSector * ImageSectorBytes : ClusterAt(image_, self.firstCluster);
+    uint8_t* entry = folder == 0 ? image_ + kRootSector * kImageSectorBytes : ClusterAt(image_, self.firstCluster);
     if (folder != 0) {
         uint32_t parentCluster = self.parent == 0 ? 0 : nodes_[self.parent].firstCluster;
-        WriteShortEntry(entry, reinterpret_cast<const uint8_t*>(".          "), AttributeDirectory, self.time,
+        WriteShortEntry(entry, reinterpret_cast<const uint8_t*>(".          "), kAttributeDirectory, self.time,
                         self.firstCluster, 0);
-        WriteShortEntry(entry + EntryBytes, reinterpret_cast<const uint8_t*>("..         "), AttributeDirectory,
+        WriteShortEntry(entry + kEntryBytes, reinterpret_cast<const uint8_t*>("..         "), kAttributeDirectory,
                         self.time, parentCluster, 0);
-        entry += 2 * EntryBytes;
+        entry += 2 * kEntryBytes;
     }
     // IO.SYS is the root's first entry, where the boot loader looks.
     int first = folder == 0 ? Find(0, "IO.SYS") : -1;
@@ -445,14 +445,14 @@ void Fat12Image::WriteFolder(int folder)
                 entry = WriteLongEntries(entry, node);
             WriteShortEntry(entry, node.shortName, node.attributes, node.time, node.firstCluster,
                             node.folder ? 0 : node.size);
-            entry += EntryBytes;
+            entry += kEntryBytes;
         }
     }
 }
 
 void Fat12Image::WriteFats()
 {
-    uint8_t* fat = image_ + FirstFatSector * ImageSectorBytes;
+    uint8_t* fat = image_ + kFirstFatSector * kImageSectorBytes;
     auto set = [fat](uint32_t cluster, uint32_t value) {
         uint8_t* p = fat + cluster * 3 / 2;
         if (cluster & 1) {
@@ -463,40 +463,40 @@ void Fat12Image::WriteFats()
             p[1] = static_cast<uint8_t>((p[1] & 0xF0) | ((value >> 8) & 0x0F));
         }
     };
-    set(0, 0xF00 | MediaDescriptor);
-    set(1, EndOfChain);
+    set(0, 0xF00 | kMediaDescriptor);
+    set(1, kEndOfChain);
     for (int i = 0; i < nodeCount_; i++) {
         const ImageNode& node = nodes_[i];
         if (node.clusters == 0 || node.firstCluster == 0)
             continue;
         for (uint32_t c = 0; c < node.clusters; c++)
-            set(node.firstCluster + c, c + 1 == node.clusters ? EndOfChain : node.firstCluster + c + 1);
+            set(node.firstCluster + c, c + 1 == node.clusters ? kEndOfChain : node.firstCluster + c + 1);
     }
-    memcpy(fat + SectorsPerFat * ImageSectorBytes, fat, SectorsPerFat * ImageSectorBytes);
+    memcpy(fat + kSectorsPerFat * kImageSectorBytes, fat, kSectorsPerFat * kImageSectorBytes);
 }
 
 ImageSummary Fat12Image::Finish()
 {
     ImageSummary summary = {};
     summary.rootEntries = EntriesOf(0);
-    if (summary.rootEntries > ImageRootEntries) {
-        summary.outcome = ImageRootFull;
+    if (summary.rootEntries > kImageRootEntries) {
+        summary.outcome = kImageRootFull;
         return summary;
     }
     uint32_t folderClusters = 0;
     for (int i = 1; i < nodeCount_; i++) {
         if (nodes_[i].folder) {
-            nodes_[i].clusters = ClustersFor(EntriesOf(i) * EntryBytes);
+            nodes_[i].clusters = ClustersFor(EntriesOf(i) * kEntryBytes);
             folderClusters += nodes_[i].clusters;
         } else {
             summary.files++;
         }
     }
     uint32_t total = clustersWanted_ + folderClusters;
-    summary.bytesUsed = total * ImageSectorBytes;
-    if (total > ImageDataClusters) {
-        summary.outcome = ImageTooLarge;
-        summary.bytesShort = (total - ImageDataClusters) * ImageSectorBytes;
+    summary.bytesUsed = total * kImageSectorBytes;
+    if (total > kImageDataClusters) {
+        summary.outcome = kImageTooLarge;
+        summary.bytesShort = (total - kImageDataClusters) * kImageSectorBytes;
         return summary;
     }
 
@@ -520,14 +520,14 @@ ImageSummary Fat12Image::Finish()
 
     // The boot record as it is, but for what names this one diskette: its
     // serial number, and the label Windows writes on a diskette without one.
-    memcpy(image_, bootSector_, ImageSectorBytes);
-    memset(image_ + SerialOffset, 0, 4);
-    memcpy(image_ + LabelOffset, "NO NAME    ", 11);
+    memcpy(image_, bootSector_, kImageSectorBytes);
+    memset(image_ + kSerialOffset, 0, 4);
+    memcpy(image_ + kLabelOffset, "NO NAME    ", 11);
     WriteFats();
     for (int i = 0; i < nodeCount_; i++)
         if (nodes_[i].folder)
             WriteFolder(i);
-    Put32(image_ + SerialOffset, SerialOf(image_, static_cast<uint32_t>(ClusterAt(image_, next) - image_)));
-    summary.outcome = ImageFits;
+    Put32(image_ + kSerialOffset, SerialOf(image_, static_cast<uint32_t>(ClusterAt(image_, next) - image_)));
+    summary.outcome = kImageFits;
     return summary;
 }

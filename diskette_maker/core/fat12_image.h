@@ -12,20 +12,20 @@
 #include <cstdint>
 
 enum : uint32_t {
-    ImageBytes = 1474560,
-    ImageSectorBytes = 512,
-    ImageDataClusters = 2847,           // 2880 sectors less boot, 2 x 9 FAT and 14 root sectors
-    ImageRootEntries = 224,
-    ImageNameSize = 256,                // a long name of up to 255 characters and its NUL
+    kImageBytes = 1474560,
+    kImageSectorBytes = 512,
+    kImageDataClusters = 2847,           // 2880 sectors less boot, 2 x 9 FAT and 14 root sectors
+    kImageRootEntries = 224,
+    kImageNameSize = 256,                // a long name of up to 255 characters and its NUL
 };
 
 enum : uint8_t {
-    AttributeReadOnly = 0x01,
-    AttributeHidden = 0x02,
-    AttributeSystem = 0x04,
-    AttributeDirectory = 0x10,
-    AttributeArchive = 0x20,
-    SystemFileAttributes = AttributeReadOnly | AttributeHidden | AttributeSystem,
+    kAttributeReadOnly = 0x01,
+    kAttributeHidden = 0x02,
+    kAttributeSystem = 0x04,
+    kAttributeDirectory = 0x10,
+    kAttributeArchive = 0x20,
+    kSystemFileAttributes = kAttributeReadOnly | kAttributeHidden | kAttributeSystem,
 };
 
 // A date and time in the form a directory entry keeps them. A zero date
@@ -38,11 +38,11 @@ struct DosTime {
 };
 
 enum ImageOutcome {
-    ImageFits,
-    ImageTooLarge,      // the files need more clusters than the diskette has
-    ImageRootFull,      // more than 224 root entries, long-name entries included
-    ImageTooManyFiles,  // more entries than the writer keeps track of
-    ImageBadName,       // a name Windows would not take
+    kImageFits,
+    kImageTooLarge,      // the files need more clusters than the diskette has
+    kImageRootFull,      // more than 224 root entries, long-name entries included
+    kImageTooManyFiles,  // more entries than the writer keeps track of
+    kImageBadName,       // a name Windows would not take
 };
 
 // What Finish tells about the image.
@@ -50,8 +50,8 @@ struct ImageSummary {
     ImageOutcome outcome;
     uint32_t files;         // files, folders not counted
     uint32_t bytesUsed;     // clusters in use (folders included) times 512
-    uint32_t bytesShort;    // ImageTooLarge: how many more bytes it would need
-    uint32_t rootEntries;   // ImageRootFull: the entries the root would need
+    uint32_t bytesShort;    // kImageTooLarge: how many more bytes it would need
+    uint32_t rootEntries;   // kImageRootFull: the entries the root would need
 };
 
 struct ImageNode;
@@ -63,7 +63,7 @@ public:
     Fat12Image(const Fat12Image&) = delete;
     Fat12Image& operator=(const Fat12Image&) = delete;
 
-    // image holds ImageBytes; bootSector is the 512-byte boot record whose
+    // image holds kImageBytes; bootSector is the 512-byte boot record whose
     // BPB the image follows. False when the record does not describe a
     // 1.44 MB diskette or memory is short.
     bool Start(uint8_t* image, const uint8_t* bootSector);
@@ -83,7 +83,7 @@ public:
                  uint8_t attributes, DosTime time);
 
     // Writes folders, FATs and the boot record; the image is complete when
-    // the outcome is ImageFits.
+    // the outcome is kImageFits.
     ImageSummary Finish();
 
     // The refusal of the last AddFolder or AddFile, for a message.
@@ -105,7 +105,7 @@ private:
     int nodeCount_ = 0;
     uint32_t nextCluster_ = 2;       // first cluster after the placed file data
     uint32_t clustersWanted_ = 0;    // of every file, placed or not
-    ImageOutcome refusal_ = ImageFits;
+    ImageOutcome refusal_ = kImageFits;
 };
 
 // The 11-byte short name that Windows 95 gives a long name in a folder,

@@ -8,7 +8,7 @@
 
 namespace {
 
-const DosTime MadeByTheRun = {0, 0};
+const DosTime kMadeByTheRun = {0, 0};
 
 bool EndsWith(const char* text, const char* tail)
 {
@@ -17,10 +17,10 @@ bool EndsWith(const char* text, const char* tail)
 }
 
 // first + second + third into a path buffer; false when it would not fit.
-bool Join(char (&out)[CreationPathSize], const char* first, const char* second, const char* third = "")
+bool Join(char (&out)[kCreationPathSize], const char* first, const char* second, const char* third = "")
 {
     size_t a = strlen(first), b = strlen(second), c = strlen(third);
-    if (a + b + c >= CreationPathSize)
+    if (a + b + c >= kCreationPathSize)
         return false;
     memcpy(out, first, a);
     memcpy(out + a, second, b);
@@ -93,11 +93,11 @@ struct NameList {
 ImageRunOutcome RefusalOf(ImageOutcome outcome)
 {
     switch (outcome) {
-    case ImageTooLarge: return ImageRunTooLarge;
-    case ImageRootFull: return ImageRunRootFull;
-    case ImageTooManyFiles: return ImageRunTooManyFiles;
-    case ImageBadName: return ImageRunBadName;
-    default: return ImageRunMade;
+    case kImageTooLarge: return kImageRunTooLarge;
+    case kImageRootFull: return kImageRunRootFull;
+    case kImageTooManyFiles: return kImageRunTooManyFiles;
+    case kImageBadName: return kImageRunBadName;
+    default: return kImageRunMade;
     }
 }
 
@@ -116,7 +116,7 @@ ImageCreationFrontEnd::~ImageCreationFrontEnd()
 
 void ImageCreationFrontEnd::Fail(ImageRunOutcome outcome, const char* path)
 {
-    if (result_.outcome != ImageRunMade)
+    if (result_.outcome != kImageRunMade)
         return;
     result_.outcome = outcome;
     Join(result_.path, path, "");      // a path too long to show stays untold
@@ -163,18 +163,18 @@ bool ImageCreationFrontEnd::CopyFile(const char* source, const HostEntry& entry,
 {
     // A file larger than the whole diskette is counted, never read.
     const uint8_t* data = nullptr;
-    if (entry.size > 0 && entry.size <= ImageBytes) {
+    if (entry.size > 0 && entry.size <= kImageBytes) {
         if (entry.size > bufferSize_) {
             uint8_t* grown = static_cast<uint8_t*>(realloc(buffer_, entry.size));
             if (!grown) {
-                Fail(ImageRunFailed, source);
+                Fail(kImageRunFailed, source);
                 return false;
             }
             buffer_ = grown;
             bufferSize_ = entry.size;
         }
         if (!files_.ReadFile(source, buffer_, entry.size)) {
-            Fail(ImageRunUnreadable, source);
+            Fail(kImageRunUnreadable, source);
             return false;
         }
         data = buffer_;
@@ -183,7 +183,7 @@ bool ImageCreationFrontEnd::CopyFile(const char* source, const HostEntry& entry,
         Fail(RefusalOf(image_.LastRefusal()), source);
         return false;
     }
-    char placed[CreationPathSize];
+    char placed[kCreationPathSize];
     if (Join(placed, imagePath, name))
         FilePlaced(placed, entry.size);
     return true;
@@ -193,19 +193,19 @@ bool ImageCreationFrontEnd::CopyFolderContents(const char* source, int folder, c
 {
     NameList list;
     if (!files_.ListFolder(source, NameList::Add, &list) || list.full) {
-        Fail(ImageRunUnreadable, source);
+        Fail(kImageRunUnreadable, source);
         return false;
     }
     const char** names = list.Sorted();
     if (!names) {
-        Fail(ImageRunFailed, source);
+        Fail(kImageRunFailed, source);
         return false;
     }
     bool ok = true;
     for (size_t i = 0; ok && i < list.count; i++) {
-        char child[CreationPathSize];
+        char child[kCreationPathSize];
         if (!Join(child, source, "\\", names[i])) {
-            Fail(ImageRunFailed, source);
+            Fail(kImageRunFailed, source);
             ok = false;
         } else {
             ok = CopyPath(child, folder, imagePath);
@@ -219,33 +219,33 @@ bool ImageCreationFrontEnd::CopyFolderContents(const char* source, int folder, c
 // holds, a folder copies itself with everything below it, a file itself.
 bool ImageCreationFrontEnd::CopyPath(const char* source, int folder, const char* imagePath)
 {
-    char path[CreationPathSize];
+    char path[kCreationPathSize];
     bool contents = EndsWith(source, "\\*.*");
     if (!Join(path, source, "")) {
-        Fail(ImageRunFailed, source);
+        Fail(kImageRunFailed, source);
         return false;
     }
     if (contents)
         path[strlen(path) - 4] = '\0';
     HostEntry entry;
     if (!files_.Find(path, entry) || (contents && !entry.folder)) {
-        Fail(ImageRunNoSource, path);
+        Fail(kImageRunNoSource, path);
         return false;
     }
     if (contents)
         return CopyFolderContents(path, folder, imagePath);
     const char* name = BaseName(path);
     if (!entry.folder)
-        return CopyFile(path, entry, folder, name, imagePath, entry.attributes | AttributeArchive);
+        return CopyFile(path, entry, folder, name, imagePath, entry.attributes | kAttributeArchive);
 
     int sub = image_.AddFolder(folder, name, entry.time);
-    char below[CreationPathSize];
+    char below[kCreationPathSize];
     if (sub < 0) {
         Fail(RefusalOf(image_.LastRefusal()), path);
         return false;
     }
     if (!Join(below, imagePath, name, "\\")) {
-        Fail(ImageRunFailed, path);
+        Fail(kImageRunFailed, path);
         return false;
     }
     return CopyFolderContents(path, sub, below);
@@ -255,12 +255,12 @@ FileOperationResult ImageCreationFrontEnd::RunFileOperation(const FileOperation&
 {
     FileOperationResult done = {0, false};
     switch (operation.step) {
-    case StepErase:
+    case kStepErase:
         image_.Clear();
         return done;
-    case StepCopyProduct:
-    case StepCopyGuide:
-    case StepCopyTestPort:
+    case kStepCopyProduct:
+    case kStepCopyGuide:
+    case kStepCopyTestPort:
         // Every copy counts here, the guide's too: an image is made whole
         // or not at all.
         for (const char* p = operation.from; *p; p += strlen(p) + 1)
@@ -280,20 +280,20 @@ void ImageCreationFrontEnd::MakeBootable()
         return;
     // IO.SYS first, so that it lies at the start of the data area; it gets
     // the drive path's attributes, COMMAND.COM keeps its own.
-    static const char* const Names[] = {"IO.SYS", "COMMAND.COM"};
-    char paths[2][CreationPathSize];
+    static const char* const kSystemFiles[] = {"IO.SYS", "COMMAND.COM"};
+    char paths[2][kCreationPathSize];
     HostEntry entries[2];
     for (int i = 0; i < 2; i++) {
-        if (!Join(paths[i], systemFolder_, "\\", Names[i]) || !files_.Find(paths[i], entries[i]) ||
+        if (!Join(paths[i], systemFolder_, "\\", kSystemFiles[i]) || !files_.Find(paths[i], entries[i]) ||
             entries[i].folder)
             return;
     }
     for (int i = 0; i < 2; i++) {
-        uint8_t attributes = i == 0 ? SystemFileAttributes : entries[i].attributes | AttributeArchive;
-        if (!CopyFile(paths[i], entries[i], 0, Names[i], "", attributes))
+        uint8_t attributes = i == 0 ? kSystemFileAttributes : entries[i].attributes | kAttributeArchive;
+        if (!CopyFile(paths[i], entries[i], 0, kSystemFiles[i], "", attributes))
             return;
     }
-    image_.AddFile(0, "MSDOS.SYS", nullptr, 0, SystemFileAttributes, MadeByTheRun);
+    image_.AddFile(0, "MSDOS.SYS", nullptr, 0, kSystemFileAttributes, kMadeByTheRun);
     FilePlaced("MSDOS.SYS", 0);
 }
 
@@ -309,7 +309,7 @@ void ImageCreationFrontEnd::WriteStartupFiles(int product)
         const uint8_t* block = file.record ? records_.Record(file.record, &size) : nullptr;
         if (!block)
             continue;
-        if (!image_.AddFile(0, file.name, block, size, AttributeArchive, MadeByTheRun)) {
+        if (!image_.AddFile(0, file.name, block, size, kAttributeArchive, kMadeByTheRun)) {
             Fail(RefusalOf(image_.LastRefusal()), file.name);
             return;
         }
@@ -322,15 +322,15 @@ ImageRunResult ImageCreationFrontEnd::Make(const CreationInputs& inputs, uint8_t
     result_ = ImageRunResult{};
     uint32_t size = 0;
     const uint8_t* boot = records_.Record(IDR_BOOT_SECTOR, &size);
-    if (!boot || size != ImageSectorBytes || !image_.Start(image, boot)) {
-        result_.outcome = ImageRunFailed;
+    if (!boot || size != kImageSectorBytes || !image_.Start(image, boot)) {
+        result_.outcome = kImageRunFailed;
         return result_;
     }
     CreationEnd end = RunCreation(inputs, *this);
-    if (result_.outcome != ImageRunMade)
+    if (result_.outcome != kImageRunMade)
         return result_;
-    if (end != EndedFinished) {
-        result_.outcome = ImageRunFailed;
+    if (end != kEndedFinished) {
+        result_.outcome = kImageRunFailed;
         return result_;
     }
     result_.summary = image_.Finish();

@@ -47,20 +47,20 @@ protected:
 
 // Why an image was not made.
 enum ImageRunOutcome {
-    ImageRunMade,
-    ImageRunNoSource,        // a file or folder the plan copies is missing
-    ImageRunUnreadable,      // a source could not be read
-    ImageRunTooLarge,
-    ImageRunRootFull,
-    ImageRunBadName,         // a source name no diskette can hold
-    ImageRunTooManyFiles,
-    ImageRunFailed,          // the run could not start (memory, paths)
+    kImageRunMade,
+    kImageRunNoSource,        // a file or folder the plan copies is missing
+    kImageRunUnreadable,      // a source could not be read
+    kImageRunTooLarge,
+    kImageRunRootFull,
+    kImageRunBadName,         // a source name no diskette can hold
+    kImageRunTooManyFiles,
+    kImageRunFailed,          // the run could not start (memory, paths)
 };
 
 struct ImageRunResult {
     ImageRunOutcome outcome;
     ImageSummary summary;
-    char path[CreationPathSize];   // the source that failed, for the message
+    char path[kCreationPathSize];   // the source that failed, for the message
 };
 
 class ImageCreationFrontEnd : public CreationFrontEnd {
@@ -70,7 +70,7 @@ public:
     ImageCreationFrontEnd(HostFiles& files, RecordSource& records, const char* systemFolder);
     ~ImageCreationFrontEnd();
 
-    // Runs the creation plan into image (ImageBytes) and finishes it.
+    // Runs the creation plan into image (kImageBytes) and finishes it.
     ImageRunResult Make(const CreationInputs& inputs, uint8_t* image);
 
     bool ConfirmErase(const char* root) override;

@@ -18,14 +18,14 @@ char Lower(char c)
 // the end on both sides.
 const char* FindOption(const char* tail)
 {
-    static const char Word[] = "-image";
+    static const char kWord[] = "-image";
     for (const char* p = tail; *p; p++) {
         if (p != tail && !Blank(p[-1]))
             continue;
         size_t i = 0;
-        while (Word[i] && Lower(p[i]) == Word[i])
+        while (kWord[i] && Lower(p[i]) == kWord[i])
             i++;
-        if (!Word[i] && (p[i] == '\0' || Blank(p[i])))
+        if (!kWord[i] && (p[i] == '\0' || Blank(p[i])))
             return p;
     }
     return nullptr;
@@ -58,7 +58,7 @@ void TakeImageOption(const char* tail, ImageOption& option, char* rest, size_t r
             after = end;
         }
         size_t length = static_cast<size_t>(end - start);
-        if (length < ImagePathSize) {
+        if (length < kImagePathSize) {
             memcpy(option.path, start, length);
             option.path[length] = '\0';
         }

@@ -6,11 +6,11 @@
 
 #include <cstddef>
 
-enum { ImagePathSize = 260 };
+enum { kImagePathSize = 260 };
 
 struct ImageOption {
     bool present;
-    char path[ImagePathSize];   // "" when none was given (the Save As dialog asks)
+    char path[kImagePathSize];   // "" when none was given (the Save As dialog asks)
 };
 
 // Finds the option in the command-line tail and copies the tail without it

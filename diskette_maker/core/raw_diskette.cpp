@@ -5,11 +5,11 @@
 #include "core/platform_kind.h"
 
 enum : uint32_t {
-    BiosReadDriveParameters = 0x0800,
-    IoctlBlockDevice = 0x440D,
-    LockLogicalVolume = 0x084A,
-    UnlockLogicalVolume = 0x086A,
-    HighDensitySectors = 2880,
+    kBiosReadDriveParameters = 0x0800,
+    kIoctlBlockDevice = 0x440D,
+    kLockLogicalVolume = 0x084A,
+    kUnlockLogicalVolume = 0x086A,
+    kHighDensitySectors = 2880,
 };
 
 static uint32_t ReadLe(const uint8_t *p, int bytes)
@@ -27,14 +27,14 @@ static bool SendRegisters(DiskDevice &device, uint32_t code, DiocRegisters &regs
     DeviceRequest request = {};
     request.controlCode = code;
     request.registers = &regs;
-    return device.Send(request) && !(regs.reg_Flags & CarryFlag);
+    return device.Send(request) && !(regs.reg_Flags & kCarryFlag);
 }
 
 static int ProbeThroughBios(DiskDevice &device)
 {
     device.OpenVwin32();
     DiocRegisters regs = {};
-    regs.reg_EAX = BiosReadDriveParameters;     // DL = 0: the first diskette drive
+    regs.reg_EAX = kBiosReadDriveParameters;     // DL = 0: the first diskette drive
     bool answered = SendRegisters(device, VWIN32_DIOC_DOS_INT13, regs);
     device.Close();
     return answered ? 4 : 0;
@@ -46,7 +46,7 @@ static int ProbeThroughVolume(DiskDevice &device, char letter)
     volume[4] = letter;
     if (!device.OpenVolume(volume))
         return 0;
-    uint8_t types[MediaTypesBufferBytes];
+    uint8_t types[kMediaTypesBufferBytes];
     memset(types, 0, sizeof types);
     DeviceRequest request = {};
     request.controlCode = IOCTL_STORAGE_GET_MEDIA_TYPES;
@@ -57,8 +57,8 @@ static int ProbeThroughVolume(DiskDevice &device, char letter)
     if (!answered)
         return 0;
     uint32_t returned = request.bytesReturned < sizeof types ? request.bytesReturned : sizeof types;
-    for (uint32_t i = 0; i < returned / DiskGeometryBytes; i++)
-        if (ReadLe(types + i * DiskGeometryBytes + DiskGeometryMediaTypeOffset, 4) == F3_1Pt44_512)
+    for (uint32_t i = 0; i < returned / kDiskGeometryBytes; i++)
+        if (ReadLe(types + i * kDiskGeometryBytes + kDiskGeometryMediaTypeOffset, 4) == F3_1Pt44_512)
             return 1;
     return 0;
 }
@@ -66,10 +66,10 @@ static int ProbeThroughVolume(DiskDevice &device, char letter)
 int ProbeDisketteDrive(int platformKind, const char *root, DiskDevice &device)
 {
     switch (platformKind) {
-    case PlatformNt4:
+    case kPlatformNt4:
         return 1;
-    case PlatformWin98Me:
-    case PlatformWin95:
+    case kPlatformWin98Me:
+    case kPlatformWin95:
         return ProbeThroughBios(device);
     default:
         return ProbeThroughVolume(device, root[0]);
@@ -84,13 +84,13 @@ struct BpbField {
     uint16_t value;
 };
 
-static const BpbField HighDensityLayout[] = {
-    {0x0B, 2, SectorBytes},         // bytes per sector
+static const BpbField kHighDensityLayout[] = {
+    {0x0B, 2, kSectorBytes},         // bytes per sector
     {0x0D, 1, 1},                   // sectors per cluster
     {0x0E, 2, 1},                   // reserved sectors
     {0x10, 1, 2},                   // FATs
     {0x11, 2, 224},                 // root directory entries
-    {0x13, 2, HighDensitySectors},  // total sectors (or 0 and the 32-bit form)
+    {0x13, 2, kHighDensitySectors},  // total sectors (or 0 and the 32-bit form)
     {0x15, 1, 0xF0},                // media descriptor
     {0x16, 2, 9},                   // sectors per FAT
     {0x18, 2, 18},                  // sectors per track
@@ -99,7 +99,7 @@ static const BpbField HighDensityLayout[] = {
 
 bool DescribesHighDensityDiskette(const uint8_t *sector)
 {
-    for (const BpbField &field : HighDensityLayout) {
+    for (const BpbField &field : kHighDensityLayout) {
         uint32_t value = ReadLe(sector + field.offset, field.bytes);
         if (field.offset == 0x13 && value == 0)
             value = ReadLe(sector + 0x20, 4);
@@ -125,7 +125,7 @@ static bool TransferSector(DiskDevice &device, uint32_t code, uint8_t drive, uin
 static bool SetVolumeLock(DiskDevice &device, uint32_t function, uint8_t drive)
 {
     DiocRegisters regs = {};
-    regs.reg_EAX = IoctlBlockDevice;
+    regs.reg_EAX = kIoctlBlockDevice;
     regs.reg_EBX = drive + 1u;
     regs.reg_ECX = function;
     return SendRegisters(device, VWIN32_DIOC_DOS_IOCTL, regs);
@@ -133,17 +133,17 @@ static bool SetVolumeLock(DiskDevice &device, uint32_t function, uint8_t drive)
 
 static bool WriteAndVerify(DiskDevice &device, uint8_t drive, const uint8_t *image)
 {
-    uint8_t sector[SectorBytes];
+    uint8_t sector[kSectorBytes];
     if (!TransferSector(device, VWIN32_DIOC_DOS_INT25, drive, sector) ||
         !DescribesHighDensityDiskette(sector))
         return false;
-    memcpy(sector, image, SectorBytes);
+    memcpy(sector, image, kSectorBytes);
     if (!TransferSector(device, VWIN32_DIOC_DOS_INT26, drive, sector))
         return false;
-    memset(sector, 0, SectorBytes);
+    memset(sector, 0, kSectorBytes);
     if (!TransferSector(device, VWIN32_DIOC_DOS_INT25, drive, sector))
         return false;
-    return memcmp(sector, image, SectorBytes) == 0;
+    return memcmp(sector, image, kSectorBytes) == 0;
 }
 
 bool WriteBootSector(DiskDevice &device, char driveLetter, const uint8_t *image)
@@ -153,9 +153,9 @@ bool WriteBootSector(DiskDevice &device, char driveLetter, const uint8_t *image)
     uint8_t drive = static_cast<uint8_t>(driveLetter - 'A');
     device.OpenVwin32();            // a failed open makes the first request fail
     bool written = false;
-    if (SetVolumeLock(device, LockLogicalVolume, drive)) {
+    if (SetVolumeLock(device, kLockLogicalVolume, drive)) {
         written = WriteAndVerify(device, drive, image);
-        SetVolumeLock(device, UnlockLogicalVolume, drive);
+        SetVolumeLock(device, kUnlockLogicalVolume, drive);
     }
     device.Close();
     return written;

@@ -5,21 +5,28 @@
 
 #include <cstdint>
 
-// 1 hard drive, 2 CD-ROM drive, 3 diskette drive; -1 after Cancel; 0 until
-// the product dialog has ended.
-enum : int32_t {
-    ProductNone = 0,
-    ProductHardDrive = 1,
-    ProductCdromDrive = 2,
-    ProductDisketteDrive = 3,
-    ProductCancelled = -1,
+// LanguageIndex: selects every text (string id = base + LanguageIndex) and
+// the CD's Windows language folder.
+enum Language : uint16_t {
+    kEnglish = 1,
+    kSpanish = 2,
+    kFrench = 3,
 };
 
-enum { DisketteRootSize = 4 };
+// ProductChoice: 0 until the product dialog has ended, -1 after Cancel.
+enum Product : int32_t {
+    kProductNone = 0,
+    kProductHardDrive = 1,
+    kProductCdromDrive = 2,
+    kProductDisketteDrive = 3,
+    kProductCancelled = -1,
+};
+
+enum { kDisketteRootSize = 4 };
 
 struct RunSettings {
     uint16_t LanguageIndex;       // 1 English, 2 Spanish, 3 French
     int32_t ProductChoice;
     uint32_t StartupDiskOption;   // follows the system-menu item "Make Startup Disk (MS-DOS)"
-    char DisketteRoot[DisketteRootSize];   // root of the target drive, always "A:\"
+    char DisketteRoot[kDisketteRootSize];   // root of the target drive, always "A:\"
 };

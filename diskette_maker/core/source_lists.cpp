@@ -3,13 +3,15 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "core/run_settings.h"
+
 namespace {
 
-const char* const SetupFolder = "HD and CD-ROM";
+const char* const kSetupFolder = "HD and CD-ROM";
 
 // Joins the pieces into a path buffer; false when they would not fit. (No
 // printf here: the shipping program has no room for the C runtime's.)
-bool Join(char (&out)[SourcePathSize], std::initializer_list<const char*> pieces)
+bool Join(char (&out)[kSourcePathSize], std::initializer_list<const char*> pieces)
 {
     size_t length = 0;
     for (const char* piece : pieces) {
@@ -26,8 +28,8 @@ bool Join(char (&out)[SourcePathSize], std::initializer_list<const char*> pieces
 const char* GuideName(int product)
 {
     switch (product) {
-    case 1: return "HDGUIDE.DOC";
-    case 2: return "CDGUIDE.DOC";
+    case kProductHardDrive: return "HDGUIDE.DOC";
+    case kProductCdromDrive: return "CDGUIDE.DOC";
     default: return "QLGUIDE.DOC";
     }
 }
@@ -37,8 +39,8 @@ const char* GuideName(int product)
 const char* WindowsSetupFolder(int language)
 {
     switch (language) {
-    case 2: return "000a";
-    case 3: return "000c";
+    case kSpanish: return "000a";
+    case kFrench: return "000c";
     default: return "0009";
     }
 }
@@ -49,17 +51,17 @@ bool BuildProductSources(const char* cdRoot, int product, bool msdosVariant,
     memset(&out, 0, sizeof out);
     const char* folder = WindowsSetupFolder(language);
     bool ok;
-    if (product == 3) {
+    if (product == kProductDisketteDrive) {
         ok = Join(out.product, {cdRoot, "Diskette Drive\\*.*"});
     } else if (!msdosVariant) {
-        ok = Join(out.product, {cdRoot, SetupFolder, "\\", folder, "\\*.*"}) &&
-             Join(out.drivers, {cdRoot, SetupFolder, "\\Drivers"});
+        ok = Join(out.product, {cdRoot, kSetupFolder, "\\", folder, "\\*.*"}) &&
+             Join(out.drivers, {cdRoot, kSetupFolder, "\\Drivers"});
     } else {
-        const char* dosFolder = product == 2 ? "\\MS-DOS CD-ROM\\*.*" : "\\MS-DOS Hard Drive\\*.*";
-        ok = Join(out.product, {cdRoot, SetupFolder, dosFolder});
+        const char* dosFolder = product == kProductCdromDrive ? "\\MS-DOS CD-ROM\\*.*" : "\\MS-DOS Hard Drive\\*.*";
+        ok = Join(out.product, {cdRoot, kSetupFolder, dosFolder});
     }
     ok = ok && Join(out.guide, {cdRoot, "User's Guides\\", GuideName(product)});
-    if (ok && product != 3) {
+    if (ok && product != kProductDisketteDrive) {
         // The utility lives in the program's own folder below the CD root.
         ok = Join(out.testPort, {cdRoot, "Utility\\testport.exe"}) &&
              Join(out.testPortNotes, {cdRoot, "Utility\\testport.txt"});

@@ -3,14 +3,14 @@
 // root; only their names and places are relied on.
 #pragma once
 
-enum { SourcePathSize = 260 };
+enum { kSourcePathSize = 260 };
 
 struct ProductSources {
-    char product[SourcePathSize];        // the product's setup files, "...\*.*"
-    char drivers[SourcePathSize];        // the shared "Drivers" folder (Windows diskettes), else ""
-    char guide[SourcePathSize];          // the product's user's guide
-    char testPort[SourcePathSize];       // the test-port utility, "" for the diskette drive
-    char testPortNotes[SourcePathSize];  // its companion ".txt", "" with it
+    char product[kSourcePathSize];        // the product's setup files, "...\*.*"
+    char drivers[kSourcePathSize];        // the shared "Drivers" folder (Windows diskettes), else ""
+    char guide[kSourcePathSize];          // the product's user's guide
+    char testPort[kSourcePathSize];       // the test-port utility, "" for the diskette drive
+    char testPortNotes[kSourcePathSize];  // its companion ".txt", "" with it
 };
 
 // The CD's name of the Windows setup folder for a language: "0009", "000a"

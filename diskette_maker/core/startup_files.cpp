@@ -7,16 +7,16 @@
 #include "core/run_settings.h"
 #include "resource.h"
 
-enum { PathBytes = 260 };
+enum { kPathBytes = 260 };
 
 int ConfigRecordFor(int32_t productChoice)
 {
     switch (productChoice) {
-    case ProductHardDrive:
+    case kProductHardDrive:
         return IDR_CONFIG_HARD_DRIVE;
-    case ProductCdromDrive:
+    case kProductCdromDrive:
         return IDR_CONFIG_CDROM;
-    case ProductDisketteDrive:
+    case kProductDisketteDrive:
         return IDR_CONFIG_DISKETTE;
     default:
         return 0;
@@ -25,15 +25,15 @@ int ConfigRecordFor(int32_t productChoice)
 
 bool WritesAutoexec(int32_t productChoice)
 {
-    return productChoice == ProductCdromDrive;
+    return productChoice == kProductCdromDrive;
 }
 
 bool BootableStepApplies(int platformKind, uint32_t startupDiskOption)
 {
-    return platformKind != PlatformNtLater && startupDiskOption != 0;
+    return platformKind != kPlatformNtLater && startupDiskOption != 0;
 }
 
-// folder + tail into a PathBytes buffer; false if it would not fit. A folder
+// folder + tail into a kPathBytes buffer; false if it would not fit. A folder
 // that already ends in a backslash (a Windows installed in a drive's root)
 // does not get a second one.
 static bool JoinPath(char *out, const char *folder, const char *tail)
@@ -41,7 +41,7 @@ static bool JoinPath(char *out, const char *folder, const char *tail)
     size_t length = strlen(folder);
     if (length > 0 && folder[length - 1] == '\\' && tail[0] == '\\')
         tail++;
-    if (length + strlen(tail) >= PathBytes)
+    if (length + strlen(tail) >= kPathBytes)
         return false;
     memcpy(out, folder, length);
     strcpy(out + length, tail);
@@ -50,11 +50,11 @@ static bool JoinPath(char *out, const char *folder, const char *tail)
 
 bool BuildSystemFileSources(const char *windowsDir, char *list, size_t capacity)
 {
-    char ioSys[PathBytes], commandCom[PathBytes];
+    char ioSys[kPathBytes], commandCom[kPathBytes];
     if (!JoinPath(ioSys, windowsDir, "\\Command\\Ebd\\IO.SYS"))
         return false;
     // The folder of IO.SYS, cut at its last backslash.
-    char folder[PathBytes];
+    char folder[kPathBytes];
     strcpy(folder, ioSys);
     *strrchr(folder, '\\') = '\0';
     if (!JoinPath(commandCom, folder, "\\COMMAND.COM"))

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-enum { StartupBlockBytes = 48 };
+enum { kStartupBlockBytes = 48 };
 
 // Record id of the product's CONFIG.SYS block; 0 for no product.
 int ConfigRecordFor(int32_t productChoice);

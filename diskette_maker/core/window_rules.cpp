@@ -2,69 +2,71 @@
 
 #include <cstring>
 
+#include "core/platform_kind.h"
+#include "core/run_settings.h"
 #include "resource.h"
 
 namespace {
 
-const TextTarget MainTexts[] = {
+const TextTarget kMainTexts[] = {
     {IDC_DESCRIPTION, IDS_DESCRIPTION_BASE},
     {IDC_COPY, IDS_COPY_BASE},
     {IDC_CANCEL, IDS_CANCEL_BASE},
     {IDC_HEADING, IDS_TITLE_BASE},
-    {CaptionTarget, IDS_TITLE_BASE},
+    {kCaptionTarget, IDS_TITLE_BASE},
     {IDC_LANG_GROUP, IDS_LANGUAGE_BASE},
     {IDC_VARIANT_GROUP, IDS_DISKTYPE_BASE},
 };
 
-const TextTarget ProductTexts[] = {
+const TextTarget kProductTexts[] = {
     {IDC_PRODUCT_HEADING, IDS_SELECTPRODUCT_BASE},
-    {2, IDS_CANCEL_BASE},
-    {1, IDS_OK_BASE},
+    {kProductDialogCancel, IDS_CANCEL_BASE},
+    {kProductDialogOk, IDS_OK_BASE},
     {IDC_PRODUCT_HARDDRIVE, IDS_HARDDRIVE_BASE},
     {IDC_PRODUCT_CDROM, IDS_CDROM_BASE},
     {IDC_PRODUCT_DISKETTE, IDS_DISKETTE_BASE},
-    {CaptionTarget, IDS_TITLE_BASE},
+    {kCaptionTarget, IDS_TITLE_BASE},
 };
 
-const ControlChange ShowLanguageGroup[] = {
-    {IDC_LANG_GROUP, ShowControl},
-    {IDC_LANG_ENGLISH, ShowControl},
-    {IDC_LANG_SPANISH, ShowControl},
-    {IDC_LANG_FRENCH, ShowControl},
+const ControlChange kShowLanguageGroup[] = {
+    {IDC_LANG_GROUP, kShowControl},
+    {IDC_LANG_ENGLISH, kShowControl},
+    {IDC_LANG_SPANISH, kShowControl},
+    {IDC_LANG_FRENCH, kShowControl},
 };
 
 // The diskette drive has only an MS-DOS diskette: no variant to choose, and
 // no language to choose for it.
-const ControlChange DisketteDriveOnly[] = {
-    {IDC_VARIANT_GROUP, HideControl},
-    {IDC_VARIANT_WINDOWS, HideControl},
-    {IDC_VARIANT_WINDOWS, UncheckControl},
-    {IDC_VARIANT_MSDOS, HideControl},
-    {IDC_VARIANT_MSDOS, CheckControl},
+const ControlChange kDisketteDriveOnly[] = {
+    {IDC_VARIANT_GROUP, kHideControl},
+    {IDC_VARIANT_WINDOWS, kHideControl},
+    {IDC_VARIANT_WINDOWS, kUncheckControl},
+    {IDC_VARIANT_MSDOS, kHideControl},
+    {IDC_VARIANT_MSDOS, kCheckControl},
 };
 
-const ControlChange EnableLanguageGroup[] = {
-    {IDC_LANG_FRENCH, EnableControl},
-    {IDC_LANG_SPANISH, EnableControl},
-    {IDC_LANG_ENGLISH, EnableControl},
-    {IDC_LANG_GROUP, EnableControl},
+const ControlChange kEnableLanguageGroup[] = {
+    {IDC_LANG_FRENCH, kEnableControl},
+    {IDC_LANG_SPANISH, kEnableControl},
+    {IDC_LANG_ENGLISH, kEnableControl},
+    {IDC_LANG_GROUP, kEnableControl},
 };
 
-const ControlChange GrayLanguageGroup[] = {
-    {IDC_LANG_FRENCH, DisableControl},
-    {IDC_LANG_SPANISH, DisableControl},
-    {IDC_LANG_ENGLISH, DisableControl},
-    {IDC_LANG_GROUP, DisableControl},
+const ControlChange kGrayLanguageGroup[] = {
+    {IDC_LANG_FRENCH, kDisableControl},
+    {IDC_LANG_SPANISH, kDisableControl},
+    {IDC_LANG_ENGLISH, kDisableControl},
+    {IDC_LANG_GROUP, kDisableControl},
 };
 
-const ControlChange CreationLock[] = {
-    {IDC_COPY, DisableControl},
-    {IDC_CANCEL, DisableControl},
-    {IDC_LANG_FRENCH, DisableControl},
-    {IDC_LANG_SPANISH, DisableControl},
-    {IDC_LANG_ENGLISH, DisableControl},
-    {IDC_VARIANT_WINDOWS, DisableControl},
-    {IDC_VARIANT_MSDOS, DisableControl},
+const ControlChange kCreationLock[] = {
+    {IDC_COPY, kDisableControl},
+    {IDC_CANCEL, kDisableControl},
+    {IDC_LANG_FRENCH, kDisableControl},
+    {IDC_LANG_SPANISH, kDisableControl},
+    {IDC_LANG_ENGLISH, kDisableControl},
+    {IDC_VARIANT_WINDOWS, kDisableControl},
+    {IDC_VARIANT_MSDOS, kDisableControl},
 };
 
 template <size_t N>
@@ -73,7 +75,7 @@ ControlChanges Changes(const ControlChange (&changes)[N])
     return {changes, N};
 }
 
-const ControlChanges NoChanges = {nullptr, 0};
+const ControlChanges kNoChanges = {nullptr, 0};
 
 }  // namespace
 
@@ -112,8 +114,8 @@ int LanguageFromCommandLine(const char* lowered, int fallback)
 int LanguageButton(int language)
 {
     switch (language) {
-    case 2: return IDC_LANG_SPANISH;
-    case 3: return IDC_LANG_FRENCH;
+    case kSpanish: return IDC_LANG_SPANISH;
+    case kFrench: return IDC_LANG_FRENCH;
     default: return IDC_LANG_ENGLISH;
     }
 }
@@ -121,45 +123,45 @@ int LanguageButton(int language)
 int LanguageOfButton(int control)
 {
     switch (control) {
-    case IDC_LANG_ENGLISH: return 1;
-    case IDC_LANG_SPANISH: return 2;
-    case IDC_LANG_FRENCH: return 3;
+    case IDC_LANG_ENGLISH: return kEnglish;
+    case IDC_LANG_SPANISH: return kSpanish;
+    case IDC_LANG_FRENCH: return kFrench;
     default: return 0;
     }
 }
 
 TextTargets MainWindowTexts()
 {
-    return {MainTexts, sizeof MainTexts / sizeof MainTexts[0]};
+    return {kMainTexts, sizeof kMainTexts / sizeof kMainTexts[0]};
 }
 
 TextTargets ProductDialogTexts()
 {
-    return {ProductTexts, sizeof ProductTexts / sizeof ProductTexts[0]};
+    return {kProductTexts, sizeof kProductTexts / sizeof kProductTexts[0]};
 }
 
 ControlChanges ControlsAfterProduct(int product)
 {
-    if (product == 1 || product == 2)
-        return Changes(ShowLanguageGroup);
-    return Changes(DisketteDriveOnly);
+    if (product == kProductHardDrive || product == kProductCdromDrive)
+        return Changes(kShowLanguageGroup);
+    return Changes(kDisketteDriveOnly);
 }
 
 ControlChanges ControlsDuringCreation()
 {
-    return Changes(CreationLock);
+    return Changes(kCreationLock);
 }
 
 MainCommand DecideMainCommand(int control, int notifyCode, bool checked)
 {
-    const int ButtonClicked = 0;
-    MainCommand command = {CommandChoice, 0, NoChanges};
+    const int kButtonClicked = 0;
+    MainCommand command = {kCommandChoice, 0, kNoChanges};
     switch (control) {
     case IDC_COPY:
-        command.kind = CommandCopy;
+        command.kind = kCommandCopy;
         break;
     case IDC_CANCEL:
-        command.kind = CommandCancel;
+        command.kind = kCommandCancel;
         break;
     case IDC_LANG_ENGLISH:
     case IDC_LANG_SPANISH:
@@ -168,15 +170,15 @@ MainCommand DecideMainCommand(int control, int notifyCode, bool checked)
             command.language = LanguageOfButton(control);
         break;
     case IDC_VARIANT_WINDOWS:
-        if (checked && notifyCode == ButtonClicked)
-            command.changes = Changes(EnableLanguageGroup);
+        if (checked && notifyCode == kButtonClicked)
+            command.changes = Changes(kEnableLanguageGroup);
         break;
     case IDC_VARIANT_MSDOS:
         if (checked)
-            command.changes = Changes(GrayLanguageGroup);
+            command.changes = Changes(kGrayLanguageGroup);
         break;
     default:
-        command.kind = CommandNone;
+        command.kind = kCommandNone;
         break;
     }
     return command;
@@ -185,16 +187,16 @@ MainCommand DecideMainCommand(int control, int notifyCode, bool checked)
 int ProductOfButton(int control)
 {
     switch (control) {
-    case IDC_PRODUCT_HARDDRIVE: return 1;
-    case IDC_PRODUCT_CDROM: return 2;
-    case IDC_PRODUCT_DISKETTE: return 3;
-    default: return 0;
+    case IDC_PRODUCT_HARDDRIVE: return kProductHardDrive;
+    case IDC_PRODUCT_CDROM: return kProductCdromDrive;
+    case IDC_PRODUCT_DISKETTE: return kProductDisketteDrive;
+    default: return kProductNone;
     }
 }
 
 StartupItemState StartupItemForPlatform(int platformKind)
 {
-    if (platformKind == 0)
+    if (platformKind == kPlatformNtLater)
         return {false, true};
     return {true, false};
 }

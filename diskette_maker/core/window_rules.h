@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-enum { CommandLineCopySize = 260 };
+enum { kCommandLineCopySize = 260 };
 
 // Copies at most capacity - 1 characters of the command-line tail, lowering
 // A-Z only, and always terminates the copy.
@@ -29,7 +29,10 @@ struct TextTarget {
     int control;
     int stringBase;
 };
-enum { CaptionTarget = 0 };
+enum { kCaptionTarget = 0 };
+
+// The product dialog's OK and Cancel buttons: IDOK and IDCANCEL.
+enum ProductDialogButton { kProductDialogOk = 1, kProductDialogCancel = 2 };
 
 struct TextTargets {
     const TextTarget* targets;
@@ -38,7 +41,7 @@ struct TextTargets {
 TextTargets MainWindowTexts();
 TextTargets ProductDialogTexts();
 
-enum ControlAction { ShowControl, HideControl, CheckControl, UncheckControl, EnableControl, DisableControl };
+enum ControlAction { kShowControl, kHideControl, kCheckControl, kUncheckControl, kEnableControl, kDisableControl };
 
 struct ControlChange {
     int control;
@@ -58,7 +61,7 @@ ControlChanges ControlsDuringCreation();
 
 // What a WM_COMMAND of the main window does. checked is BM_GETCHECK of the
 // control that sent it.
-enum MainCommandKind { CommandNone, CommandCopy, CommandCancel, CommandChoice };
+enum MainCommandKind { kCommandNone, kCommandCopy, kCommandCancel, kCommandChoice };
 struct MainCommand {
     MainCommandKind kind;
     int language;            // the new LanguageIndex, 0 for no change

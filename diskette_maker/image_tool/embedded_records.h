@@ -9,5 +9,5 @@ struct EmbeddedRecord {
     uint32_t size;
 };
 
-enum { EmbeddedRecordCount = 5 };
-extern const EmbeddedRecord EmbeddedRecords[EmbeddedRecordCount];
+enum { kEmbeddedRecordCount = 5 };
+extern const EmbeddedRecord EmbeddedRecords[kEmbeddedRecordCount];

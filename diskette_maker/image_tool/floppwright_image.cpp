@@ -16,12 +16,13 @@
 #include <string>
 
 #include "core/image_front_end.h"
+#include "core/run_settings.h"
 #include "image_tool/embedded_records.h"
 #include "image_tool/posix_host_files.h"
 
 namespace {
 
-const char* const Usage =
+const char* const kUsage =
     "usage: floppwright-image --cd DIR --product hd|cdrom|diskette --variant windows|msdos\n"
     "                         --language en|es|fr [--system-files DIR] [--no-startup]\n"
     "                         [--verbose] -o FILE.img\n"
@@ -46,7 +47,7 @@ const char* const Usage =
     "Exit status: 0 the image is written, 1 it could not be made or written\n"
     "(the reason is printed; no partial file stays), 2 the command line is wrong.\n";
 
-const char* const Me = "floppwright-image";
+const char* const kMe = "floppwright-image";
 
 class EmbeddedRecordSource : public RecordSource {
 public:
@@ -74,12 +75,15 @@ public:
     }
 };
 
+// The --variant values, in the order of their names.
+enum Variant { kVariantWindows = 0, kVariantMsdos = 1 };
+
 struct Options {
     const char* cd = nullptr;
     const char* output = nullptr;
     const char* systemFiles = "";
     int product = 0;
-    int variant = -1;       // 0 Windows, 1 MS-DOS
+    int variant = -1;       // a Variant, -1 until given
     int language = 0;
     bool startup = true;
     bool verbose = false;
@@ -87,7 +91,7 @@ struct Options {
 
 int UsageError(const char* what, const char* value = "")
 {
-    fprintf(stderr, "%s: %s%s\n%s: --help tells how to call it\n", Me, what, value, Me);
+    fprintf(stderr, "%s: %s%s\n%s: --help tells how to call it\n", kMe, what, value, kMe);
     return 2;
 }
 
@@ -102,13 +106,13 @@ int Choice(const char* value, const char* const* names)
 // 0 when the options are complete, else the exit status to end with.
 int ParseOptions(int argc, char** argv, Options& o)
 {
-    static const char* const Products[] = {"hd", "cdrom", "diskette", nullptr};
-    static const char* const Variants[] = {"windows", "msdos", nullptr};
-    static const char* const Languages[] = {"en", "es", "fr", nullptr};
+    static const char* const kProducts[] = {"hd", "cdrom", "diskette", nullptr};
+    static const char* const kVariants[] = {"windows", "msdos", nullptr};
+    static const char* const kLanguages[] = {"en", "es", "fr", nullptr};
     for (int i = 1; i < argc; i++) {
         std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            fputs(Usage, stdout);
+            fputs(kUsage, stdout);
             exit(0);
         }
         if (arg == "--no-startup") {
@@ -133,13 +137,13 @@ int ParseOptions(int argc, char** argv, Options& o)
         } else if (arg == "--system-files") {
             o.systemFiles = value;
         } else if (arg == "--product") {
-            if (!(o.product = Choice(value, Products)))
+            if (!(o.product = Choice(value, kProducts)))
                 return UsageError("unknown product (hd, cdrom or diskette): ", value);
         } else if (arg == "--variant") {
-            o.variant = Choice(value, Variants) - 1;
+            o.variant = Choice(value, kVariants) - 1;
             if (o.variant < 0)
                 return UsageError("unknown variant (windows or msdos): ", value);
-        } else if (!(o.language = Choice(value, Languages))) {
+        } else if (!(o.language = Choice(value, kLanguages))) {
             return UsageError("unknown language (en, es or fr): ", value);
         }
     }
@@ -235,30 +239,30 @@ int Refuse(const ImageRunResult& result)
 {
     std::string path = Shown(result.path);
     switch (result.outcome) {
-    case ImageRunNoSource:
-        fprintf(stderr, "%s: %s is missing; the image was not made\n", Me, path.c_str());
+    case kImageRunNoSource:
+        fprintf(stderr, "%s: %s is missing; the image was not made\n", kMe, path.c_str());
         break;
-    case ImageRunUnreadable:
-        fprintf(stderr, "%s: cannot read %s; the image was not made\n", Me, path.c_str());
+    case kImageRunUnreadable:
+        fprintf(stderr, "%s: cannot read %s; the image was not made\n", kMe, path.c_str());
         break;
-    case ImageRunTooLarge:
+    case kImageRunTooLarge:
         fprintf(stderr, "%s: the files do not fit on a 1.44 MB diskette: they need %s bytes more "
-                "than it holds\n", Me, Grouped(result.summary.bytesShort).c_str());
+                "than it holds\n", kMe, Grouped(result.summary.bytesShort).c_str());
         break;
-    case ImageRunRootFull:
-        fprintf(stderr, "%s: the diskette's root folder would need %u entries; it holds %u\n", Me,
-                result.summary.rootEntries, static_cast<unsigned>(ImageRootEntries));
+    case kImageRunRootFull:
+        fprintf(stderr, "%s: the diskette's root folder would need %u entries; it holds %u\n", kMe,
+                result.summary.rootEntries, static_cast<unsigned>(kImageRootEntries));
         break;
-    case ImageRunBadName:
-        fprintf(stderr, "%s: %s has a name no diskette can hold; the image was not made\n", Me,
+    case kImageRunBadName:
+        fprintf(stderr, "%s: %s has a name no diskette can hold; the image was not made\n", kMe,
                 path.c_str());
         break;
-    case ImageRunTooManyFiles:
-        fprintf(stderr, "%s: too many files at %s; the image was not made\n", Me, path.c_str());
+    case kImageRunTooManyFiles:
+        fprintf(stderr, "%s: too many files at %s; the image was not made\n", kMe, path.c_str());
         break;
     default:
         fprintf(stderr, "%s: the image could not be made (out of memory or a path too long%s%s)\n",
-                Me, path.empty() ? "" : ": ", path.c_str());
+                kMe, path.empty() ? "" : ": ", path.c_str());
         break;
     }
     return 1;
@@ -271,17 +275,17 @@ bool WriteImage(const char* output, const uint8_t* image)
     std::string temp = std::string(output) + ".XXXXXX";
     int fd = mkstemp(&temp[0]);
     if (fd < 0) {
-        fprintf(stderr, "%s: cannot write %s: %s\n", Me, output, strerror(errno));
+        fprintf(stderr, "%s: cannot write %s: %s\n", kMe, output, strerror(errno));
         return false;
     }
     size_t done = 0;
-    while (done < ImageBytes) {
-        ssize_t n = write(fd, image + done, ImageBytes - done);
+    while (done < kImageBytes) {
+        ssize_t n = write(fd, image + done, kImageBytes - done);
         if (n <= 0)
             break;
         done += static_cast<size_t>(n);
     }
-    int error = done == ImageBytes ? 0 : errno ? errno : EIO;
+    int error = done == kImageBytes ? 0 : errno ? errno : EIO;
     if (!error && fchmod(fd, 0644) != 0)
         error = errno;
     if (close(fd) != 0 && !error)
@@ -290,7 +294,7 @@ bool WriteImage(const char* output, const uint8_t* image)
         error = errno;
     if (error) {
         unlink(temp.c_str());
-        fprintf(stderr, "%s: cannot write %s: %s\n", Me, output, strerror(error));
+        fprintf(stderr, "%s: cannot write %s: %s\n", kMe, output, strerror(error));
         return false;
     }
     return true;
@@ -304,7 +308,7 @@ int MakeImage(const Options& o)
     CreationInputs inputs = {};
     inputs.language = o.language;
     inputs.product = o.product;
-    inputs.msdosVariant = o.variant == 1 || o.product == 3;     // the window's rule
+    inputs.msdosVariant = o.variant == kVariantMsdos || o.product == kProductDisketteDrive;     // the window's rule
     inputs.startupDiskOption = o.startup;
     inputs.disketteRoot = "A:\\";
     inputs.modulePath = modulePath.c_str();
@@ -313,14 +317,14 @@ int MakeImage(const Options& o)
     EmbeddedRecordSource records;
     ToolFrontEnd frontEnd(files, records, inputs.msdosVariant && o.startup ? o.systemFiles : "");
     frontEnd.verbose = o.verbose;
-    uint8_t* image = static_cast<uint8_t*>(malloc(ImageBytes));
+    uint8_t* image = static_cast<uint8_t*>(malloc(kImageBytes));
     if (!image) {
-        fprintf(stderr, "%s: out of memory\n", Me);
+        fprintf(stderr, "%s: out of memory\n", kMe);
         return 1;
     }
     ImageRunResult result = frontEnd.Make(inputs, image);
     int status = 0;
-    if (result.outcome != ImageRunMade)
+    if (result.outcome != kImageRunMade)
         status = Refuse(result);
     else if (!WriteImage(o.output, image))
         status = 1;
@@ -340,11 +344,11 @@ int main(int argc, char** argv)
         return status;
     struct stat cdInfo;
     if (stat(o.cd, &cdInfo) != 0) {
-        fprintf(stderr, "%s: the CD folder %s does not exist\n", Me, o.cd);
+        fprintf(stderr, "%s: the CD folder %s does not exist\n", kMe, o.cd);
         return 1;
     }
     if (o.systemFiles[0] && !IsFolder(o.systemFiles)) {
-        fprintf(stderr, "%s: the system-files folder %s does not exist\n", Me, o.systemFiles);
+        fprintf(stderr, "%s: the system-files folder %s does not exist\n", kMe, o.systemFiles);
         return 1;
     }
     // Asked for by name, the system files must be there.
@@ -353,7 +357,7 @@ int main(int argc, char** argv)
         HostEntry entry;
         PosixHostFiles files;
         if (o.systemFiles[0] && (!files.Find(path.c_str(), entry) || entry.folder)) {
-            fprintf(stderr, "%s: %s is missing; the image was not made\n", Me, Shown(path.c_str()).c_str());
+            fprintf(stderr, "%s: %s is missing; the image was not made\n", kMe, Shown(path.c_str()).c_str());
             return 1;
         }
     }
@@ -362,7 +366,7 @@ int main(int argc, char** argv)
     // write permission for anyone.
     struct stat existing;
     if (stat(o.output, &existing) == 0 && !(existing.st_mode & 0222)) {
-        fprintf(stderr, "%s: %s exists and is read-only; it was left as it was\n", Me, o.output);
+        fprintf(stderr, "%s: %s exists and is read-only; it was left as it was\n", kMe, o.output);
         return 1;
     }
     if (S_ISDIR(cdInfo.st_mode))
@@ -372,7 +376,7 @@ int main(int argc, char** argv)
     if (unpacked.empty() || unpacked[0] == '!') {
         if (!unpacked.empty())
             RemoveTree(unpacked.substr(1));
-        fprintf(stderr, "%s: cannot read the ISO image %s (xorriso could not unpack it)\n", Me, o.cd);
+        fprintf(stderr, "%s: cannot read the ISO image %s (xorriso could not unpack it)\n", kMe, o.cd);
         return 1;
     }
     o.cd = unpacked.c_str();

@@ -109,7 +109,7 @@ bool PosixHostFiles::Find(const char* path, HostEntry& entry)
         return false;
     entry.size = info.st_size > 0xFFFFFFFFLL ? 0xFFFFFFFFu : static_cast<uint32_t>(info.st_size);
     // As Wine reports a Linux file: read-only when nobody may write it.
-    entry.attributes = (info.st_mode & 0222) ? 0 : AttributeReadOnly;
+    entry.attributes = (info.st_mode & 0222) ? 0 : kAttributeReadOnly;
     entry.time = DosTimeOf(info.st_mtime);
     return true;
 }

@@ -32,35 +32,35 @@ struct FailureCase {
 // 0 save, 1 erase, 2 restore, 3 product copy, 4 guide, 5 test port.
 const FailureCase FailureCases[] = {
     {"No to the warning touches nothing", false, ThreeSystemFiles, -1, {0, false},
-     EndedDeclined, {"confirm"}},
+     kEndedDeclined, {"confirm"}},
     {"failed save forgets the saved files and makes the diskette bootable", true, ThreeSystemFiles,
-     StepSaveSystemFiles, {1, false}, EndedFinished,
+     kStepSaveSystemFiles, {1, false}, kEndedFinished,
      {"confirm", "op:0", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
-    {"cancelled save forgets them too", true, ThreeSystemFiles, StepSaveSystemFiles, {0, true},
-     EndedFinished, {"confirm", "op:0", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
-    {"failed erase puts the saved files back and ends the run", true, ThreeSystemFiles, StepErase,
-     {1, false}, EndedEraseFailed, {"confirm", "op:0", "op:1", "op:2"}},
-    {"cancelled erase puts them back too", true, ThreeSystemFiles, StepErase, {0, true},
-     EndedEraseFailed, {"confirm", "op:0", "op:1", "op:2"}},
-    {"failed erase, failed move back: the folder is named", true, ThreeSystemFiles, StepErase,
-     {1, false}, EndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\"}, {1, false}},
-    {"failed erase, cancelled move back: the folder is named", true, ThreeSystemFiles, StepErase,
-     {1, false}, EndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\"}, {0, true}},
-    {"cancelled erase ends the run", true, {}, StepErase, {0, true}, EndedEraseFailed,
+    {"cancelled save forgets them too", true, ThreeSystemFiles, kStepSaveSystemFiles, {0, true},
+     kEndedFinished, {"confirm", "op:0", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
+    {"failed erase puts the saved files back and ends the run", true, ThreeSystemFiles, kStepErase,
+     {1, false}, kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2"}},
+    {"cancelled erase puts them back too", true, ThreeSystemFiles, kStepErase, {0, true},
+     kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2"}},
+    {"failed erase, failed move back: the folder is named", true, ThreeSystemFiles, kStepErase,
+     {1, false}, kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\"}, {1, false}},
+    {"failed erase, cancelled move back: the folder is named", true, ThreeSystemFiles, kStepErase,
+     {1, false}, kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\"}, {0, true}},
+    {"cancelled erase ends the run", true, {}, kStepErase, {0, true}, kEndedEraseFailed,
      {"confirm", "op:1"}},
     {"cancelled move back names the folder and ends the run", true, ThreeSystemFiles,
-     StepRestoreSystemFiles, {0, true}, EndedRestoreAborted,
+     kStepRestoreSystemFiles, {0, true}, kEndedRestoreAborted,
      {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\"}},
     {"move back failing uncancelled names the folder and goes on", true, ThreeSystemFiles,
-     StepRestoreSystemFiles, {1, false}, EndedFinished,
+     kStepRestoreSystemFiles, {1, false}, kEndedFinished,
      {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\", "startup:2", "op:3", "op:4", "op:5", "note"}},
-    {"failed product copy ends the run", true, {}, StepCopyProduct, {1, false},
-     EndedProductCopyFailed, {"confirm", "op:1", "bootable", "startup:2", "op:3"}},
-    {"cancelled product copy ends the run", true, {}, StepCopyProduct, {0, true},
-     EndedProductCopyFailed, {"confirm", "op:1", "bootable", "startup:2", "op:3"}},
-    {"failed guide copy is ignored", true, {}, StepCopyGuide, {1, true}, EndedFinished,
+    {"failed product copy ends the run", true, {}, kStepCopyProduct, {1, false},
+     kEndedProductCopyFailed, {"confirm", "op:1", "bootable", "startup:2", "op:3"}},
+    {"cancelled product copy ends the run", true, {}, kStepCopyProduct, {0, true},
+     kEndedProductCopyFailed, {"confirm", "op:1", "bootable", "startup:2", "op:3"}},
+    {"failed guide copy is ignored", true, {}, kStepCopyGuide, {1, true}, kEndedFinished,
      {"confirm", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
-    {"failed test-port copy is ignored", true, {}, StepCopyTestPort, {1, false}, EndedFinished,
+    {"failed test-port copy is ignored", true, {}, kStepCopyTestPort, {1, false}, kEndedFinished,
      {"confirm", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
 };
 
@@ -77,8 +77,8 @@ TEST(CreationFailures, EachFailureEndsTheRunWhereItShould)
         EXPECT_EQ(RunCreation(MsdosCdrom(), fake), c.end);
         EXPECT_EQ(fake.events, c.events);
         // Every move back, also after a failed erase, undoes the save.
-        const RecordedOperation* save = fake.Find(StepSaveSystemFiles);
-        const RecordedOperation* restore = fake.Find(StepRestoreSystemFiles);
+        const RecordedOperation* save = fake.Find(kStepSaveSystemFiles);
+        const RecordedOperation* restore = fake.Find(kStepRestoreSystemFiles);
         if (save && restore) {
             EXPECT_EQ(restore->flags, 0x0511u);
             EXPECT_EQ(restore->from, save->to);
@@ -91,18 +91,18 @@ TEST(CreationSteps, EachOperationCarriesItsFlags)
 {
     FakeCreationFrontEnd fake;
     fake.disketteFiles = ThreeSystemFiles;
-    ASSERT_EQ(RunCreation(MsdosCdrom(), fake), EndedFinished);
+    ASSERT_EQ(RunCreation(MsdosCdrom(), fake), kEndedFinished);
     struct {
         CreationStep step;
         int operation;
         unsigned flags;
     } expected[] = {
-        {StepSaveSystemFiles, OperationCopy, 0x0511},
-        {StepErase, OperationDelete, 0x0110},
-        {StepRestoreSystemFiles, OperationMove, 0x0511},
-        {StepCopyProduct, OperationCopy, 0x0010},
-        {StepCopyGuide, OperationCopy, 0x0010},
-        {StepCopyTestPort, OperationCopy, 0x0010},
+        {kStepSaveSystemFiles, kOperationCopy, 0x0511},
+        {kStepErase, kOperationDelete, 0x0110},
+        {kStepRestoreSystemFiles, kOperationMove, 0x0511},
+        {kStepCopyProduct, kOperationCopy, 0x0010},
+        {kStepCopyGuide, kOperationCopy, 0x0010},
+        {kStepCopyTestPort, kOperationCopy, 0x0010},
     };
     ASSERT_EQ(fake.operations.size(), 6u);
     for (size_t i = 0; i < 6; i++) {
@@ -119,8 +119,8 @@ TEST(CreationSteps, SavedFilesGoBackWhereTheyCameFrom)
     FakeCreationFrontEnd fake;
     fake.disketteFiles = ThreeSystemFiles;
     RunCreation(MsdosCdrom(), fake);
-    const RecordedOperation* save = fake.Find(StepSaveSystemFiles);
-    const RecordedOperation* restore = fake.Find(StepRestoreSystemFiles);
+    const RecordedOperation* save = fake.Find(kStepSaveSystemFiles);
+    const RecordedOperation* restore = fake.Find(kStepRestoreSystemFiles);
     ASSERT_TRUE(save && restore);
     // The BIOS file goes back first, so that it takes the first root entry.
     EXPECT_EQ(save->from, (Paths{"A:\\IO.SYS", "A:\\MSDOS.SYS", "A:\\COMMAND.COM"}));
@@ -136,8 +136,8 @@ TEST(CreationSteps, WindowsDisketteSavesNothing)
     CreationInputs in = MsdosCdrom();
     in.msdosVariant = false;
     RunCreation(in, fake);
-    EXPECT_EQ(fake.Find(StepSaveSystemFiles), nullptr);
-    EXPECT_EQ(fake.Find(StepRestoreSystemFiles), nullptr);
+    EXPECT_EQ(fake.Find(kStepSaveSystemFiles), nullptr);
+    EXPECT_EQ(fake.Find(kStepRestoreSystemFiles), nullptr);
 }
 
 struct SavedCase {
@@ -171,8 +171,8 @@ TEST(SavedSystemFiles, ListsFollowTheOptionAndWhatIsPresent)
         FakeCreationFrontEnd fake;
         fake.tempUsable = c.tempUsable;
         fake.disketteFiles = c.diskette;
-        char disk[SavedDiskListCapacity] = {};
-        char temp[SavedTempListCapacity] = {};
+        char disk[kSavedDiskListCapacity] = {};
+        char temp[kSavedTempListCapacity] = {};
         EXPECT_EQ(SaveSystemFiles(MsdosCdrom(c.option), fake, disk, temp), c.saved);
         EXPECT_EQ(SplitPathList(disk), c.disk);
         Paths expectedTemp;
@@ -192,8 +192,8 @@ TEST(SavedSystemFiles, ALongTemporaryFolderKeepsBothListsInStep)
         FakeCreationFrontEnd fake;
         fake.tempFolder = "C:\\" + std::string(length - 4, 't') + "\\";
         fake.disketteFiles = AllFive;
-        char disk[SavedDiskListCapacity] = {};
-        char temp[SavedTempListCapacity] = {};
+        char disk[kSavedDiskListCapacity] = {};
+        char temp[kSavedTempListCapacity] = {};
         bool saved = SaveSystemFiles(MsdosCdrom(), fake, disk, temp);
         Paths diskPaths = SplitPathList(disk), tempPaths = SplitPathList(temp);
         ASSERT_EQ(diskPaths.size(), tempPaths.size());
@@ -208,7 +208,7 @@ TEST(SavedSystemFiles, ALongTemporaryFolderKeepsBothListsInStep)
 
 TEST(EraseQuestion, IsSkippedOnlyForAnEmptyRoot)
 {
-    const unsigned long FileNotFound = 2, AccessDenied = 5, NoMoreFiles = 18, NotReady = 21,
+    const unsigned long kFileNotFound = 2, AccessDenied = 5, kNoMoreFiles = 18, NotReady = 21,
                         UnrecognizedMedia = 1785, FileCorrupt = 1392;
     struct {
         bool found;
@@ -216,8 +216,8 @@ TEST(EraseQuestion, IsSkippedOnlyForAnEmptyRoot)
         bool ask;
     } cases[] = {
         {true, 0, true},
-        {false, FileNotFound, false},
-        {false, NoMoreFiles, false},
+        {false, kFileNotFound, false},
+        {false, kNoMoreFiles, false},
         {false, NotReady, true},
         {false, AccessDenied, true},
         {false, FileCorrupt, true},
@@ -255,15 +255,15 @@ TEST(BootableStep, StepsByPlatformOptionAndOutcome)
         bool result;
         Events events;
     } cases[] = {
-        {"later NT keeps no emergency-boot files", PlatformNtLater, true, true, true, true, true, true, {}},
-        {"startup disk turned off", PlatformWin98Me, false, true, true, true, true, true, {}},
-        {"no drive answers", PlatformWin98Me, true, false, true, true, true, true, {"probe"}},
-        {"Windows 95 refuses the system files", PlatformWin95, true, true, true, true, true, false, {"probe"}},
-        {"Windows 98 makes it bootable", PlatformWin98Me, true, true, true, true, true, true, made},
-        {"a failed boot sector is ignored", PlatformNt4, true, true, true, true, false, true, made},
-        {"a failed copy leaves the boot sector", PlatformNt4, true, true, false, true, true, false,
+        {"later NT keeps no emergency-boot files", kPlatformNtLater, true, true, true, true, true, true, {}},
+        {"startup disk turned off", kPlatformWin98Me, false, true, true, true, true, true, {}},
+        {"no drive answers", kPlatformWin98Me, true, false, true, true, true, true, {"probe"}},
+        {"Windows 95 refuses the system files", kPlatformWin95, true, true, true, true, true, false, {"probe"}},
+        {"Windows 98 makes it bootable", kPlatformWin98Me, true, true, true, true, true, true, made},
+        {"a failed boot sector is ignored", kPlatformNt4, true, true, true, true, false, true, made},
+        {"a failed copy leaves the boot sector", kPlatformNt4, true, true, false, true, true, false,
          {"probe", "copy"}},
-        {"no MSDOS.SYS leaves the boot sector", PlatformWin98Me, true, true, true, false, true, false,
+        {"no MSDOS.SYS leaves the boot sector", kPlatformWin98Me, true, true, true, false, true, false,
          {"probe", "copy", "create:A:\\MSDOS.SYS"}},
     };
     for (const auto& c : cases) {

@@ -14,12 +14,12 @@ void PutLe(uint8_t *p, uint64_t value, int bytes)
 void FormatBootSector(uint8_t *sector, uint32_t sectors)
 {
     bool high = sectors == 2880;
-    memset(sector, 0, SectorBytes);
+    memset(sector, 0, kSectorBytes);
     sector[0] = 0xEB;
     sector[1] = 0x3C;
     sector[2] = 0x90;
     memcpy(sector + 3, "MSDOS5.0", 8);
-    PutLe(sector + 0x0B, SectorBytes, 2);
+    PutLe(sector + 0x0B, kSectorBytes, 2);
     sector[0x0D] = high ? 1 : 2;
     PutLe(sector + 0x0E, 1, 2);
     sector[0x10] = 2;
@@ -38,12 +38,12 @@ void FormatBootSector(uint8_t *sector, uint32_t sectors)
 EmulatedDiskette::EmulatedDiskette(const std::string &path, uint32_t sectors) : sectors(sectors)
 {
     file = std::fopen(path.c_str(), "w+b");
-    std::vector<uint8_t> blank(SectorBytes, 0);
+    std::vector<uint8_t> blank(kSectorBytes, 0);
     for (uint32_t i = 0; file && i < sectors; i++)
         std::fwrite(blank.data(), 1, blank.size(), file);
-    uint8_t boot[SectorBytes];
+    uint8_t boot[kSectorBytes];
     FormatBootSector(boot, sectors);
-    PutSector(0, std::vector<uint8_t>(boot, boot + SectorBytes));
+    PutSector(0, std::vector<uint8_t>(boot, boot + kSectorBytes));
 }
 
 EmulatedDiskette::~EmulatedDiskette()
@@ -54,17 +54,17 @@ EmulatedDiskette::~EmulatedDiskette()
 
 std::vector<uint8_t> EmulatedDiskette::Sector(uint32_t lba)
 {
-    std::vector<uint8_t> bytes(SectorBytes, 0);
-    if (file && lba < sectors && std::fseek(file, long(lba) * SectorBytes, SEEK_SET) == 0)
-        if (std::fread(bytes.data(), 1, SectorBytes, file) != SectorBytes)
-            bytes.assign(SectorBytes, 0);
+    std::vector<uint8_t> bytes(kSectorBytes, 0);
+    if (file && lba < sectors && std::fseek(file, long(lba) * kSectorBytes, SEEK_SET) == 0)
+        if (std::fread(bytes.data(), 1, kSectorBytes, file) != kSectorBytes)
+            bytes.assign(kSectorBytes, 0);
     return bytes;
 }
 
 void EmulatedDiskette::PutSector(uint32_t lba, const std::vector<uint8_t> &bytes)
 {
-    if (file && lba < sectors && bytes.size() == SectorBytes && std::fseek(file, long(lba) * SectorBytes, SEEK_SET) == 0)
-        std::fwrite(bytes.data(), 1, SectorBytes, file);
+    if (file && lba < sectors && bytes.size() == kSectorBytes && std::fseek(file, long(lba) * kSectorBytes, SEEK_SET) == 0)
+        std::fwrite(bytes.data(), 1, kSectorBytes, file);
 }
 
 bool EmulatedDiskette::OpenVwin32()
@@ -102,7 +102,7 @@ void EmulatedDiskette::Close()
 bool EmulatedDiskette::Fail(DiocRegisters &regs, uint32_t error)
 {
     regs.reg_EAX = error;
-    regs.reg_Flags |= CarryFlag;
+    regs.reg_Flags |= kCarryFlag;
     return true;            // the call went through; the service failed
 }
 
@@ -121,7 +121,7 @@ bool EmulatedDiskette::Send(DeviceRequest &request)
     if (!request.registers)
         return false;
     DiocRegisters &regs = *request.registers;
-    regs.reg_Flags &= ~uint32_t(CarryFlag);
+    regs.reg_Flags &= ~uint32_t(kCarryFlag);
     switch (request.controlCode) {
     case VWIN32_DIOC_DOS_INT13:
         return Bios(regs);
@@ -166,14 +166,14 @@ bool EmulatedDiskette::Absolute(DiocRegisters &regs, bool write)
     if (write && !locked)
         return Fail(regs, 0x0300);                      // Windows refuses direct writes without a lock
     for (uint32_t i = 0; i < count; i++) {
-        uint8_t *at = buffer + i * SectorBytes;
+        uint8_t *at = buffer + i * kSectorBytes;
         if (write) {
-            PutSector(first + i, std::vector<uint8_t>(at, at + SectorBytes));
+            PutSector(first + i, std::vector<uint8_t>(at, at + kSectorBytes));
             writes++;
             written = true;
         } else {
             std::vector<uint8_t> bytes = Sector(first + i);
-            memcpy(at, bytes.data(), SectorBytes);
+            memcpy(at, bytes.data(), kSectorBytes);
             if (corruptsReadBack && written)
                 at[0x100] ^= 0x01;
         }
@@ -204,18 +204,18 @@ bool EmulatedDiskette::Ioctl(DiocRegisters &regs)
 
 bool EmulatedDiskette::MediaTypes(DeviceRequest &request)
 {
-    uint32_t need = uint32_t(mediaTypes.size()) * DiskGeometryBytes;
+    uint32_t need = uint32_t(mediaTypes.size()) * kDiskGeometryBytes;
     if (!request.output || request.outputSize < need)
         return false;                                   // ERROR_INSUFFICIENT_BUFFER
     uint8_t *out = static_cast<uint8_t *>(request.output);
     memset(out, 0, need);
     for (size_t i = 0; i < mediaTypes.size(); i++) {
-        uint8_t *record = out + i * DiskGeometryBytes;
+        uint8_t *record = out + i * kDiskGeometryBytes;
         PutLe(record, 80, 8);
-        PutLe(record + DiskGeometryMediaTypeOffset, mediaTypes[i], 4);
+        PutLe(record + kDiskGeometryMediaTypeOffset, mediaTypes[i], 4);
         PutLe(record + 12, 2, 4);
         PutLe(record + 16, mediaTypes[i] == F3_1Pt44_512 ? 18 : 9, 4);
-        PutLe(record + 20, SectorBytes, 4);
+        PutLe(record + 20, kSectorBytes, 4);
     }
     request.bytesReturned = need;
     return true;

@@ -41,7 +41,7 @@ FileOperationResult FakeCreationFrontEnd::RunFileOperation(const FileOperation& 
                           SplitPathList(operation.to), operation.flags});
     if (operation.step == failStep)
         return failure;
-    if (operation.step == StepRestoreSystemFiles)
+    if (operation.step == kStepRestoreSystemFiles)
         return moveBack;
     return {0, false};
 }

@@ -29,7 +29,7 @@ TEST(ImageOption, TakenOutBeforeTheLanguageSearch)
     };
     for (const auto& c : cases) {
         ImageOption option;
-        char rest[CommandLineCopySize], lowered[CommandLineCopySize];
+        char rest[kCommandLineCopySize], lowered[kCommandLineCopySize];
         TakeImageOption(c.tail, option, rest, sizeof rest);
         CopyLoweredCommandLine(lowered, sizeof lowered, rest);
         EXPECT_EQ(option.present, c.present) << c.tail;

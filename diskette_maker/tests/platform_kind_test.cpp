@@ -11,16 +11,16 @@ struct VersionCase {
 };
 
 const VersionCase kVersions[] = {
-    {"Win32s", 0, 3, 10, PlatformWin98Me},
-    {"Windows 95", 1, 4, 0, PlatformWin95},
-    {"Windows 98", 1, 4, 10, PlatformWin98Me},
-    {"Windows Me", 1, 4, 90, PlatformWin98Me},
-    {"NT 3.51", 2, 3, 51, PlatformNtLater},
-    {"NT 4.0", 2, 4, 0, PlatformNt4},
-    {"NT 4.0 minor 1", 2, 4, 1, PlatformNt4},
-    {"Windows 2000", 2, 5, 0, PlatformNtLater},
-    {"Windows XP", 2, 5, 1, PlatformNtLater},
-    {"Windows 10", 2, 10, 0, PlatformNtLater},
+    {"Win32s", 0, 3, 10, kPlatformWin98Me},
+    {"Windows 95", 1, 4, 0, kPlatformWin95},
+    {"Windows 98", 1, 4, 10, kPlatformWin98Me},
+    {"Windows Me", 1, 4, 90, kPlatformWin98Me},
+    {"NT 3.51", 2, 3, 51, kPlatformNtLater},
+    {"NT 4.0", 2, 4, 0, kPlatformNt4},
+    {"NT 4.0 minor 1", 2, 4, 1, kPlatformNt4},
+    {"Windows 2000", 2, 5, 0, kPlatformNtLater},
+    {"Windows XP", 2, 5, 1, kPlatformNtLater},
+    {"Windows 10", 2, 10, 0, kPlatformNtLater},
 };
 
 TEST(PlatformKind, VersionTable)

@@ -44,25 +44,25 @@ const uint32_t MediaQuery = IOCTL_STORAGE_GET_MEDIA_TYPES;
 auto Nothing = [](EmulatedDiskette &) {};
 
 const ProbeCase kProbeCases[] = {
-    {"Nt4AsksNothing", PlatformNt4, "A:\\", Nothing, 1, {}, ""},
-    {"Nt4EvenWithoutADrive", PlatformNt4, "A:\\", [](EmulatedDiskette &d) { d.vwin32Present = d.volumePresent = false; }, 1, {}, ""},
-    {"Win98BiosAnswers", PlatformWin98Me, "A:\\", Nothing, 4, {Int13}, ""},
-    {"Win95BiosAnswers", PlatformWin95, "A:\\", Nothing, 4, {Int13}, ""},
-    {"Win98LetterDoesNotMatter", PlatformWin98Me, "B:\\", Nothing, 4, {Int13}, ""},
-    {"Win98CarrySet", PlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.driveAnswersBios = false; }, 0, {Int13}, ""},
-    {"Win98CallFails", PlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.failingCode = Int13; }, 0, {Int13}, ""},
-    {"Win98NoVwin32", PlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.vwin32Present = false; }, 0, {Int13}, ""},
-    {"NtKnowsHighDensity", PlatformNtLater, "A:\\", Nothing, 1, {MediaQuery}, "\\\\.\\A:"},
-    {"NtAsksTheRootsLetter", PlatformNtLater, "B:\\", Nothing, 1, {MediaQuery}, "\\\\.\\B:"},
-    {"NtOnly720K", PlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {5}; }, 0, {MediaQuery}, "\\\\.\\A:"},
-    {"NtOnly1Pt2", PlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {1}; }, 0, {MediaQuery}, "\\\\.\\A:"},
-    {"NtNoMediaTypes", PlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {}; }, 0, {MediaQuery}, "\\\\.\\A:"},
-    {"NtHighDensityTwelfth", PlatformNtLater, "A:\\",
+    {"Nt4AsksNothing", kPlatformNt4, "A:\\", Nothing, 1, {}, ""},
+    {"Nt4EvenWithoutADrive", kPlatformNt4, "A:\\", [](EmulatedDiskette &d) { d.vwin32Present = d.volumePresent = false; }, 1, {}, ""},
+    {"Win98BiosAnswers", kPlatformWin98Me, "A:\\", Nothing, 4, {Int13}, ""},
+    {"Win95BiosAnswers", kPlatformWin95, "A:\\", Nothing, 4, {Int13}, ""},
+    {"Win98LetterDoesNotMatter", kPlatformWin98Me, "B:\\", Nothing, 4, {Int13}, ""},
+    {"Win98CarrySet", kPlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.driveAnswersBios = false; }, 0, {Int13}, ""},
+    {"Win98CallFails", kPlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.failingCode = Int13; }, 0, {Int13}, ""},
+    {"Win98NoVwin32", kPlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.vwin32Present = false; }, 0, {Int13}, ""},
+    {"NtKnowsHighDensity", kPlatformNtLater, "A:\\", Nothing, 1, {MediaQuery}, "\\\\.\\A:"},
+    {"NtAsksTheRootsLetter", kPlatformNtLater, "B:\\", Nothing, 1, {MediaQuery}, "\\\\.\\B:"},
+    {"NtOnly720K", kPlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {5}; }, 0, {MediaQuery}, "\\\\.\\A:"},
+    {"NtOnly1Pt2", kPlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {1}; }, 0, {MediaQuery}, "\\\\.\\A:"},
+    {"NtNoMediaTypes", kPlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {}; }, 0, {MediaQuery}, "\\\\.\\A:"},
+    {"NtHighDensityTwelfth", kPlatformNtLater, "A:\\",
      [](EmulatedDiskette &d) { d.mediaTypes = {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 2}; }, 1, {MediaQuery}, "\\\\.\\A:"},
-    {"NtThirteenRecordsOverflow", PlatformNtLater, "A:\\",
+    {"NtThirteenRecordsOverflow", kPlatformNtLater, "A:\\",
      [](EmulatedDiskette &d) { d.mediaTypes = {2, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}; }, 0, {MediaQuery}, "\\\\.\\A:"},
-    {"NtNoVolume", PlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.volumePresent = false; }, 0, {}, "\\\\.\\A:"},
-    {"NtQueryFails", PlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.failingCode = MediaQuery; }, 0, {MediaQuery}, "\\\\.\\A:"},
+    {"NtNoVolume", kPlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.volumePresent = false; }, 0, {}, "\\\\.\\A:"},
+    {"NtQueryFails", kPlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.failingCode = MediaQuery; }, 0, {MediaQuery}, "\\\\.\\A:"},
 };
 
 class ProbeTest : public ::testing::TestWithParam<ProbeCase> {};
@@ -75,7 +75,7 @@ TEST_P(ProbeTest, AnswersAndAsks)
     EXPECT_EQ(ProbeDisketteDrive(c.platformKind, c.root, drive), c.expected);
     EXPECT_EQ(Codes(drive), c.codes);
     EXPECT_EQ(drive.openedVolume, c.volume);
-    if (c.platformKind != PlatformNtLater || drive.volumePresent) {
+    if (c.platformKind != kPlatformNtLater || drive.volumePresent) {
         EXPECT_EQ(drive.opens, drive.closes) << "every opened device is closed";
     }
     for (const EmulatedDiskette::Sent &s : drive.sent) {
@@ -186,7 +186,7 @@ TEST(EmulatedDiskette, RefusesWritesWithoutTheLock)
     request.controlCode = VWIN32_DIOC_DOS_INT26;
     request.registers = &regs;
     EXPECT_TRUE(drive.Send(request));
-    EXPECT_TRUE(regs.reg_Flags & CarryFlag);
+    EXPECT_TRUE(regs.reg_Flags & kCarryFlag);
     EXPECT_EQ(drive.writes, 0);
 }
 
@@ -248,7 +248,7 @@ TEST(WriteBootSector, RefusesEveryOtherLayoutOf2880Sectors)
         std::remove(formatted.c_str());
         std::string command = "mformat -i '" + formatted + "' -C -f 1440 " + layout.options + " ::";
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
-        std::vector<uint8_t> boot(SectorBytes);
+        std::vector<uint8_t> boot(kSectorBytes);
         std::FILE *file = std::fopen(formatted.c_str(), "rb");
         ASSERT_NE(file, nullptr);
         EXPECT_EQ(std::fread(boot.data(), 1, boot.size(), file), boot.size());

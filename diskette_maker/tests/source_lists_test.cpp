@@ -50,11 +50,11 @@ TEST(SourceLists, EachProductVariantAndLanguageCopiesItsFiles)
         SCOPED_TRACE("product " + std::to_string(c.product) + (c.msdos ? " MS-DOS" : " Windows") +
                      " language " + std::to_string(c.language));
         FakeCreationFrontEnd fake;
-        ASSERT_EQ(RunCreation(Inputs(c.product, c.msdos, c.language), fake), EndedFinished);
+        ASSERT_EQ(RunCreation(Inputs(c.product, c.msdos, c.language), fake), kEndedFinished);
 
-        const RecordedOperation* product = fake.Find(StepCopyProduct);
-        const RecordedOperation* guide = fake.Find(StepCopyGuide);
-        const RecordedOperation* testPort = fake.Find(StepCopyTestPort);
+        const RecordedOperation* product = fake.Find(kStepCopyProduct);
+        const RecordedOperation* guide = fake.Find(kStepCopyGuide);
+        const RecordedOperation* testPort = fake.Find(kStepCopyTestPort);
         ASSERT_TRUE(product && guide);
         EXPECT_EQ(product->from, c.product_copy);
         EXPECT_EQ(guide->from, c.guide);
@@ -67,7 +67,7 @@ TEST(SourceLists, EachProductVariantAndLanguageCopiesItsFiles)
         for (const RecordedOperation* copy : {product, guide, testPort}) {
             if (!copy)
                 continue;
-            EXPECT_EQ(copy->operation, OperationCopy);
+            EXPECT_EQ(copy->operation, kOperationCopy);
             EXPECT_EQ(copy->flags, 0x0010u);
             EXPECT_EQ(copy->to, Paths{"A:\\"});
         }
@@ -106,7 +106,7 @@ TEST(CdRoot, IsTheFolderAboveTheProgramsFolder)
         {"", nullptr},
     };
     for (const auto& c : cases) {
-        char root[CreationPathSize] = "unchanged";
+        char root[kCreationPathSize] = "unchanged";
         bool ok = CdRootFromModulePath(c.module, root, sizeof root);
         if (c.root) {
             EXPECT_TRUE(ok) << c.module;
@@ -129,7 +129,7 @@ TEST(CdRoot, APathTooLongForTheListsTouchesNothing)
 {
     std::string module = "D:\\" + std::string(240, 'x') + "\\Utility\\Floppwright.exe";
     FakeCreationFrontEnd fake;
-    EXPECT_EQ(RunCreation(Inputs(2, true, 1, module.c_str()), fake), EndedUnprepared);
+    EXPECT_EQ(RunCreation(Inputs(2, true, 1, module.c_str()), fake), kEndedUnprepared);
     EXPECT_TRUE(fake.operations.empty());
     EXPECT_EQ(fake.events, std::vector<std::string>{"confirm"});
 }

@@ -16,11 +16,11 @@ struct ProductCase {
 };
 
 const ProductCase kProducts[] = {
-    {ProductHardDrive, IDR_CONFIG_HARD_DRIVE, false},
-    {ProductCdromDrive, IDR_CONFIG_CDROM, true},
-    {ProductDisketteDrive, IDR_CONFIG_DISKETTE, false},
-    {ProductNone, 0, false},
-    {ProductCancelled, 0, false},
+    {kProductHardDrive, IDR_CONFIG_HARD_DRIVE, false},
+    {kProductCdromDrive, IDR_CONFIG_CDROM, true},
+    {kProductDisketteDrive, IDR_CONFIG_DISKETTE, false},
+    {kProductNone, 0, false},
+    {kProductCancelled, 0, false},
     {4, 0, false},
 };
 
@@ -36,10 +36,10 @@ TEST(StartupFiles, BootableStepByPlatformAndOption)
 {
     struct Case { int kind; uint32_t option; bool applies; };
     const Case cases[] = {
-        {PlatformNtLater, 1, false}, {PlatformNtLater, 0, false},
-        {PlatformWin98Me, 1, true},  {PlatformWin98Me, 0, false},
-        {PlatformWin95, 1, true},    {PlatformWin95, 0, false},
-        {PlatformNt4, 1, true},      {PlatformNt4, 0, false},
+        {kPlatformNtLater, 1, false}, {kPlatformNtLater, 0, false},
+        {kPlatformWin98Me, 1, true},  {kPlatformWin98Me, 0, false},
+        {kPlatformWin95, 1, true},    {kPlatformWin95, 0, false},
+        {kPlatformNt4, 1, true},      {kPlatformNt4, 0, false},
     };
     for (const Case &c : cases)
         EXPECT_EQ(BootableStepApplies(c.kind, c.option), c.applies) << c.kind << "/" << c.option;

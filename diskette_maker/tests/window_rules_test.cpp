@@ -44,7 +44,7 @@ TEST(WindowLanguage, CommandLineOverridesInItsOrder)
         {"-0007", 1, 1},
     };
     for (const auto& c : cases) {
-        char copy[CommandLineCopySize];
+        char copy[kCommandLineCopySize];
         CopyLoweredCommandLine(copy, sizeof copy, c.commandLine);
         EXPECT_EQ(LanguageFromCommandLine(copy, c.system), c.language) << c.commandLine;
     }
@@ -52,7 +52,7 @@ TEST(WindowLanguage, CommandLineOverridesInItsOrder)
 
 TEST(WindowCommandLine, CopyIsLoweredAndBounded)
 {
-    char copy[CommandLineCopySize];
+    char copy[kCommandLineCopySize];
     CopyLoweredCommandLine(copy, sizeof copy, "\"D:\\Utility\\FLOPPWRIGHT.EXE\" -000C ÀÉ");
     EXPECT_STREQ(copy, "\"d:\\utility\\floppwright.exe\" -000c ÀÉ");
 
@@ -61,10 +61,10 @@ TEST(WindowCommandLine, CopyIsLoweredAndBounded)
     std::string huge(10 * 1024, 'X');
     huge.replace(100, 5, "-000A");
     huge.replace(5000, 5, "-0009");
-    std::vector<char> buffer(CommandLineCopySize + 16, '#');
-    CopyLoweredCommandLine(buffer.data(), CommandLineCopySize, huge.c_str());
-    EXPECT_EQ(std::string(buffer.data()).size(), CommandLineCopySize - 1u);
-    for (size_t i = CommandLineCopySize; i < buffer.size(); i++)
+    std::vector<char> buffer(kCommandLineCopySize + 16, '#');
+    CopyLoweredCommandLine(buffer.data(), kCommandLineCopySize, huge.c_str());
+    EXPECT_EQ(std::string(buffer.data()).size(), kCommandLineCopySize - 1u);
+    for (size_t i = kCommandLineCopySize; i < buffer.size(); i++)
         EXPECT_EQ(buffer[i], '#') << i;
     EXPECT_EQ(LanguageFromCommandLine(buffer.data(), 3), 2);
 
@@ -101,12 +101,12 @@ Changes ToVector(ControlChanges changes)
 TEST(WindowControls, AfterTheProductChoice)
 {
     const Changes languageGroup = {
-        {IDC_LANG_GROUP, ShowControl}, {IDC_LANG_ENGLISH, ShowControl},
-        {IDC_LANG_SPANISH, ShowControl}, {IDC_LANG_FRENCH, ShowControl}};
+        {IDC_LANG_GROUP, kShowControl}, {IDC_LANG_ENGLISH, kShowControl},
+        {IDC_LANG_SPANISH, kShowControl}, {IDC_LANG_FRENCH, kShowControl}};
     const Changes disketteDrive = {
-        {IDC_VARIANT_GROUP, HideControl}, {IDC_VARIANT_WINDOWS, HideControl},
-        {IDC_VARIANT_WINDOWS, UncheckControl}, {IDC_VARIANT_MSDOS, HideControl},
-        {IDC_VARIANT_MSDOS, CheckControl}};
+        {IDC_VARIANT_GROUP, kHideControl}, {IDC_VARIANT_WINDOWS, kHideControl},
+        {IDC_VARIANT_WINDOWS, kUncheckControl}, {IDC_VARIANT_MSDOS, kHideControl},
+        {IDC_VARIANT_MSDOS, kCheckControl}};
     EXPECT_EQ(ToVector(ControlsAfterProduct(1)), languageGroup);
     EXPECT_EQ(ToVector(ControlsAfterProduct(2)), languageGroup);
     EXPECT_EQ(ToVector(ControlsAfterProduct(3)), disketteDrive);
@@ -114,10 +114,10 @@ TEST(WindowControls, AfterTheProductChoice)
 
 TEST(WindowControls, AfterEachClick)
 {
-    const Changes enable = {{IDC_LANG_FRENCH, EnableControl}, {IDC_LANG_SPANISH, EnableControl},
-                            {IDC_LANG_ENGLISH, EnableControl}, {IDC_LANG_GROUP, EnableControl}};
-    const Changes gray = {{IDC_LANG_FRENCH, DisableControl}, {IDC_LANG_SPANISH, DisableControl},
-                          {IDC_LANG_ENGLISH, DisableControl}, {IDC_LANG_GROUP, DisableControl}};
+    const Changes enable = {{IDC_LANG_FRENCH, kEnableControl}, {IDC_LANG_SPANISH, kEnableControl},
+                            {IDC_LANG_ENGLISH, kEnableControl}, {IDC_LANG_GROUP, kEnableControl}};
+    const Changes gray = {{IDC_LANG_FRENCH, kDisableControl}, {IDC_LANG_SPANISH, kDisableControl},
+                          {IDC_LANG_ENGLISH, kDisableControl}, {IDC_LANG_GROUP, kDisableControl}};
     const int Clicked = 0, DoubleClicked = 5;
     struct {
         int control;
@@ -127,20 +127,20 @@ TEST(WindowControls, AfterEachClick)
         int language;
         Changes changes;
     } cases[] = {
-        {IDC_COPY, Clicked, false, CommandCopy, 0, {}},
-        {IDC_CANCEL, Clicked, false, CommandCancel, 0, {}},
-        {IDC_LANG_ENGLISH, Clicked, true, CommandChoice, 1, {}},
-        {IDC_LANG_SPANISH, Clicked, true, CommandChoice, 2, {}},
-        {IDC_LANG_FRENCH, Clicked, true, CommandChoice, 3, {}},
-        {IDC_LANG_SPANISH, Clicked, false, CommandChoice, 0, {}},
-        {IDC_VARIANT_WINDOWS, Clicked, true, CommandChoice, 0, enable},
-        {IDC_VARIANT_WINDOWS, DoubleClicked, true, CommandChoice, 0, {}},
-        {IDC_VARIANT_WINDOWS, Clicked, false, CommandChoice, 0, {}},
-        {IDC_VARIANT_MSDOS, Clicked, true, CommandChoice, 0, gray},
-        {IDC_VARIANT_MSDOS, DoubleClicked, true, CommandChoice, 0, gray},
-        {IDC_VARIANT_MSDOS, Clicked, false, CommandChoice, 0, {}},
-        {2, Clicked, false, CommandNone, 0, {}},   // Escape: nothing
-        {1, Clicked, false, CommandNone, 0, {}},
+        {IDC_COPY, Clicked, false, kCommandCopy, 0, {}},
+        {IDC_CANCEL, Clicked, false, kCommandCancel, 0, {}},
+        {IDC_LANG_ENGLISH, Clicked, true, kCommandChoice, 1, {}},
+        {IDC_LANG_SPANISH, Clicked, true, kCommandChoice, 2, {}},
+        {IDC_LANG_FRENCH, Clicked, true, kCommandChoice, 3, {}},
+        {IDC_LANG_SPANISH, Clicked, false, kCommandChoice, 0, {}},
+        {IDC_VARIANT_WINDOWS, Clicked, true, kCommandChoice, 0, enable},
+        {IDC_VARIANT_WINDOWS, DoubleClicked, true, kCommandChoice, 0, {}},
+        {IDC_VARIANT_WINDOWS, Clicked, false, kCommandChoice, 0, {}},
+        {IDC_VARIANT_MSDOS, Clicked, true, kCommandChoice, 0, gray},
+        {IDC_VARIANT_MSDOS, DoubleClicked, true, kCommandChoice, 0, gray},
+        {IDC_VARIANT_MSDOS, Clicked, false, kCommandChoice, 0, {}},
+        {2, Clicked, false, kCommandNone, 0, {}},   // Escape: nothing
+        {1, Clicked, false, kCommandNone, 0, {}},
     };
     for (const auto& c : cases) {
         MainCommand command = DecideMainCommand(c.control, c.notify, c.checked);
@@ -155,7 +155,7 @@ TEST(WindowControls, CopyLocksEveryChoice)
     Changes locked = ToVector(ControlsDuringCreation());
     std::vector<int> controls;
     for (const auto& change : locked) {
-        EXPECT_EQ(change.second, DisableControl);
+        EXPECT_EQ(change.second, kDisableControl);
         controls.push_back(change.first);
     }
     EXPECT_EQ(controls, (std::vector<int>{IDC_COPY, IDC_CANCEL, IDC_LANG_FRENCH, IDC_LANG_SPANISH,
@@ -172,11 +172,11 @@ TEST(WindowTexts, EachControlCarriesItsString)
         return out;
     };
     EXPECT_EQ(toVector(MainWindowTexts()),
-              (Targets{{1000, 99}, {1002, 9}, {1003, 19}, {1013, 39}, {CaptionTarget, 39},
+              (Targets{{1000, 99}, {1002, 9}, {1003, 19}, {1013, 39}, {kCaptionTarget, 39},
                        {1016, 49}, {1020, 299}}));
     EXPECT_EQ(toVector(ProductDialogTexts()),
               (Targets{{1021, 399}, {2, 19}, {1, 29}, {1024, 599}, {1022, 602}, {1023, 605},
-                       {CaptionTarget, 39}}));
+                       {kCaptionTarget, 39}}));
 }
 
 TEST(ProductDialog, ButtonsGiveTheProduct)
@@ -188,7 +188,7 @@ TEST(ProductDialog, ButtonsGiveTheProduct)
     EXPECT_EQ(ProductOfButton(IDC_PRODUCT_HEADING), 0);
 }
 
-TEST(StartupDiskItem, StateFollowsThePlatform)
+TEST(kStartupDiskItem, StateFollowsThePlatform)
 {
     struct {
         int platformKind;

@@ -80,7 +80,7 @@ void SystemFolder(bool startupDiskOption, char (&folder)[MAX_PATH])
 {
     folder[0] = '\0';
     int platform = PlatformKind();
-    if (platform == PlatformNtLater || platform == PlatformWin95 || !startupDiskOption)
+    if (platform == kPlatformNtLater || platform == kPlatformWin95 || !startupDiskOption)
         return;
     char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
@@ -103,7 +103,7 @@ bool WriteImageFile(const char *path, const char *name, const uint8_t *image)
     bool written = false;
     if (file != INVALID_HANDLE_VALUE) {
         DWORD done = 0;
-        written = WriteFile(file, image, ImageBytes, &done, nullptr) && done == ImageBytes;
+        written = WriteFile(file, image, kImageBytes, &done, nullptr) && done == kImageBytes;
         written = CloseHandle(file) && written;
     }
     // A read-only file or a folder of that name stays, and so the move fails.
@@ -121,11 +121,11 @@ void ShowRefusal(HWND owner, int language, const ImageRunResult &result)
     char bytes[16];
     const char *argument = result.path;
     int text = IDS_IMAGE_TOOMANY_BASE;
-    if (result.outcome == ImageRunNoSource || result.outcome == ImageRunUnreadable) {
+    if (result.outcome == kImageRunNoSource || result.outcome == kImageRunUnreadable) {
         text = IDS_IMAGE_MISSING_BASE;
-    } else if (result.outcome == ImageRunBadName) {
+    } else if (result.outcome == kImageRunBadName) {
         text = IDS_IMAGE_BADNAME_BASE;
-    } else if (result.outcome == ImageRunTooLarge) {
+    } else if (result.outcome == kImageRunTooLarge) {
         wsprintfA(bytes, "%lu", static_cast<unsigned long>(result.summary.bytesShort));
         argument = bytes;
         text = IDS_IMAGE_TOOLARGE_BASE;
@@ -159,7 +159,7 @@ BOOL CreateDisketteImage(HWND owner, const RunSettings &settings)
     CreationInputs inputs;
     if (!GatherCreationInputs(owner, settings, modulePath, inputs))
         return FALSE;
-    uint8_t *image = static_cast<uint8_t *>(malloc(ImageBytes));
+    uint8_t *image = static_cast<uint8_t *>(malloc(kImageBytes));
     if (!image)
         return FALSE;
 
@@ -169,10 +169,10 @@ BOOL CreateDisketteImage(HWND owner, const RunSettings &settings)
     ResourceRecords records;
     ImageCreationFrontEnd frontEnd(files, records, systemFolder);
     ImageRunResult result = frontEnd.Make(inputs, image);
-    bool written = result.outcome == ImageRunMade && WriteImageFile(path, name, image);
+    bool written = result.outcome == kImageRunMade && WriteImageFile(path, name, image);
     free(image);
 
-    if (result.outcome != ImageRunMade)
+    if (result.outcome != kImageRunMade)
         ShowRefusal(owner, language, result);
     else if (!written)
         ShowMessage(owner, language, IDS_IMAGE_UNWRITABLE_BASE, path, MB_OK | MB_ICONERROR);

@@ -136,5 +136,5 @@ BOOL CreateSetupDiskette(HWND owner, const RunSettings& settings)
     if (!GatherCreationInputs(owner, settings, modulePath, inputs))
         return FALSE;
     ShellCreationFrontEnd frontEnd(owner, inputs);
-    return RunCreation(inputs, frontEnd) == EndedFinished;
+    return RunCreation(inputs, frontEnd) == kEndedFinished;
 }

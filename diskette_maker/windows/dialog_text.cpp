@@ -17,7 +17,7 @@ void RefreshTexts(HWND window, const TextTargets& texts, int language)
 {
     for (size_t i = 0; i < texts.count; i++) {
         const TextTarget& target = texts.targets[i];
-        HWND control = target.control == CaptionTarget ? window : GetDlgItem(window, target.control);
+        HWND control = target.control == kCaptionTarget ? window : GetDlgItem(window, target.control);
         if (!control)
             continue;
         char text[MAX_PATH];
@@ -38,12 +38,12 @@ void ApplyControlChanges(HWND window, const ControlChanges& changes)
         const ControlChange& change = changes.changes[i];
         HWND control = GetDlgItem(window, change.control);
         switch (change.action) {
-        case ShowControl: ShowWindow(control, SW_SHOW); break;
-        case HideControl: ShowWindow(control, SW_HIDE); break;
-        case CheckControl: SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0); break;
-        case UncheckControl: SendMessageA(control, BM_SETCHECK, BST_UNCHECKED, 0); break;
-        case EnableControl: EnableWindow(control, TRUE); break;
-        case DisableControl: EnableWindow(control, FALSE); break;
+        case kShowControl: ShowWindow(control, SW_SHOW); break;
+        case kHideControl: ShowWindow(control, SW_HIDE); break;
+        case kCheckControl: SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0); break;
+        case kUncheckControl: SendMessageA(control, BM_SETCHECK, BST_UNCHECKED, 0); break;
+        case kEnableControl: EnableWindow(control, TRUE); break;
+        case kDisableControl: EnableWindow(control, FALSE); break;
         }
     }
 }

@@ -15,7 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
         return 0;
     // "-image PATH" is taken out first: the language search must not read
     // a code into its path.
-    char rest[CommandLineCopySize];
+    char rest[kCommandLineCopySize];
     TakeImageOption(commandLine, ImageRequest, rest, sizeof rest);
     CopyLoweredCommandLine(CommandLineCopy, sizeof CommandLineCopy, rest);
 

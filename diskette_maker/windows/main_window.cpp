@@ -12,7 +12,7 @@
 #include "windows/raw_diskette_win.h"
 #include "windows/table_message.h"
 
-char CommandLineCopy[CommandLineCopySize];
+char CommandLineCopy[kCommandLineCopySize];
 
 // The window's state: the run settings it owns, writes and hands to the
 // creation, and what its one-time set-up made.
@@ -25,10 +25,10 @@ struct MakeDiskWindowState {
     HMENU systemMenu;
 };
 
-static MakeDiskWindowState MakeDisk = {{1, ProductNone, 1, "A:\\"}, 1, nullptr, nullptr};
+static MakeDiskWindowState MakeDisk = {{kEnglish, kProductNone, 1, "A:\\"}, 1, nullptr, nullptr};
 
-static const char* const MakeDiskClass = "QLMakeDisk";
-static const char* const StartupDiskItem = "Make Startup Disk (MS-DOS)";
+static const char* const kMakeDiskClass = "QLMakeDisk";
+static const char* const kStartupDiskItem = "Make Startup Disk (MS-DOS)";
 
 BOOL RegisterMakeDiskClass(HINSTANCE instance)
 {
@@ -45,7 +45,7 @@ BOOL RegisterMakeDiskClass(HINSTANCE instance)
         LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAKEDISK), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = MakeDiskClass;
+    windowClass.lpszClassName = kMakeDiskClass;
     return RegisterClassExA(&windowClass) != 0;
 }
 
@@ -81,7 +81,7 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
     RunSettings& settings = MakeDisk.settings;
     int language = LanguageFromLangId(GetSystemDefaultLangID());
     settings.LanguageIndex = static_cast<uint16_t>(LanguageFromCommandLine(CommandLineCopy, language));
-    lstrcpynA(settings.DisketteRoot, "A:\\", DisketteRootSize);
+    lstrcpynA(settings.DisketteRoot, "A:\\", kDisketteRootSize);
 
     bool drivePasses = DriveGatePasses(settings.DisketteRoot);
     QL_STAGE("drive-gate");
@@ -98,7 +98,7 @@ static void AddStartupDiskItem(HWND window)
 {
     HMENU menu = MakeDisk.systemMenu = GetSystemMenu(window, FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING | MF_CHECKED, IDM_STARTUPDISK, StartupDiskItem);
+    AppendMenuA(menu, MF_STRING | MF_CHECKED, IDM_STARTUPDISK, kStartupDiskItem);
     StartupItemState state = StartupItemForPlatform(PlatformKind());
     CheckMenuItem(menu, IDM_STARTUPDISK, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
     if (state.grayed)
@@ -118,7 +118,7 @@ static bool RunOneTimeSetUp(HWND window)
 
     QL_STAGE("product-dialog-call");
     settings.ProductChoice = static_cast<int32_t>(ShowProductDialog(window, settings.LanguageIndex));
-    if (settings.ProductChoice == ProductCancelled) {
+    if (settings.ProductChoice == kProductCancelled) {
         CloseMakeDiskWindow(window);
         return false;
     }
@@ -155,10 +155,10 @@ static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
     bool checked = IsDlgButtonChecked(window, control) == BST_CHECKED;
     MainCommand command = DecideMainCommand(control, HIWORD(wParam), checked);
     switch (command.kind) {
-    case CommandCopy:
+    case kCommandCopy:
         RunCreation(window);
         return 0;
-    case CommandCancel:
+    case kCommandCancel:
         CloseMakeDiskWindow(window);
         return 0;
     default:

@@ -7,7 +7,7 @@
 
 // The command line as passed to the entry, lowered; read at window creation
 // for the language code.
-extern char CommandLineCopy[CommandLineCopySize];
+extern char CommandLineCopy[kCommandLineCopySize];
 
 BOOL RegisterMakeDiskClass(HINSTANCE instance);
 LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

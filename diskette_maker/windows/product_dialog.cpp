@@ -1,10 +1,13 @@
 #include "windows/product_dialog.h"
 
+#include "core/run_settings.h"
 #include "core/window_rules.h"
 #include "resource.h"
 #include "stage_clock.h"
 #include "windows/dialog_text.h"
 #include "windows/module_instance.h"
+
+static_assert(kProductDialogOk == IDOK && kProductDialogCancel == IDCANCEL, "product dialog buttons");
 
 // The dialog's data, lent by ShowProductDialog through the creation
 // parameter and kept in DWLP_USER.
@@ -51,13 +54,13 @@ static BOOL OnCommand(HWND dialog, int control)
     switch (control) {
     case IDOK:
         // Enter reaches here too; without a product there is nothing to end with.
-        if (state->result == 0)
+        if (state->result == kProductNone)
             return TRUE;
         EndProductDialog(dialog, state, state->result);
         return TRUE;
     case IDCANCEL:
-        state->result = -1;
-        EndProductDialog(dialog, state, -1);
+        state->result = kProductCancelled;
+        EndProductDialog(dialog, state, kProductCancelled);
         return TRUE;
     default:
         if (int product = ProductOfButton(control)) {
@@ -82,7 +85,7 @@ static INT_PTR CALLBACK ProductDialogProc(HWND dialog, UINT message, WPARAM wPar
 
 INT_PTR ShowProductDialog(HWND owner, int language)
 {
-    ProductDialogState state = {language, 0, nullptr};
+    ProductDialogState state = {language, kProductNone, nullptr};
     return DialogBoxParamA(ModuleInstance, MAKEINTRESOURCEA(IDD_PRODUCT), owner, ProductDialogProc,
                            reinterpret_cast<LPARAM>(&state));
 }

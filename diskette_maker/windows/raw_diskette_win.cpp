@@ -16,7 +16,7 @@ bool WriteBootSector(const char *root)
 {
     DWORD size;
     const BYTE *image = LoadRecordBlock(IDR_BOOT_SECTOR, &size);
-    if (!image || size != SectorBytes)
+    if (!image || size != kSectorBytes)
         return false;
     Win32DiskDevice device;
     return WriteBootSector(device, root[0], image);

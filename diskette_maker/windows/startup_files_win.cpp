@@ -11,9 +11,9 @@
 #include "windows/shell_file_operation.h"
 
 enum {
-    TargetListBytes = 12,
-    SourceListBytes = 520,
-    SystemFileAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
+    kTargetListBytes = 12,
+    kSourceListBytes = 520,
+    kSystemFileAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
 };
 
 // Writes one 48-byte block as root + name, replacing any old file. A short
@@ -23,16 +23,16 @@ static bool WriteBlockFile(const char *root, const char *name, int recordId)
 {
     DWORD size;
     const BYTE *block = LoadRecordBlock(recordId, &size);
-    if (!block || size != StartupBlockBytes)
+    if (!block || size != kStartupBlockBytes)
         return false;
     char path[MAX_PATH];
     wsprintfA(path, "%s%s", root, name);
     FILE *file = fopen(path, "wb");
     if (!file)
         return false;
-    size_t written = fwrite(block, 1, StartupBlockBytes, file);
+    size_t written = fwrite(block, 1, kStartupBlockBytes, file);
     bool closed = fclose(file) == 0;
-    return written == StartupBlockBytes && closed;
+    return written == kStartupBlockBytes && closed;
 }
 
 bool WriteStartupFiles(const char *root, int productChoice)
@@ -57,8 +57,8 @@ public:
 
     bool CopyEmergencyBootFiles(const char *root) override
     {
-        char target[TargetListBytes] = {};
-        char source[SourceListBytes] = {};
+        char target[kTargetListBytes] = {};
+        char source[kSourceListBytes] = {};
         AppendToPathList(target, root, sizeof target);
 
         char windows[MAX_PATH];
@@ -91,7 +91,7 @@ public:
         return true;
     }
 
-    void MarkSystemFile(const char *path) override { SetFileAttributesA(path, SystemFileAttributes); }
+    void MarkSystemFile(const char *path) override { SetFileAttributesA(path, kSystemFileAttributes); }
 
     bool WriteBootSector(const char *root) override { return ::WriteBootSector(root); }
 

@@ -4,7 +4,7 @@
 
 namespace {
 
-const DWORD KeptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+const DWORD kKeptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 DosTime DosTimeOf(const FILETIME& written)
 {
@@ -27,7 +27,7 @@ bool Win32HostFiles::Find(const char* path, HostEntry& entry)
     FindClose(search);
     entry.folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     entry.size = found.nFileSizeHigh ? 0xFFFFFFFFu : found.nFileSizeLow;
-    entry.attributes = static_cast<uint8_t>(found.dwFileAttributes & KeptAttributes);
+    entry.attributes = static_cast<uint8_t>(found.dwFileAttributes & kKeptAttributes);
     entry.time = DosTimeOf(found.ftLastWriteTime);
     return true;
 }

@@ -68,8 +68,8 @@ public:
     bool FileExistsIn(const char *, const char *) override { return false; }
     FileOperationResult RunFileOperation(const FileOperation &op) override
     {
-        bool fromCd = op.step == StepCopyProduct || op.step == StepCopyGuide ||
-                      op.step == StepCopyTestPort;
+        bool fromCd = op.step == kStepCopyProduct || op.step == kStepCopyGuide ||
+                      op.step == kStepCopyTestPort;
         for (const char *p = op.from; fromCd && p != nullptr && *p != '\0'; p += std::strlen(p) + 1)
             Print(p, "Floppwright", why_);
         return FileOperationResult{0, false};

@@ -41,8 +41,8 @@ bool Readable(const uint8_t* shortName)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static std::vector<uint8_t> image(ImageBytes);
-    static const std::vector<uint8_t> contents(ImageBytes, 0x5A);
+    static std::vector<uint8_t> image(kImageBytes);
+    static const std::vector<uint8_t> contents(kImageBytes, 0x5A);
     // The BPB of a 1.44 MB diskette, as our boot record carries it.
     uint8_t boot[512] = {};
     static const uint8_t Bpb[] = {0x00, 0x02, 1, 1, 0, 2, 224, 0, 0x40, 0x0B, 0xF0, 9, 0, 18, 0, 2, 0};

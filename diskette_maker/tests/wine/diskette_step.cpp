@@ -26,7 +26,7 @@ static int RunStep(int argc, char **argv)
         return 100;
     const char *step = argv[1];
     const char *argument = argc > 2 ? argv[2] : "";
-    CreationInputs inputs = {1, ProductNone, true, true, "A:\\", ""};
+    CreationInputs inputs = {1, kProductNone, true, true, "A:\\", ""};
     if (strcmp(step, "platform-kind") == 0)
         return PlatformKind();
     if (strcmp(step, "probe") == 0)

@@ -113,9 +113,9 @@ TEST_F(DisketteSteps, PlatformKindPerWindowsVersion)
 TEST_F(DisketteSteps, StartupFilesPerProduct)
 {
     const struct { int product; int config; const char *driver; bool autoexec; } products[] = {
-        {ProductHardDrive, IDR_CONFIG_HARD_DRIVE, "\r\ndevice=qlhddrv.sys\r\n", false},
-        {ProductCdromDrive, IDR_CONFIG_CDROM, "\r\ndevice=qlcddrv.sys\r\n", true},
-        {ProductDisketteDrive, IDR_CONFIG_DISKETTE, "\r\ndevice=quellorn.sys\r\n", false},
+        {kProductHardDrive, IDR_CONFIG_HARD_DRIVE, "\r\ndevice=qlhddrv.sys\r\n", false},
+        {kProductCdromDrive, IDR_CONFIG_CDROM, "\r\ndevice=qlcddrv.sys\r\n", true},
+        {kProductDisketteDrive, IDR_CONFIG_DISKETTE, "\r\ndevice=quellorn.sys\r\n", false},
     };
     for (const auto &p : products) {
         EmptyFloppy();
@@ -147,20 +147,20 @@ TEST_F(DisketteSteps, StartupFilesStopWhenConfigSysCannotBeCreated)
     // A folder in the way stands for any CONFIG.SYS that cannot be opened
     // (the tests run as root, so a read-only file would still open).
     ASSERT_TRUE(MakeDirectories(Floppy("CONFIG.SYS")));
-    EXPECT_FALSE(WriteStartupFiles("A:\\", ProductCdromDrive));
+    EXPECT_FALSE(WriteStartupFiles("A:\\", kProductCdromDrive));
     EXPECT_FALSE(FileExists(Floppy("AUTOEXEC.BAT")));
 }
 
 TEST_F(DisketteSteps, StartupFilesReportAutoexecThatCannotBeCreated)
 {
     ASSERT_TRUE(MakeDirectories(Floppy("AUTOEXEC.BAT")));
-    EXPECT_FALSE(WriteStartupFiles("A:\\", ProductCdromDrive));
+    EXPECT_FALSE(WriteStartupFiles("A:\\", kProductCdromDrive));
     EXPECT_EQ(Contents(Floppy("CONFIG.SYS")), Record(IDR_CONFIG_CDROM));
 }
 
 TEST_F(DisketteSteps, StartupFilesRefuseUnknownProduct)
 {
-    EXPECT_FALSE(WriteStartupFiles("A:\\", ProductNone));
+    EXPECT_FALSE(WriteStartupFiles("A:\\", kProductNone));
     EXPECT_FALSE(FileExists(Floppy("CONFIG.SYS")));
 }
 

@@ -31,7 +31,7 @@ const std::string ConfigCdrom = Crlf + "device=qlcddrv.sys" + Crlf + std::string
 const std::string ConfigDiskette = Crlf + "device=quellorn.sys" + Crlf + std::string(21, ' ') + Crlf + Crlf;
 const std::string AutoexecCdrom = Crlf + "@if exist qlcddrv$ mscdex.exe /d:qlcddrv$ " + Crlf + Crlf;
 
-const DWORD SystemFileAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+const DWORD kSystemFileAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 std::string Read(const std::string& path)
 {
@@ -263,8 +263,8 @@ TEST_F(Maker, MsdosDisketteForEachProduct)
         EXPECT_TRUE(Read(FloppyRoot() + "IO.SYS") == EmergencyIoSys());
         EXPECT_EQ(Read(FloppyRoot() + "COMMAND.COM"), "stand-in command interpreter");
         EXPECT_EQ(Read(FloppyRoot() + "MSDOS.SYS"), "");
-        EXPECT_EQ(FileAttributes(FloppyRoot() + "IO.SYS") & SystemFileAttributes, SystemFileAttributes);
-        EXPECT_EQ(FileAttributes(FloppyRoot() + "MSDOS.SYS") & SystemFileAttributes, SystemFileAttributes);
+        EXPECT_EQ(FileAttributes(FloppyRoot() + "IO.SYS") & kSystemFileAttributes, kSystemFileAttributes);
+        EXPECT_EQ(FileAttributes(FloppyRoot() + "MSDOS.SYS") & kSystemFileAttributes, kSystemFileAttributes);
 
 #ifdef BOOT_DISKETTE_DIR
         // The boot test packs this diskette into an image and starts it.
@@ -347,7 +347,7 @@ TEST_F(Maker, FailedEraseGivesTheDiskettesSystemFileBack)
     EXPECT_EQ(code, 0u);
 
     EXPECT_EQ(Read(FloppyRoot() + "IO.SYS"), "the diskette's own io");
-    EXPECT_EQ(FileAttributes(FloppyRoot() + "IO.SYS") & SystemFileAttributes, hiddenSystem);
+    EXPECT_EQ(FileAttributes(FloppyRoot() + "IO.SYS") & kSystemFileAttributes, hiddenSystem);
     EXPECT_FALSE(FileExists(FloppyRoot() + "CONFIG.SYS")) << "nothing is written after a failed erase";
     EXPECT_FALSE(FileExists(std::string(temp) + "IO.SYS"));
     EXPECT_EQ(ListDirectory(temp), tempBefore);

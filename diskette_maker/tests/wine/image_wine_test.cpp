@@ -17,7 +17,7 @@ const int HardDrive = 1024, CdromDrive = 1022, DisketteDrive = 1023;
 // The file name box of the Save As dialog: cmb13 in the Explorer-style
 // template, edt1 in older ones.
 const int SaveAsFileNames[] = {1148, 1152};
-const DWORD ImageBytes = 1474560;
+const DWORD kImageBytes = 1474560;
 
 const std::string TitleEn = "Floppwright" + std::string(25, ' ');
 const std::string TitleFr = "Setup Disquette" + std::string(29, ' ');
@@ -129,7 +129,7 @@ TEST_F(ImageMaker, CommandLinePathAndLanguageCode)
         ExpectEnd();
         std::string image;
         ASSERT_TRUE(ReadWholeFile(path, &image));
-        EXPECT_EQ(image.size(), ImageBytes);
+        EXPECT_EQ(image.size(), kImageBytes);
     }
 }
 
