@@ -1,8 +1,7 @@
 // Every resource id of the launcher. The string table is addressed by
 // arithmetic on a language index L (1 English, 2 Spanish, 3 French) and a
 // button index i, so its rows are named here by their bases.
-#ifndef LAUNCHER_RESOURCE_H
-#define LAUNCHER_RESOURCE_H
+#pragma once
 
 // Icons, cursors, bitmaps, sounds.
 #define IDI_LAUNCHER            170
@@ -26,10 +25,6 @@
 #define IDS_MESSAGE_OK          5100    // + L: message dialog OK caption
 #define IDS_MESSAGE_CANCEL      5200    // + L: message dialog Cancel caption
 
-// The menu window.
-#define MENU_TEXT_REFRESH_TIMER 3
-#define MENU_MAX_BUTTONS        8
-
 // Menu commands: the start-up notice and the user's guides dialog.
 #define IDD_GUIDES              165
 #define IDD_MESSAGE             207
@@ -41,5 +36,3 @@
 #define IDC_GUIDE_TITLE2        1018
 #define IDC_GUIDE_PICTURE1      1019
 #define IDC_MESSAGE_TEXT        1031
-
-#endif

@@ -79,7 +79,7 @@ bool WebAccessAvailable(const RegistryReader &registry)
 }
 
 void MarkWebButtons(bool webAvailable, const StringSource &strings,
-                    unsigned char unavailable[8])
+                    unsigned char unavailable[kMaxButtons])
 {
     char code[kTextBufferSize];
     for (int i = 0; i < 4; i++) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "core/menu_model.h"
 #include "core/string_source.h"
 
 enum class RegistryRoot {
@@ -51,4 +52,4 @@ bool WebAccessAvailable(const RegistryReader &registry);
 // 3 whose action code is the web update when the web cannot be reached.
 // Buttons 4 to 7 are left alone.
 void MarkWebButtons(bool webAvailable, const StringSource &strings,
-                    unsigned char unavailable[8]);
+                    unsigned char unavailable[kMaxButtons]);

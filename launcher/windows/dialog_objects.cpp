@@ -1,28 +1,27 @@
 #include "windows/dialog_objects.h"
 
 #include "core/gdi_ledger.h"
-#include "windows/menu_window.h"
 
 namespace {
 
 template <typename Handle>
 Handle Noted(Handle object)
 {
-    if (object != NULL)
+    if (object != nullptr)
         NoteGdiObjectMade();
     return object;
 }
 
-void DeleteNoted(HGDIOBJ* object)
+void DeleteNoted(HGDIOBJ *object)
 {
-    if (*object == NULL)
+    if (*object == nullptr)
         return;
     DeleteObject(*object);
-    *object = NULL;
+    *object = nullptr;
     NoteGdiObjectDeleted();
 }
 
-}  // namespace
+} // namespace
 
 HFONT CreateDialogFont(HDC dc, BOOL underline)
 {
@@ -37,9 +36,9 @@ HFONT CreateDialogFont(HDC dc, BOOL underline)
     return Noted(CreateFontIndirectA(&font));
 }
 
-HBITMAP LoadDialogBitmap(int id)
+HBITMAP LoadDialogBitmap(HINSTANCE instance, int id)
 {
-    return Noted(LoadBitmapA(MenuInstance, MAKEINTRESOURCEA(id)));
+    return Noted(LoadBitmapA(instance, MAKEINTRESOURCEA(id)));
 }
 
 HBRUSH CreateDialogBrush(COLORREF colour)
@@ -47,23 +46,23 @@ HBRUSH CreateDialogBrush(COLORREF colour)
     return Noted(CreateSolidBrush(colour));
 }
 
-void DeleteDialogObject(HFONT* object)
+void DeleteDialogObject(HFONT *object)
 {
     HGDIOBJ generic = *object;
     DeleteNoted(&generic);
-    *object = NULL;
+    *object = nullptr;
 }
 
-void DeleteDialogObject(HBITMAP* object)
+void DeleteDialogObject(HBITMAP *object)
 {
     HGDIOBJ generic = *object;
     DeleteNoted(&generic);
-    *object = NULL;
+    *object = nullptr;
 }
 
-void DeleteDialogObject(HBRUSH* object)
+void DeleteDialogObject(HBRUSH *object)
 {
     HGDIOBJ generic = *object;
     DeleteNoted(&generic);
-    *object = NULL;
+    *object = nullptr;
 }

@@ -9,12 +9,12 @@
 HFONT CreateDialogFont(HDC dc, BOOL underline);
 
 // A bitmap of the launcher's resources; null when it cannot be loaded.
-HBITMAP LoadDialogBitmap(int id);
+HBITMAP LoadDialogBitmap(HINSTANCE instance, int id);
 
 HBRUSH CreateDialogBrush(COLORREF colour);
 
 // Deletes *object if it is set and clears it, so that a second way out of
 // a dialog cannot delete anything twice.
-void DeleteDialogObject(HFONT* object);
-void DeleteDialogObject(HBITMAP* object);
-void DeleteDialogObject(HBRUSH* object);
+void DeleteDialogObject(HFONT *object);
+void DeleteDialogObject(HBITMAP *object);
+void DeleteDialogObject(HBRUSH *object);

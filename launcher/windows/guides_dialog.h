@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-// lParam of WM_INITDIALOG: the guides folder, without a trailing backslash.
-INT_PTR CALLBACK GuidesDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+#include "windows/menu_state.h"
 
-// Subclass procedure of the dialog's five buttons.
-LRESULT CALLBACK GuideButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
+// Shows the dialog over the menu and returns when it has closed. folder is
+// the guides folder, without a trailing backslash.
+void ShowGuidesDialog(HWND owner, const MenuState &menu, const char *folder);

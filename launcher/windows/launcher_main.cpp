@@ -1,12 +1,10 @@
 // Entry point: language, single instance, the menu window and its loop.
 #include <windows.h>
 
+#include "core/language.h"
 #include "core/menu_model.h"
 #include "windows/menu_window.h"
 #include "windows/strings.h"
-
-unsigned short LanguageIndex = kEnglish;
-char CommandLineText[kCommandLineSize];
 
 namespace {
 
@@ -17,7 +15,7 @@ const char kInstallShieldTitle[] = "Setup";
 // is brought forward instead of opening a menu beside it.
 bool BringForwardRunning(const char *title)
 {
-    HWND running = FindWindowA(MenuClassName, title);
+    HWND running = FindWindowA(kMenuClassName, title);
     if (running) {
         ShowWindow(running, SW_SHOWDEFAULT);
         SetForegroundWindow(running);
@@ -32,34 +30,27 @@ bool BringForwardRunning(const char *title)
     return false;
 }
 
-HWND CreateMenuWindow(HINSTANCE instance, const char *title)
-{
-    // Popup with caption, system menu and minimize box, no sizing border.
-    const DWORD style = WS_POPUP | WS_BORDER | WS_DLGFRAME | WS_SYSMENU | WS_MINIMIZEBOX;
-    return CreateWindowExA(WS_EX_STATICEDGE, MenuClassName, title, style,
-                           CW_USEDEFAULT, CW_USEDEFAULT, kCreatedWidth, kCreatedHeight,
-                           nullptr, nullptr, instance, nullptr);
-}
-
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
     RegisterMenuClass(instance);
-    CopyCommandLine(CommandLineText, sizeof CommandLineText, commandLine);
-    LanguageIndex = ChooseLanguage(GetSystemDefaultLangID(), CommandLineText);
+    char commandLineText[kCommandLineSize];
+    CopyCommandLine(commandLineText, sizeof commandLineText, commandLine);
+    unsigned short language = ChooseLanguage(GetSystemDefaultLangID(), commandLineText);
 
     char title[kTitleBufferSize];
-    LoadText(instance, TitleId(LanguageIndex), title, sizeof title);
+    LoadText(instance, TitleId(language), title, sizeof title);
     if (BringForwardRunning(title))
         return 0;
 
-    HWND menu = CreateMenuWindow(instance, title);
-    // "remove" destroys the window while it is being created.
-    if (menu && IsWindow(menu)) {
-        ShowWindow(menu, SW_SHOW);
-        UpdateWindow(menu);
-    }
+    HWND menu = CreateMenuWindow(instance, title, language, commandLineText);
+    // "remove" destroys the window while it is being created, and a menu
+    // that could not be made leaves nothing to wait for.
+    if (!menu || !IsWindow(menu))
+        return 0;
+    ShowWindow(menu, SW_SHOW);
+    UpdateWindow(menu);
 
     MSG msg;
     msg.wParam = 0;
@@ -67,6 +58,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    DeleteMenuObjects();
     return static_cast<int>(msg.wParam);
 }

@@ -3,10 +3,6 @@
 
 #include <windows.h>
 
-LRESULT OnMenuCommand(HWND menu, WPARAM wParam, LPARAM lParam);
+#include "windows/menu_state.h"
 
-#ifdef QL_TEST_VARIANT
-// Test builds only: WM_COMMAND with this id answers how many GDI objects
-// the dialogs made and did not delete yet.
-enum { kGdiBalanceQuery = 0x7E57 };
-#endif
+LRESULT OnMenuCommand(HWND window, const MenuState &menu, WPARAM wParam, LPARAM lParam);

@@ -4,36 +4,28 @@
 
 #include <mmsystem.h>
 
+#include "core/action_command.h"
+#include "core/colours.h"
 #include "core/keyboard.h"
 #include "core/language.h"
+#include "core/layout.h"
 #include "core/menu_model.h"
+#include "resource.h"
 #include "windows/drawing.h"
+#include "windows/menu_button.h"
 #include "windows/menu_commands.h"
 #include "windows/strings.h"
-
-const char MenuClassName[] = "Setup";
-
-HINSTANCE MenuInstance;
-bool PaletteDisplay;
-HBRUSH NormalBrush;
-HBRUSH HighlightBrush;
-HBRUSH BannerBrush;
-HBITMAP BannerBitmap;
-HCURSOR HandCursor;
-char FaceName[LF_FACESIZE];
-int ButtonCount;
-int ButtonWidth;
-int ButtonHeight;
-HWND ButtonWindow[MENU_MAX_BUTTONS];
-unsigned char ButtonUnavailable[MENU_MAX_BUTTONS];
-int ButtonMnemonic[MENU_MAX_BUTTONS];
-int HighlightedButton = -1;
-HWND LastHoveredButton;
-RECT BannerRect;
-RECT TextRect;
+#include "windows/web_access.h"
 
 namespace {
 
+// What CreateMenuWindow hands to WM_NCCREATE and WM_CREATE.
+struct MenuStart {
+    unsigned short language;
+    char *commandLine;
+};
+
+constexpr UINT_PTR kTextRefreshTimer = 3;
 const UINT kTextRefreshDelay = 150;
 const int kLabelPoints = 11;
 const int kHeadingPoints = 13;
@@ -57,68 +49,59 @@ void StartTextRefresh(HWND window)
 {
     // Setting the timer again restarts it, so a sweep over the column
     // repaints the text area once, after the pointer stops.
-    SetTimer(window, MENU_TEXT_REFRESH_TIMER, kTextRefreshDelay, nullptr);
+    SetTimer(window, kTextRefreshTimer, kTextRefreshDelay, nullptr);
 }
 
-void ChooseFaceName(HWND window)
+void ChooseFaceName(HWND window, MenuState &menu)
 {
     const char *face = "Arial";
     if (IsFontInstalled(window, "Verdana"))
         face = "Verdana";
     else if (IsFontInstalled(window, "Tahoma"))
         face = "Tahoma";
-    lstrcpynA(FaceName, face, sizeof FaceName);
+    lstrcpynA(menu.FaceName, face, sizeof menu.FaceName);
 }
 
-void CreateBrushes(HWND window)
+void CreateBrushes(HWND window, MenuState &menu)
 {
-    MenuColours colours = ColoursForDisplay(PaletteDisplay);
-    NormalBrush = CreateSolidBrush(colours.normal);
-    HighlightBrush = CreateSolidBrush(colours.highlight);
-    BannerBrush = CreateSolidBrush(colours.banner);
-    if (PaletteDisplay)
-        SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(NormalBrush));
+    MenuColours colours = ColoursForDisplay(menu.PaletteDisplay);
+    menu.NormalBrush = CreateSolidBrush(colours.normal);
+    menu.HighlightBrush = CreateSolidBrush(colours.highlight);
+    menu.BannerBrush = CreateSolidBrush(colours.banner);
+    if (menu.PaletteDisplay)
+        SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(menu.NormalBrush));
 }
 
-void PlaceWindow(HWND window, const FontMetrics &label)
+void PlaceWindow(HWND window, const MenuState &menu, const FontMetrics &label)
 {
     RECT created, client;
     GetWindowRect(window, &created);
     GetClientRect(window, &client);
     int frame = (created.bottom - created.top) - (client.bottom - client.top);
-    int height = MenuWindowHeight(label, ButtonCount, ButtonHeight, frame);
+    int height = MenuWindowHeight(label, menu.ButtonCount, menu.ButtonHeight, frame);
     WindowPlacement p = PlaceMenuWindow(GetSystemMetrics(SM_CXFULLSCREEN),
                                         GetSystemMetrics(SM_CYFULLSCREEN),
                                         FromRECT(created), height);
     SetWindowPos(window, nullptr, p.x, p.y, p.width, p.height, SWP_SHOWWINDOW);
 }
 
-void ReadMnemonics(const StringSource &strings)
+void ReadMnemonics(MenuState &menu, const StringSource &strings)
 {
     char label[kTextBufferSize];
-    for (int i = 0; i < MENU_MAX_BUTTONS; i++) {
-        ButtonMnemonic[i] = 0;
-        if (i < ButtonCount && strings.Load(LabelId(LanguageIndex, i), label, sizeof label))
-            ButtonMnemonic[i] = MnemonicOf(label);
+    for (int i = 0; i < kMaxButtons; i++) {
+        menu.ButtonMnemonic[i] = 0;
+        if (i < menu.ButtonCount &&
+            strings.Load(LabelId(menu.LanguageIndex, i), label, sizeof label))
+            menu.ButtonMnemonic[i] = MnemonicOf(label);
     }
 }
 
-// Each button carries its label, "&" included, as its window text, so that
-// screen readers can name it; the drawing reads the string table itself.
-void CreateButtons(HWND window, const StringSource &strings)
+void CreateButtons(HWND window, MenuState &menu, const StringSource &strings)
 {
     char label[kTextBufferSize];
-    for (int i = 0; i < ButtonCount; i++) {
-        Rect r = ButtonRect(i, ButtonWidth, ButtonHeight);
-        strings.Load(LabelId(LanguageIndex, i), label, sizeof label);
-        ButtonWindow[i] = CreateWindowExA(0, "button", label, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
-                                          r.left, r.top, RectWidth(r), RectHeight(r), window,
-                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(i)),
-                                          MenuInstance, nullptr);
-        WNDPROC previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-            ButtonWindow[i], GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MenuButtonProc)));
-        if (previous)
-            StandardButtonProc = previous;
+    for (int i = 0; i < menu.ButtonCount; i++) {
+        strings.Load(LabelId(menu.LanguageIndex, i), label, sizeof label);
+        menu.ButtonWindow[i] = CreateMenuButton(window, menu, i, label);
     }
 }
 
@@ -134,40 +117,55 @@ int DisplayColours(HDC dc)
     return colours;
 }
 
-LRESULT OnCreate(HWND window, const CREATESTRUCTA *create)
+// The state is made before anything else reaches the window, and set to
+// its empty values: no highlight, no buttons, no objects.
+LRESULT OnNcCreate(HWND window, const CREATESTRUCTA *create)
 {
-    if (LowercaseAndFindRemove(CommandLineText)) {
+    MenuState *menu = static_cast<MenuState *>(
+        HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(MenuState)));
+    if (!menu)
+        return FALSE;
+    const MenuStart *start = static_cast<const MenuStart *>(create->lpCreateParams);
+    menu->MenuInstance = create->hInstance;
+    menu->LanguageIndex = start->language;
+    menu->HighlightedButton = -1;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(menu));
+    return DefWindowProcA(window, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(create));
+}
+
+LRESULT OnCreate(HWND window, MenuState &menu, const CREATESTRUCTA *create)
+{
+    const MenuStart *start = static_cast<const MenuStart *>(create->lpCreateParams);
+    if (LowercaseAndFindRemove(start->commandLine)) {
         DestroyWindow(window);
         return 1;
     }
-    MenuInstance = create->hInstance;
 
     HDC dc = GetDC(window);
-    PaletteDisplay = IsPaletteDisplay(DisplayColours(dc), GetDeviceCaps(dc, RASTERCAPS));
-    ZeroMemory(ButtonUnavailable, sizeof ButtonUnavailable);
-    ProbeWebAccess(ButtonUnavailable);
-    CreateBrushes(window);
-    BannerBitmap = LoadBitmapA(MenuInstance, MAKEINTRESOURCEA(IDB_BANNER));
-    ChooseFaceName(window);
+    menu.PaletteDisplay = IsPaletteDisplay(DisplayColours(dc), GetDeviceCaps(dc, RASTERCAPS));
+    ProbeWebAccess(menu);
+    CreateBrushes(window, menu);
+    menu.BannerBitmap = LoadBitmapA(menu.MenuInstance, MAKEINTRESOURCEA(IDB_BANNER));
+    ChooseFaceName(window, menu);
 
-    ResourceStrings strings(MenuInstance);
-    HFONT font = CreateMenuFont(dc, kLabelPoints, FW_BOLD, FaceName);
+    ResourceStrings strings(menu.MenuInstance);
+    HFONT font = CreateMenuFont(dc, kLabelPoints, FW_BOLD, menu.FaceName);
     HGDIOBJ oldFont = SelectObject(dc, font);
     FontMetrics label = MetricsOf(dc);
-    ButtonHeight = ButtonHeightFor(label);
-    ButtonWidth = ButtonWidthFor(WidestLabel(strings, GdiMeasure(dc)), label);
+    menu.ButtonHeight = ButtonHeightFor(label);
+    menu.ButtonWidth = ButtonWidthFor(WidestLabel(strings, GdiMeasure(dc)), label);
 
-    ButtonCount = CountButtons(strings, LanguageIndex);
-    PlaceWindow(window, label);
-    ReadMnemonics(strings);
-    CreateButtons(window, strings);
-    HandCursor = LoadCursorA(MenuInstance, MAKEINTRESOURCEA(IDC_HANDCUR));
+    menu.ButtonCount = CountButtons(strings, menu.LanguageIndex);
+    PlaceWindow(window, menu, label);
+    ReadMnemonics(menu, strings);
+    CreateButtons(window, menu, strings);
+    menu.HandCursor = LoadCursorA(menu.MenuInstance, MAKEINTRESOURCEA(IDC_HANDCUR));
 
     RECT client;
     GetClientRect(window, &client);
-    BannerRect = ToRECT(BannerRectFor(FromRECT(client)));
-    TextRect = ToRECT(TextRectFor(FromRECT(client), ButtonWidth, label));
-    if (PaletteDisplay)
+    menu.BannerRect = ToRECT(BannerRectFor(FromRECT(client)));
+    menu.TextRect = ToRECT(TextRectFor(FromRECT(client), menu.ButtonWidth, label));
+    if (menu.PaletteDisplay)
         InvalidateRect(window, nullptr, FALSE);
 
     SelectObject(dc, oldFont);
@@ -175,92 +173,95 @@ LRESULT OnCreate(HWND window, const CREATESTRUCTA *create)
     ReleaseDC(window, dc);
 
     // The start-up notice opens as soon as the message loop runs.
-    PostMessageA(window, WM_COMMAND, 10, 0);
+    PostMessageA(window, WM_COMMAND, kMessageCommandId, 0);
     return 0;
 }
 
-void DrawBanner(HDC dc)
+void DrawBanner(HDC dc, const MenuState &menu)
 {
-    FillRect(dc, &BannerRect, BannerBrush);
-    if (PaletteDisplay) {
+    FillRect(dc, &menu.BannerRect, menu.BannerBrush);
+    if (menu.PaletteDisplay) {
         MoveToEx(dc, 0, kBannerBottom, nullptr);
-        LineTo(dc, BannerRect.right, kBannerBottom);
+        LineTo(dc, menu.BannerRect.right, kBannerBottom);
     }
     // SRCAND keeps the black artwork and lets the banner colour through its
     // white background.
-    int margin = BannerMargin(BitmapResourceDimension(MenuInstance, IDB_BANNER, 0));
-    DrawBitmap(dc, margin, margin, BannerRect.right, BannerRect.bottom, BannerBitmap, SRCAND);
+    int margin = BannerMargin(BitmapResourceDimension(menu.MenuInstance, IDB_BANNER, 0));
+    DrawBitmap(dc, margin, margin, menu.BannerRect.right, menu.BannerRect.bottom,
+               menu.BannerBitmap, SRCAND);
 }
 
-void DrawSeparators(HDC dc)
+void DrawSeparators(HDC dc, const MenuState &menu)
 {
-    int rows[MENU_MAX_BUTTONS + 1];
-    int n = SeparatorRows(ButtonCount, ButtonHeight, rows, MENU_MAX_BUTTONS + 1);
+    int rows[kMaxButtons + 1];
+    int n = SeparatorRows(menu.ButtonCount, menu.ButtonHeight, rows, kMaxButtons + 1);
     for (int k = 0; k < n; k++) {
         MoveToEx(dc, 0, rows[k], nullptr);
-        LineTo(dc, ButtonWidth, rows[k]);
+        LineTo(dc, menu.ButtonWidth, rows[k]);
     }
 }
 
-void DrawTextArea(HDC dc)
+void DrawTextArea(HDC dc, const MenuState &menu)
 {
     char text[kTextBufferSize];
     SetTextColor(dc, kBlack);
     SetBkColor(dc, kTextAreaBackground);
 
-    HFONT headingFont = CreateMenuFont(dc, kHeadingPoints, FW_BOLD, FaceName);
+    HFONT headingFont = CreateMenuFont(dc, kHeadingPoints, FW_BOLD, menu.FaceName);
     HGDIOBJ oldFont = SelectObject(dc, headingFont);
     FontMetrics heading = MetricsOf(dc);
-    LoadText(MenuInstance, TextAreaHeadingId(LanguageIndex, HighlightedButton), text, sizeof text);
+    LoadText(menu.MenuInstance, TextAreaHeadingId(menu.LanguageIndex, menu.HighlightedButton),
+             text, sizeof text);
     StripMnemonicMarker(text);
     int oldExtra = SetTextCharacterExtra(dc, HeadingCharacterExtra(heading));
-    RECT r = ToRECT(HeadingRectFor(FromRECT(TextRect), heading));
+    RECT r = ToRECT(HeadingRectFor(FromRECT(menu.TextRect), heading));
     DrawTextA(dc, text, -1, &r, DT_WORDBREAK);
     SetTextCharacterExtra(dc, oldExtra);
     SelectObject(dc, oldFont);
     DeleteObject(headingFont);
 
-    HFONT descriptionFont = CreateMenuFont(dc, kDescriptionPoints, FW_NORMAL, FaceName);
+    HFONT descriptionFont = CreateMenuFont(dc, kDescriptionPoints, FW_NORMAL, menu.FaceName);
     oldFont = SelectObject(dc, descriptionFont);
     FontMetrics description = MetricsOf(dc);
     r = ToRECT(DescriptionRectFor(FromRECT(r), heading, description));
-    LoadText(MenuInstance, TextAreaDescriptionId(LanguageIndex, HighlightedButton), text,
+    LoadText(menu.MenuInstance,
+             TextAreaDescriptionId(menu.LanguageIndex, menu.HighlightedButton), text,
              sizeof text);
     DrawTextA(dc, text, -1, &r, DT_WORDBREAK | DT_EXPANDTABS);
     SelectObject(dc, oldFont);
     DeleteObject(descriptionFont);
 }
 
-LRESULT OnPaint(HWND window)
+LRESULT OnPaint(HWND window, const MenuState &menu)
 {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(window, &ps);
     SetMapMode(dc, MM_TEXT);
-    DrawBanner(dc);
-    DrawSeparators(dc);
-    DrawTextArea(dc);
+    DrawBanner(dc, menu);
+    DrawSeparators(dc, menu);
+    DrawTextArea(dc, menu);
     EndPaint(window, &ps);
     return 0;
 }
 
-LRESULT OnDrawItem(const DRAWITEMSTRUCT *item)
+LRESULT OnDrawItem(const MenuState &menu, const DRAWITEMSTRUCT *item)
 {
     if (!item)
         return 0;
     int c = static_cast<int>(item->CtlID);
-    if (c < 0 || c >= ButtonCount)
+    if (c < 0 || c >= menu.ButtonCount)
         return 0;
-    bool highlighted = c == HighlightedButton;
+    bool highlighted = c == menu.HighlightedButton;
     HDC dc = item->hDC;
     SetMapMode(dc, MM_TEXT);
-    FillRect(dc, &item->rcItem, highlighted ? HighlightBrush : NormalBrush);
-    SetTextColor(dc, ButtonTextColour(highlighted, ButtonUnavailable[c] != 0));
+    FillRect(dc, &item->rcItem, highlighted ? menu.HighlightBrush : menu.NormalBrush);
+    SetTextColor(dc, ButtonTextColour(highlighted, menu.ButtonUnavailable[c] != 0));
 
-    HFONT font = CreateMenuFont(dc, kLabelPoints, FW_BOLD, FaceName);
+    HFONT font = CreateMenuFont(dc, kLabelPoints, FW_BOLD, menu.FaceName);
     HGDIOBJ oldFont = SelectObject(dc, font);
     SetBkMode(dc, TRANSPARENT);
     char label[kTextBufferSize];
-    LoadText(MenuInstance, LabelId(LanguageIndex, c), label, sizeof label);
+    LoadText(menu.MenuInstance, LabelId(menu.LanguageIndex, c), label, sizeof label);
     RECT r = item->rcItem;
     r.left += MetricsOf(dc).aveCharWidth;
     // Drawn as stored, so the letter after "&" shows underlined.
@@ -270,76 +271,78 @@ LRESULT OnDrawItem(const DRAWITEMSTRUCT *item)
     return 0;
 }
 
-LRESULT OnKeyDown(HWND window, WPARAM key, LPARAM lParam)
+LRESULT OnKeyDown(HWND window, const MenuState &menu, WPARAM key, LPARAM lParam)
 {
-    int matches[MENU_MAX_BUTTONS];
-    int n = MatchMnemonics(ButtonMnemonic, ButtonCount, static_cast<int>(key), matches);
+    int matches[kMaxButtons];
+    int n = MatchMnemonics(menu.ButtonMnemonic, menu.ButtonCount, static_cast<int>(key), matches);
     if (n == 0)
         return DefWindowProcA(window, WM_KEYDOWN, key, lParam);
-    for (int k = 0; k < n; k++)
-        FocusAndRunButton(window, matches[k]);
+    // A command may end the menu, and its state with it.
+    for (int k = 0; k < n && IsWindow(window); k++)
+        FocusAndRunButton(window, menu, matches[k]);
     return 0;
 }
 
-LRESULT OnChar(HWND window, WPARAM ch)
+LRESULT OnChar(HWND window, const MenuState &menu, WPARAM ch)
 {
     bool shift = GetKeyState(VK_SHIFT) < 0;
-    CarryOutKeyAction(window, RouteMenuChar(static_cast<int>(ch), HighlightedButton, ButtonCount, shift));
+    CarryOutKeyAction(window, menu, RouteMenuChar(static_cast<int>(ch), menu.HighlightedButton,
+                                                  menu.ButtonCount, shift));
     return 0;
 }
 
-LRESULT OnSysCommand(HWND window, WPARAM command, LPARAM lParam)
+LRESULT OnSysCommand(HWND window, const MenuState &menu, WPARAM command, LPARAM lParam)
 {
-    int button = MatchSystemCommand(ButtonMnemonic, ButtonCount, static_cast<unsigned>(command),
-                                    LOWORD(lParam));
+    int button = MatchSystemCommand(menu.ButtonMnemonic, menu.ButtonCount,
+                                    static_cast<unsigned>(command), LOWORD(lParam));
     if (button < 0)
         return DefWindowProcA(window, WM_SYSCOMMAND, command, lParam);
-    FocusAndRunButton(window, button);
+    FocusAndRunButton(window, menu, button);
     return 0;
 }
 
-LRESULT OnTimer(HWND window, WPARAM id)
+LRESULT OnTimer(HWND window, const MenuState &menu, WPARAM id)
 {
-    if (id == MENU_TEXT_REFRESH_TIMER) {
-        KillTimer(window, MENU_TEXT_REFRESH_TIMER);
-        InvalidateRect(window, &TextRect, TRUE);
+    if (id == kTextRefreshTimer) {
+        KillTimer(window, kTextRefreshTimer);
+        InvalidateRect(window, &menu.TextRect, TRUE);
     }
     return 0;
 }
 
 // The pointer is over the window's own area (banner, text, gaps): the
 // highlight goes.
-LRESULT OnMouseMove(HWND window)
+LRESULT OnMouseMove(HWND window, MenuState &menu)
 {
-    if (HighlightedButton < 0)
+    if (menu.HighlightedButton < 0)
         return 0;
-    InvalidateRect(ButtonWindow[HighlightedButton], nullptr, TRUE);
-    HighlightedButton = -1;
+    InvalidateRect(menu.ButtonWindow[menu.HighlightedButton], nullptr, TRUE);
+    menu.HighlightedButton = -1;
     SetFocus(window);
     StartTextRefresh(window);
     return 0;
 }
 
-// Any process can send WM_USER to the menu: an index that names no button
-// would later be read as one.
-LRESULT OnButtonHighlighted(HWND window, LPARAM button)
+// Any process can send the highlight message to the menu: an index that
+// names no button would later be read as one.
+LRESULT OnButtonHighlighted(HWND window, MenuState &menu, LPARAM button)
 {
-    if (button < 0 || button >= ButtonCount)
+    if (button < 0 || button >= menu.ButtonCount)
         return 0;
-    PlayClickSound();
-    HighlightedButton = static_cast<int>(button);
+    PlayClickSound(menu);
+    menu.HighlightedButton = static_cast<int>(button);
     StartTextRefresh(window);
     return 0;
 }
 
 // Activation puts the focus on the window itself; give it back to the
 // highlighted button, as a dialog closing over the menu expects.
-LRESULT OnActivate(HWND window, WPARAM wParam, LPARAM lParam)
+LRESULT OnActivate(HWND window, const MenuState &menu, WPARAM wParam, LPARAM lParam)
 {
     LRESULT result = DefWindowProcA(window, WM_ACTIVATE, wParam, lParam);
-    if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && HighlightedButton >= 0 &&
-        HighlightedButton < ButtonCount)
-        SetFocus(ButtonWindow[HighlightedButton]);
+    if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam) && menu.HighlightedButton >= 0 &&
+        menu.HighlightedButton < menu.ButtonCount)
+        SetFocus(menu.ButtonWindow[menu.HighlightedButton]);
     return result;
 }
 
@@ -349,16 +352,16 @@ void RepaintForPalette(HWND window)
     UpdateWindow(window);
 }
 
-LRESULT OnQueryNewPalette(HWND window)
+LRESULT OnQueryNewPalette(HWND window, const MenuState &menu)
 {
-    if (PaletteDisplay)
+    if (menu.PaletteDisplay)
         RepaintForPalette(window);
     return TRUE;
 }
 
-LRESULT OnPaletteChanged(HWND window, WPARAM changer, LPARAM lParam)
+LRESULT OnPaletteChanged(HWND window, const MenuState &menu, WPARAM changer, LPARAM lParam)
 {
-    if (PaletteDisplay && reinterpret_cast<HWND>(changer) != window)
+    if (menu.PaletteDisplay && reinterpret_cast<HWND>(changer) != window)
         RepaintForPalette(window);
     return DefWindowProcA(window, WM_PALETTECHANGED, changer, lParam);
 }
@@ -367,6 +370,65 @@ LRESULT OnDestroy()
 {
     PostQuitMessage(0);
     return 0;
+}
+
+// The last message: what the window made for its lifetime goes with it,
+// the banner bitmap, the three brushes and the state itself.
+LRESULT OnNcDestroy(HWND window, MenuState *menu)
+{
+    HGDIOBJ objects[] = {menu->BannerBitmap, menu->HighlightBrush, menu->BannerBrush,
+                         menu->NormalBrush};
+    for (HGDIOBJ object : objects) {
+        if (object)
+            DeleteObject(object);
+    }
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    HeapFree(GetProcessHeap(), 0, menu);
+    return DefWindowProcA(window, WM_NCDESTROY, 0, 0);
+}
+
+LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE)
+        return OnNcCreate(window, reinterpret_cast<const CREATESTRUCTA *>(lParam));
+    MenuState *state = MenuStateOf(window);
+    if (!state)
+        return DefWindowProcA(window, message, wParam, lParam);
+    MenuState &menu = *state;
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window, menu, reinterpret_cast<const CREATESTRUCTA *>(lParam));
+    case WM_DESTROY:
+        return OnDestroy();
+    case WM_NCDESTROY:
+        return OnNcDestroy(window, state);
+    case WM_PAINT:
+        return OnPaint(window, menu);
+    case WM_DRAWITEM:
+        return OnDrawItem(menu, reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
+    case WM_KEYDOWN:
+        return OnKeyDown(window, menu, wParam, lParam);
+    case WM_CHAR:
+        return OnChar(window, menu, wParam);
+    case WM_SYSCOMMAND:
+        return OnSysCommand(window, menu, wParam, lParam);
+    case WM_TIMER:
+        return OnTimer(window, menu, wParam);
+    case WM_MOUSEMOVE:
+        return OnMouseMove(window, menu);
+    case WM_ACTIVATE:
+        return OnActivate(window, menu, wParam, lParam);
+    case WM_QUERYNEWPALETTE:
+        return OnQueryNewPalette(window, menu);
+    case WM_PALETTECHANGED:
+        return OnPaletteChanged(window, menu, wParam, lParam);
+    case kButtonHighlightedMessage:
+        return OnButtonHighlighted(window, menu, lParam);
+    case WM_COMMAND:
+        return OnMenuCommand(window, menu, wParam, lParam);
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
 }
 
 } // namespace
@@ -385,87 +447,57 @@ void RegisterMenuClass(HINSTANCE instance)
                                                GetSystemMetrics(SM_CYSMICON), 0));
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = CreateSolidBrush(kClassBackground);
-    wc.lpszClassName = MenuClassName;
+    wc.lpszClassName = kMenuClassName;
     RegisterClassExA(&wc);
 }
 
-void DeleteMenuObjects()
+HWND CreateMenuWindow(HINSTANCE instance, const char *title, unsigned short language,
+                      char *commandLine)
 {
-    HGDIOBJ objects[] = {BannerBitmap, HighlightBrush, BannerBrush, NormalBrush};
-    for (HGDIOBJ object : objects) {
-        if (object)
-            DeleteObject(object);
-    }
-    BannerBitmap = nullptr;
-    HighlightBrush = BannerBrush = NormalBrush = nullptr;
+    MenuStart start = {language, commandLine};
+    // Popup with caption, system menu and minimize box, no sizing border.
+    const DWORD style = WS_POPUP | WS_BORDER | WS_DLGFRAME | WS_SYSMENU | WS_MINIMIZEBOX;
+    return CreateWindowExA(WS_EX_STATICEDGE, kMenuClassName, title, style,
+                           CW_USEDEFAULT, CW_USEDEFAULT, kCreatedWidth, kCreatedHeight,
+                           nullptr, nullptr, instance, &start);
 }
 
-void PlayClickSound()
+MenuState *MenuStateOf(HWND menu)
 {
-    PlaySoundA(MAKEINTRESOURCEA(IDW_CLICK), MenuInstance, SND_RESOURCE | SND_NOSTOP | SND_ASYNC);
+    return reinterpret_cast<MenuState *>(GetWindowLongPtrA(menu, GWLP_USERDATA));
 }
 
-void FocusButton(int button)
+void PlayClickSound(const MenuState &menu)
 {
-    if (button >= 0 && button < ButtonCount)
-        SetFocus(ButtonWindow[button]);
+    PlaySoundA(MAKEINTRESOURCEA(IDW_CLICK), menu.MenuInstance,
+               SND_RESOURCE | SND_NOSTOP | SND_ASYNC);
 }
 
-void CarryOutKeyAction(HWND menu, const KeyAction &action)
+void FocusButton(const MenuState &menu, int button)
+{
+    if (button >= 0 && button < menu.ButtonCount)
+        SetFocus(menu.ButtonWindow[button]);
+}
+
+void CarryOutKeyAction(HWND window, const MenuState &menu, const KeyAction &action)
 {
     switch (action.kind) {
     case KeyActionKind::kFocus:
-        FocusButton(action.button);
+        FocusButton(menu, action.button);
         break;
     case KeyActionKind::kCommand:
-        SendMessageA(menu, WM_COMMAND, static_cast<WPARAM>(action.button), 0);
+        SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(action.button), 0);
         break;
     case KeyActionKind::kClose:
-        DestroyWindow(menu);
+        DestroyWindow(window);
         break;
     case KeyActionKind::kNone:
         break;
     }
 }
 
-void FocusAndRunButton(HWND menu, int button)
+void FocusAndRunButton(HWND window, const MenuState &menu, int button)
 {
-    FocusButton(button);
-    SendMessageA(menu, WM_COMMAND, static_cast<WPARAM>(button), 0);
-}
-
-LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_CREATE:
-        return OnCreate(window, reinterpret_cast<const CREATESTRUCTA *>(lParam));
-    case WM_DESTROY:
-        return OnDestroy();
-    case WM_PAINT:
-        return OnPaint(window);
-    case WM_DRAWITEM:
-        return OnDrawItem(reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
-    case WM_KEYDOWN:
-        return OnKeyDown(window, wParam, lParam);
-    case WM_CHAR:
-        return OnChar(window, wParam);
-    case WM_SYSCOMMAND:
-        return OnSysCommand(window, wParam, lParam);
-    case WM_TIMER:
-        return OnTimer(window, wParam);
-    case WM_MOUSEMOVE:
-        return OnMouseMove(window);
-    case WM_ACTIVATE:
-        return OnActivate(window, wParam, lParam);
-    case WM_QUERYNEWPALETTE:
-        return OnQueryNewPalette(window);
-    case WM_PALETTECHANGED:
-        return OnPaletteChanged(window, wParam, lParam);
-    case WM_USER:
-        return OnButtonHighlighted(window, lParam);
-    case WM_COMMAND:
-        return OnMenuCommand(window, wParam, lParam);
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
+    FocusButton(menu, button);
+    SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(button), 0);
 }

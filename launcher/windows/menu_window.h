@@ -1,62 +1,43 @@
-// The launcher's menu window: its class, its procedure and the module state
-// that the menu's buttons and its dialogs read.
+// The launcher's menu window: its class, its creation and the few services
+// its buttons and commands ask of it.
 #pragma once
 
 #include <windows.h>
 
-#include "core/colours.h"
 #include "core/keyboard.h"
-#include "core/layout.h"
-#include "resource.h"
-#include "windows/startup.h"
+#include "windows/menu_state.h"
 
-extern const char MenuClassName[];
+// The class name, which a second start also looks for.
+constexpr char kMenuClassName[] = "Setup";
 
-extern HINSTANCE MenuInstance;
-extern bool PaletteDisplay;
-extern HBRUSH NormalBrush;
-extern HBRUSH HighlightBrush;
-extern HBRUSH BannerBrush;
-extern HBITMAP BannerBitmap;
-extern HCURSOR HandCursor;
-extern char FaceName[LF_FACESIZE];
-extern int ButtonCount;
-extern int ButtonWidth;
-extern int ButtonHeight;
-extern HWND ButtonWindow[MENU_MAX_BUTTONS];
-extern unsigned char ButtonUnavailable[MENU_MAX_BUTTONS];
-extern int ButtonMnemonic[MENU_MAX_BUTTONS];
-extern int HighlightedButton;
-extern HWND LastHoveredButton;
-extern RECT BannerRect;
-extern RECT TextRect;
-
-LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Sent by a button to the menu when it takes the highlight; lParam is the
+// button's index. Any process can send it, so the index is checked.
+constexpr UINT kButtonHighlightedMessage = WM_USER;
 
 // Registers the class "Setup"; the result does not matter to the caller.
 void RegisterMenuClass(HINSTANCE instance);
 
-// Releases what the menu window made for its lifetime: the banner bitmap and
-// the three brushes. Called after the message loop.
-void DeleteMenuObjects();
+// Creates the menu window in the given language. commandLine is the
+// program's copy of its command line, searched (and lowercased) for
+// "remove", which ends the menu before it shows. Null when the window was
+// not made or has already gone.
+HWND CreateMenuWindow(HINSTANCE instance, const char *title, unsigned short language,
+                      char *commandLine);
+
+// The state of a menu window, or null before WM_NCCREATE and after
+// WM_NCDESTROY.
+MenuState *MenuStateOf(HWND menu);
 
 // The short click of WAVE 122, played asynchronously; a click still playing
 // is not cut off.
-void PlayClickSound();
-
-// Runs a button's command through WM_COMMAND, after moving the focus to it.
-void FocusAndRunButton(HWND menu, int button);
+void PlayClickSound(const MenuState &menu);
 
 // Moves the focus to a button, which highlights it.
-void FocusButton(int button);
+void FocusButton(const MenuState &menu, int button);
+
+// Runs a button's command through WM_COMMAND, after moving the focus to it.
+void FocusAndRunButton(HWND window, const MenuState &menu, int button);
 
 // Carries out what the keyboard routing decided for a character typed in
 // the menu or on one of its buttons.
-void CarryOutKeyAction(HWND menu, const KeyAction &action);
-
-// Marks the web-update button unavailable when the web page cannot be shown.
-void ProbeWebAccess(unsigned char unavailable[MENU_MAX_BUTTONS]);
-
-// Subclass procedure of every menu button.
-LRESULT CALLBACK MenuButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam);
-extern WNDPROC StandardButtonProc;
+void CarryOutKeyAction(HWND window, const MenuState &menu, const KeyAction &action);

@@ -2,9 +2,9 @@
 
 #include "core/menu_model.h"
 #include "core/message_painter.h"
+#include "resource.h"
 #include "windows/dialog_objects.h"
 #include "windows/drawing.h"
-#include "windows/menu_window.h"
 #include "windows/strings.h"
 
 static_assert(kOdaDrawEntire == ODA_DRAWENTIRE && kOdaSelect == ODA_SELECT && kOdaFocus == ODA_FOCUS,
@@ -12,11 +12,26 @@ static_assert(kOdaDrawEntire == ODA_DRAWENTIRE && kOdaSelect == ODA_SELECT && kO
 static_assert(kOdsSelected == ODS_SELECTED && kOdsDisabled == ODS_DISABLED && kOdsFocus == ODS_FOCUS,
               "owner-draw states");
 
-// One notice at a time: made afresh at each opening.
-static HFONT MessageFont;
-static BOOL MessageFirstPaint;
+namespace {
 
-static void PaintButtonLook(HDC dc, const RECT* item, const char* label, HBRUSH face, Painter painter)
+// One opening of the notice: made by ShowMessageDialog, reached through
+// DWLP_USER, and its font deleted when the dialog is destroyed.
+struct MessageDialog {
+    explicit MessageDialog(const MenuState &owner) : menu(owner) {}
+
+    const MenuState &menu;
+    HFONT MessageFont = nullptr;
+    bool MessageFirstPaint = true;
+};
+
+MessageDialog *MessageDialogOf(HWND dialog)
+{
+    return reinterpret_cast<MessageDialog *>(GetWindowLongPtrA(dialog, DWLP_USER));
+}
+
+// The four looks of the notice's owner-drawn buttons. Each repaints the
+// whole item rectangle.
+void PaintButtonLook(HDC dc, const RECT *item, const char *label, HBRUSH face, Painter painter)
 {
     FillRect(dc, item, face);
     ButtonLook look = LookOfPainter(painter, FromRECT(*item));
@@ -35,58 +50,60 @@ static void PaintButtonLook(HDC dc, const RECT* item, const char* label, HBRUSH 
         SetTextColor(dc, kept);
 }
 
-void DrawButtonNormal(HDC dc, const RECT* item, const char* label, HBRUSH face)
+void DrawButtonNormal(HDC dc, const RECT *item, const char *label, HBRUSH face)
 {
     PaintButtonLook(dc, item, label, face, Painter::Normal);
 }
 
-void DrawButtonFocus(HDC dc, const RECT* item, const char* label, HBRUSH face)
+void DrawButtonFocus(HDC dc, const RECT *item, const char *label, HBRUSH face)
 {
     PaintButtonLook(dc, item, label, face, Painter::Focus);
 }
 
-void DrawButtonPressed(HDC dc, const RECT* item, const char* label, HBRUSH face)
+void DrawButtonPressed(HDC dc, const RECT *item, const char *label, HBRUSH face)
 {
     PaintButtonLook(dc, item, label, face, Painter::Pressed);
 }
 
-void DrawButtonDisabled(HDC dc, const RECT* item, const char* label, HBRUSH face)
+void DrawButtonDisabled(HDC dc, const RECT *item, const char *label, HBRUSH face)
 {
     PaintButtonLook(dc, item, label, face, Painter::Disabled);
 }
 
 // The one-pixel black line along the edge of the borderless dialog.
-static void FrameDialog(HWND dialog, HDC dc)
+void FrameDialog(HWND dialog, HDC dc)
 {
     RECT client;
     GetClientRect(dialog, &client);
     FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
-static HBRUSH InfoBrush()
+HBRUSH InfoBrush()
 {
     return GetSysColorBrush(COLOR_INFOBK);
 }
 
-static INT_PTR OnMessageInitDialog(HWND dialog)
+INT_PTR OnMessageInitDialog(HWND dialog, MessageDialog &notice)
 {
-    MessageFirstPaint = TRUE;
+    SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&notice));
     CentreOnOwnerWindow(dialog);
     return TRUE;
 }
 
 // The text and its font arrive with the first paint; every paint frames.
-static INT_PTR OnMessagePaint(HWND dialog)
+INT_PTR OnMessagePaint(HWND dialog, MessageDialog &notice)
 {
     HDC dc = GetDC(dialog);
-    if (MessageFirstPaint) {
-        MessageFirstPaint = FALSE;
+    if (notice.MessageFirstPaint) {
+        notice.MessageFirstPaint = false;
         SetMapMode(dc, MM_TEXT);
-        MessageFont = CreateDialogFont(dc, FALSE);
-        SendDlgItemMessageA(dialog, kMessageText, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont), TRUE);
-        SendDlgItemMessageA(dialog, kMessageOk, WM_SETFONT, reinterpret_cast<WPARAM>(MessageFont), TRUE);
+        notice.MessageFont = CreateDialogFont(dc, FALSE);
+        WPARAM font = reinterpret_cast<WPARAM>(notice.MessageFont);
+        SendDlgItemMessageA(dialog, kMessageText, WM_SETFONT, font, TRUE);
+        SendDlgItemMessageA(dialog, kMessageOk, WM_SETFONT, font, TRUE);
         char text[kTextBufferSize];
-        LoadText(MenuInstance, MessageTextId(LanguageIndex), text, sizeof text);
+        LoadText(notice.menu.MenuInstance, MessageTextId(notice.menu.LanguageIndex), text,
+                 sizeof text);
         SetDlgItemTextA(dialog, kMessageText, text);
         FrameDialog(dialog, dc);
         ReleaseDC(dialog, dc);
@@ -100,7 +117,7 @@ static INT_PTR OnMessagePaint(HWND dialog)
 
 // The default painting erases the client area after WM_PAINT has framed
 // it, so the erase draws the frame again on top of the background.
-static INT_PTR OnMessageEraseBackground(HWND dialog, HDC dc)
+INT_PTR OnMessageEraseBackground(HWND dialog, HDC dc)
 {
     RECT client;
     GetClientRect(dialog, &client);
@@ -110,43 +127,40 @@ static INT_PTR OnMessageEraseBackground(HWND dialog, HDC dc)
     return TRUE;
 }
 
-typedef void (*ButtonPainter)(HDC, const RECT*, const char*, HBRUSH);
+using ButtonPainter = void (*)(HDC, const RECT *, const char *, HBRUSH);
 
-static INT_PTR OnMessageDrawItem(const DRAWITEMSTRUCT* item)
+INT_PTR OnMessageDrawItem(const MessageDialog &notice, const DRAWITEMSTRUCT *item)
 {
-    if (item == NULL)
+    if (item == nullptr)
         return FALSE;
-    unsigned labelId = MessageLabelId(static_cast<int>(item->CtlID), LanguageIndex);
+    unsigned labelId = MessageLabelId(static_cast<int>(item->CtlID), notice.menu.LanguageIndex);
     if (labelId == 0)
         return FALSE;
     static const ButtonPainter painters[] = {
         DrawButtonNormal, DrawButtonFocus, DrawButtonPressed, DrawButtonDisabled,
     };
     Painter chosen[4];
-    int count = ChooseMessagePainters(static_cast<int>(item->CtlID), item->itemAction, item->itemState, chosen);
+    int count = ChooseMessagePainters(static_cast<int>(item->CtlID), item->itemAction,
+                                      item->itemState, chosen);
     HBRUSH face = CreateDialogBrush(kMessageFaceColour);
     char label[kTextBufferSize];
-    LoadText(MenuInstance, labelId, label, sizeof label);
+    LoadText(notice.menu.MenuInstance, labelId, label, sizeof label);
     for (int i = 0; i < count; ++i)
         painters[static_cast<int>(chosen[i])](item->hDC, &item->rcItem, label, face);
     DeleteDialogObject(&face);
     return TRUE;
 }
 
-static INT_PTR EndMessageDialog(HWND dialog, INT_PTR result)
-{
-    DeleteDialogObject(&MessageFont);
-    EndDialog(dialog, result);
-    return TRUE;
-}
-
-static INT_PTR OnMessageCommand(HWND dialog, WPARAM wParam)
+// Every way out ends here; the font goes on WM_DESTROY.
+INT_PTR OnMessageCommand(HWND dialog, WPARAM wParam)
 {
     switch (LOWORD(wParam)) {
     case kMessageOk:
-        return EndMessageDialog(dialog, 1);
+        EndDialog(dialog, 1);
+        return TRUE;
     case kMessageCancel:   // also Esc and the system close
-        return EndMessageDialog(dialog, 0);
+        EndDialog(dialog, 0);
+        return TRUE;
     default:
         return FALSE;
     }
@@ -154,15 +168,19 @@ static INT_PTR OnMessageCommand(HWND dialog, WPARAM wParam)
 
 INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_INITDIALOG)
+        return OnMessageInitDialog(dialog, *reinterpret_cast<MessageDialog *>(lParam));
+    MessageDialog *state = MessageDialogOf(dialog);
+    if (state == nullptr)
+        return FALSE;
+    MessageDialog &notice = *state;
     switch (message) {
-    case WM_INITDIALOG:
-        return OnMessageInitDialog(dialog);
     case WM_PAINT:
-        return OnMessagePaint(dialog);
+        return OnMessagePaint(dialog, notice);
     case WM_ERASEBKGND:
         return OnMessageEraseBackground(dialog, reinterpret_cast<HDC>(wParam));
     case WM_DRAWITEM:
-        return OnMessageDrawItem(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return OnMessageDrawItem(notice, reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
     case WM_COMMAND:
         return OnMessageCommand(dialog, wParam);
     case WM_CTLCOLORSTATIC:
@@ -171,10 +189,18 @@ INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_CTLCOLORDLG:
         return reinterpret_cast<INT_PTR>(InfoBrush());
     case WM_DESTROY:
-        // However the dialog went, the font goes with it.
-        DeleteDialogObject(&MessageFont);
+        DeleteDialogObject(&notice.MessageFont);
         return FALSE;
     default:
         return FALSE;
     }
+}
+
+} // namespace
+
+void ShowMessageDialog(HWND owner, const MenuState &menu)
+{
+    MessageDialog notice(menu);
+    DialogBoxParamA(menu.MenuInstance, MAKEINTRESOURCEA(IDD_MESSAGE), owner, MessageDialogProc,
+                    reinterpret_cast<LPARAM>(&notice));
 }

@@ -4,11 +4,7 @@
 
 #include <windows.h>
 
-INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+#include "windows/menu_state.h"
 
-// The four looks of the notice's owner-drawn buttons. Each repaints the
-// whole item rectangle.
-void DrawButtonNormal(HDC dc, const RECT* item, const char* label, HBRUSH face);
-void DrawButtonFocus(HDC dc, const RECT* item, const char* label, HBRUSH face);
-void DrawButtonPressed(HDC dc, const RECT* item, const char* label, HBRUSH face);
-void DrawButtonDisabled(HDC dc, const RECT* item, const char* label, HBRUSH face);
+// Shows the notice over the menu and returns when it has closed.
+void ShowMessageDialog(HWND owner, const MenuState &menu);

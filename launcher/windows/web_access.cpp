@@ -1,4 +1,4 @@
-#include "windows/menu_window.h"
+#include "windows/web_access.h"
 
 #include "core/web_probe.h"
 #include "windows/strings.h"
@@ -33,8 +33,9 @@ public:
 
 } // namespace
 
-void ProbeWebAccess(unsigned char unavailable[MENU_MAX_BUTTONS])
+void ProbeWebAccess(MenuState &menu)
 {
     Win32Registry registry;
-    MarkWebButtons(WebAccessAvailable(registry), ResourceStrings(MenuInstance), unavailable);
+    MarkWebButtons(WebAccessAvailable(registry), ResourceStrings(menu.MenuInstance),
+                   menu.ButtonUnavailable);
 }

@@ -1,0 +1,40 @@
+// Everything the menu window knows for its lifetime, in one object that
+// the window makes on WM_NCCREATE and frees on WM_NCDESTROY. The buttons,
+// the commands and the dialogs are handed it by reference.
+#pragma once
+
+#include <windows.h>
+
+#include "core/menu_model.h"
+
+struct MenuState {
+    HINSTANCE MenuInstance;
+    // 1 English, 2 Spanish, 3 French; fixed before the window exists.
+    unsigned short LanguageIndex;
+
+    // The look: the palette display's colours and lines, or the true
+    // colour one.
+    bool PaletteDisplay;
+    HBRUSH NormalBrush;
+    HBRUSH HighlightBrush;
+    HBRUSH BannerBrush;
+    HBITMAP BannerBitmap;
+    HCURSOR HandCursor;
+    char FaceName[LF_FACESIZE];
+
+    int ButtonCount;
+    int ButtonWidth;
+    int ButtonHeight;
+    HWND ButtonWindow[kMaxButtons];
+    unsigned char ButtonUnavailable[kMaxButtons];
+    int ButtonMnemonic[kMaxButtons];
+    // The buttons' own class procedure, which the subclass passes on to.
+    WNDPROC StandardButtonProc;
+
+    // -1 while no button is highlighted.
+    int HighlightedButton;
+    HWND LastHoveredButton;
+
+    RECT BannerRect;
+    RECT TextRect;
+};
