@@ -4,8 +4,10 @@
 // openings the balance must be back where it started.
 #pragma once
 
-void NoteGdiObjectMade();
-void NoteGdiObjectDeleted();
+// The menu keeps one in its zero-filled state; a count of 0 is balanced.
+struct GdiLedger {
+    long live;   // objects made and not yet deleted
 
-// Objects made and not yet deleted.
-long LiveGdiObjects();
+    void NoteMade() { ++live; }
+    void NoteDeleted() { --live; }
+};

@@ -1,29 +1,27 @@
 #include "windows/dialog_objects.h"
 
-#include "core/gdi_ledger.h"
-
 namespace {
 
 template <typename Handle>
-Handle Noted(Handle object)
+Handle Noted(GdiLedger &ledger, Handle object)
 {
     if (object != nullptr)
-        NoteGdiObjectMade();
+        ledger.NoteMade();
     return object;
 }
 
-void DeleteNoted(HGDIOBJ *object)
+void DeleteNoted(GdiLedger &ledger, HGDIOBJ *object)
 {
     if (*object == nullptr)
         return;
     DeleteObject(*object);
     *object = nullptr;
-    NoteGdiObjectDeleted();
+    ledger.NoteDeleted();
 }
 
 } // namespace
 
-HFONT CreateDialogFont(HDC dc, BOOL underline)
+HFONT CreateDialogFont(GdiLedger &ledger, HDC dc, BOOL underline)
 {
     LOGFONTA font;
     ZeroMemory(&font, sizeof font);
@@ -33,36 +31,36 @@ HFONT CreateDialogFont(HDC dc, BOOL underline)
     font.lfUnderline = underline ? TRUE : FALSE;
     font.lfPitchAndFamily = FF_SWISS | DEFAULT_PITCH;
     lstrcpynA(font.lfFaceName, "Arial", LF_FACESIZE);
-    return Noted(CreateFontIndirectA(&font));
+    return Noted(ledger, CreateFontIndirectA(&font));
 }
 
-HBITMAP LoadDialogBitmap(HINSTANCE instance, int id)
+HBITMAP LoadDialogBitmap(GdiLedger &ledger, HINSTANCE instance, int id)
 {
-    return Noted(LoadBitmapA(instance, MAKEINTRESOURCEA(id)));
+    return Noted(ledger, LoadBitmapA(instance, MAKEINTRESOURCEA(id)));
 }
 
-HBRUSH CreateDialogBrush(COLORREF colour)
+HBRUSH CreateDialogBrush(GdiLedger &ledger, COLORREF colour)
 {
-    return Noted(CreateSolidBrush(colour));
+    return Noted(ledger, CreateSolidBrush(colour));
 }
 
-void DeleteDialogObject(HFONT *object)
+void DeleteDialogObject(GdiLedger &ledger, HFONT *object)
 {
     HGDIOBJ generic = *object;
-    DeleteNoted(&generic);
+    DeleteNoted(ledger, &generic);
     *object = nullptr;
 }
 
-void DeleteDialogObject(HBITMAP *object)
+void DeleteDialogObject(GdiLedger &ledger, HBITMAP *object)
 {
     HGDIOBJ generic = *object;
-    DeleteNoted(&generic);
+    DeleteNoted(ledger, &generic);
     *object = nullptr;
 }
 
-void DeleteDialogObject(HBRUSH *object)
+void DeleteDialogObject(GdiLedger &ledger, HBRUSH *object)
 {
     HGDIOBJ generic = *object;
-    DeleteNoted(&generic);
+    DeleteNoted(ledger, &generic);
     *object = nullptr;
 }

@@ -15,9 +15,9 @@ namespace {
 // One opening of the dialog: made by ShowGuidesDialog, reached through
 // DWLP_USER, and its objects deleted when the dialog is destroyed.
 struct GuidesDialog {
-    GuidesDialog(const MenuState &owner, const char *guides) : menu(owner), folder(guides) {}
+    GuidesDialog(MenuState &owner, const char *guides) : menu(owner), folder(guides) {}
 
-    const MenuState &menu;
+    MenuState &menu;
     const char *folder;
     char GuidePath[kGuidePathSize] = {};
     char GuideFile1[kGuideFileSize] = {};
@@ -51,11 +51,12 @@ HBITMAP BitmapOfGuideButton(const GuidesDialog &guides, int controlId)
 
 void ReleaseGuideObjects(GuidesDialog &guides)
 {
-    DeleteDialogObject(&guides.CloseBitmap);
-    DeleteDialogObject(&guides.Guide1Bitmap);
-    DeleteDialogObject(&guides.Guide2Bitmap);
-    DeleteDialogObject(&guides.GuideFont);
-    DeleteDialogObject(&guides.GuideHoverFont);
+    GdiLedger &ledger = guides.menu.DialogLedger;
+    DeleteDialogObject(ledger, &guides.CloseBitmap);
+    DeleteDialogObject(ledger, &guides.Guide1Bitmap);
+    DeleteDialogObject(ledger, &guides.Guide2Bitmap);
+    DeleteDialogObject(ledger, &guides.GuideFont);
+    DeleteDialogObject(ledger, &guides.GuideHoverFont);
 }
 
 void MakeGuideFontsIfPending(HWND dialog, GuidesDialog &guides)
@@ -64,8 +65,8 @@ void MakeGuideFontsIfPending(HWND dialog, GuidesDialog &guides)
         return;
     HDC dc = GetDC(dialog);
     SetMapMode(dc, MM_TEXT);
-    guides.GuideFont = CreateDialogFont(dc, FALSE);
-    guides.GuideHoverFont = CreateDialogFont(dc, TRUE);
+    guides.GuideFont = CreateDialogFont(guides.menu.DialogLedger, dc, FALSE);
+    guides.GuideHoverFont = CreateDialogFont(guides.menu.DialogLedger, dc, TRUE);
     ReleaseDC(dialog, dc);
     guides.GuideFontsPending = false;
 }
@@ -118,9 +119,10 @@ INT_PTR OnGuidesInitDialog(HWND dialog, GuidesDialog &guides)
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&guides));
     CentreOnOwnerWindow(dialog);
     HINSTANCE instance = guides.menu.MenuInstance;
-    guides.CloseBitmap = LoadDialogBitmap(instance, kCloseCrossBitmap);
-    guides.Guide1Bitmap = LoadDialogBitmap(instance, kSpeedDiscBitmap);
-    guides.Guide2Bitmap = LoadDialogBitmap(instance, kSegmentDiscBitmap);
+    GdiLedger &ledger = guides.menu.DialogLedger;
+    guides.CloseBitmap = LoadDialogBitmap(ledger, instance, kCloseCrossBitmap);
+    guides.Guide1Bitmap = LoadDialogBitmap(ledger, instance, kSpeedDiscBitmap);
+    guides.Guide2Bitmap = LoadDialogBitmap(ledger, instance, kSegmentDiscBitmap);
     SubclassGuideButtons(dialog, guides);
     // An overlong folder leaves GuidePath empty, and no guide then opens.
     StoreGuideFolder(guides.GuidePath, sizeof guides.GuidePath, guides.folder);
@@ -261,7 +263,7 @@ LRESULT CALLBACK GuideButtonProc(HWND button, UINT message, WPARAM wParam, LPARA
 
 } // namespace
 
-void ShowGuidesDialog(HWND owner, const MenuState &menu, const char *folder)
+void ShowGuidesDialog(HWND owner, MenuState &menu, const char *folder)
 {
     GuidesDialog guides(menu, folder);
     DialogBoxParamA(menu.MenuInstance, MAKEINTRESOURCEA(IDD_GUIDES), owner, GuidesDialogProc,

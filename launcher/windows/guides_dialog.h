@@ -8,4 +8,4 @@
 
 // Shows the dialog over the menu and returns when it has closed. folder is
 // the guides folder, without a trailing backslash.
-void ShowGuidesDialog(HWND owner, const MenuState &menu, const char *folder);
+void ShowGuidesDialog(HWND owner, MenuState &menu, const char *folder);

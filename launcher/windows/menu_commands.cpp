@@ -52,7 +52,7 @@ void OpenUpdatePage()
 // cannot be read, and only what follows the answer needs that folder.
 // Nothing of the menu's state is read after the question: the menu may be
 // gone by the time it is answered.
-void ShowUserGuides(HWND window, const MenuState &menu)
+void ShowUserGuides(HWND window, MenuState &menu)
 {
     char directory[kCommandSize];
     if (AcrobatVersionAtLeast(kGuidesReaderVersion)) {
@@ -72,7 +72,7 @@ void ShowUserGuides(HWND window, const MenuState &menu)
         StartProgram(commandLine);
 }
 
-void RunButton(HWND window, const MenuState &menu, int button)
+void RunButton(HWND window, MenuState &menu, int button)
 {
     char text[kTextBufferSize];
     LoadText(menu.MenuInstance, ActionId(button), text, sizeof text);
@@ -100,7 +100,7 @@ void RunButton(HWND window, const MenuState &menu, int button)
 
 } // namespace
 
-LRESULT OnMenuCommand(HWND window, const MenuState &menu, WPARAM wParam, LPARAM lParam)
+LRESULT OnMenuCommand(HWND window, MenuState &menu, WPARAM wParam, LPARAM lParam)
 {
     // Notifications other than BN_CLICKED, and Enter with nothing
     // highlighted (-1), are not commands.

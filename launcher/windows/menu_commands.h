@@ -5,4 +5,4 @@
 
 #include "windows/menu_state.h"
 
-LRESULT OnMenuCommand(HWND window, const MenuState &menu, WPARAM wParam, LPARAM lParam);
+LRESULT OnMenuCommand(HWND window, MenuState &menu, WPARAM wParam, LPARAM lParam);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include "core/gdi_ledger.h"
 #include "core/menu_model.h"
 
 struct MenuState {
@@ -37,4 +38,7 @@ struct MenuState {
 
     RECT BannerRect;
     RECT TextRect;
+
+    // The books of what the dialogs made and have not deleted yet.
+    GdiLedger DialogLedger;
 };

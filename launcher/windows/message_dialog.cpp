@@ -17,9 +17,9 @@ namespace {
 // One opening of the notice: made by ShowMessageDialog, reached through
 // DWLP_USER, and its font deleted when the dialog is destroyed.
 struct MessageDialog {
-    explicit MessageDialog(const MenuState &owner) : menu(owner) {}
+    explicit MessageDialog(MenuState &owner) : menu(owner) {}
 
-    const MenuState &menu;
+    MenuState &menu;
     HFONT MessageFont = nullptr;
     bool MessageFirstPaint = true;
 };
@@ -97,7 +97,7 @@ INT_PTR OnMessagePaint(HWND dialog, MessageDialog &notice)
     if (notice.MessageFirstPaint) {
         notice.MessageFirstPaint = false;
         SetMapMode(dc, MM_TEXT);
-        notice.MessageFont = CreateDialogFont(dc, FALSE);
+        notice.MessageFont = CreateDialogFont(notice.menu.DialogLedger, dc, FALSE);
         WPARAM font = reinterpret_cast<WPARAM>(notice.MessageFont);
         SendDlgItemMessageA(dialog, kMessageText, WM_SETFONT, font, TRUE);
         SendDlgItemMessageA(dialog, kMessageOk, WM_SETFONT, font, TRUE);
@@ -129,7 +129,7 @@ INT_PTR OnMessageEraseBackground(HWND dialog, HDC dc)
 
 using ButtonPainter = void (*)(HDC, const RECT *, const char *, HBRUSH);
 
-INT_PTR OnMessageDrawItem(const MessageDialog &notice, const DRAWITEMSTRUCT *item)
+INT_PTR OnMessageDrawItem(MessageDialog &notice, const DRAWITEMSTRUCT *item)
 {
     if (item == nullptr)
         return FALSE;
@@ -142,12 +142,12 @@ INT_PTR OnMessageDrawItem(const MessageDialog &notice, const DRAWITEMSTRUCT *ite
     Painter chosen[4];
     int count = ChooseMessagePainters(static_cast<int>(item->CtlID), item->itemAction,
                                       item->itemState, chosen);
-    HBRUSH face = CreateDialogBrush(kMessageFaceColour);
+    HBRUSH face = CreateDialogBrush(notice.menu.DialogLedger, kMessageFaceColour);
     char label[kTextBufferSize];
     LoadText(notice.menu.MenuInstance, labelId, label, sizeof label);
     for (int i = 0; i < count; ++i)
         painters[static_cast<int>(chosen[i])](item->hDC, &item->rcItem, label, face);
-    DeleteDialogObject(&face);
+    DeleteDialogObject(notice.menu.DialogLedger, &face);
     return TRUE;
 }
 
@@ -189,7 +189,7 @@ INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_CTLCOLORDLG:
         return reinterpret_cast<INT_PTR>(InfoBrush());
     case WM_DESTROY:
-        DeleteDialogObject(&notice.MessageFont);
+        DeleteDialogObject(notice.menu.DialogLedger, &notice.MessageFont);
         return FALSE;
     default:
         return FALSE;
@@ -198,7 +198,7 @@ INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 } // namespace
 
-void ShowMessageDialog(HWND owner, const MenuState &menu)
+void ShowMessageDialog(HWND owner, MenuState &menu)
 {
     MessageDialog notice(menu);
     DialogBoxParamA(menu.MenuInstance, MAKEINTRESOURCEA(IDD_MESSAGE), owner, MessageDialogProc,

@@ -7,4 +7,4 @@
 #include "windows/menu_state.h"
 
 // Shows the notice over the menu and returns when it has closed.
-void ShowMessageDialog(HWND owner, const MenuState &menu);
+void ShowMessageDialog(HWND owner, MenuState &menu);

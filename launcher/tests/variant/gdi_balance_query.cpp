@@ -5,7 +5,6 @@
 // nothing of the query.
 #include <windows.h>
 
-#include "core/gdi_ledger.h"
 #include "windows/menu_window.h"
 
 namespace {
@@ -17,8 +16,10 @@ WNDPROC MenuWindowProc;
 
 LRESULT CALLBACK AnswerGdiBalance(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND && wParam == kGdiBalanceQuery)
-        return LiveGdiObjects();
+    if (message == WM_COMMAND && wParam == kGdiBalanceQuery) {
+        const MenuState *menu = MenuStateOf(window);
+        return menu ? menu->DialogLedger.live : 0;
+    }
     return CallWindowProcA(MenuWindowProc, window, message, wParam, lParam);
 }
 
