@@ -12,17 +12,17 @@ Action ActionForCode(int code)
     case kCdRomSetup:
     case kDisketteSetup:
     case kDisketteMaker:
-        return Action::RunProgram;
+        return Action::kRunProgram;
     case kSoftwareUpdates:
-        return Action::OpenWebPage;
+        return Action::kOpenWebPage;
     case kUserGuides:
-        return Action::ShowGuides;
+        return Action::kShowGuides;
     case kMessageDialog:
-        return Action::ShowMessage;
+        return Action::kShowMessage;
     case kEndLauncher:
-        return Action::EndLauncher;
+        return Action::kEndLauncher;
     default:
-        return Action::Nothing;
+        return Action::kNothing;
     }
 }
 
@@ -35,7 +35,7 @@ const char* LanguageFolder(int languageIndex)
     }
 }
 
-const char* LanguageSwitch(int languageIndex)
+const char *LanguageSwitch(int languageIndex)
 {
     // Floppwright searches its lower-cased command line, so the switch is
     // lower case although the CD's folders are not.
@@ -47,10 +47,10 @@ const char* LanguageSwitch(int languageIndex)
     }
 }
 
-bool LauncherDirectoryFrom(const char* moduleFileName, char* out, std::size_t outSize)
+bool LauncherDirectoryFrom(const char *moduleFileName, char *out, std::size_t outSize)
 {
     TextBuilder b(out, outSize);
-    const char* slash = moduleFileName ? std::strrchr(moduleFileName, '\\') : nullptr;
+    const char *slash = moduleFileName ? std::strrchr(moduleFileName, '\\') : nullptr;
     if (slash == nullptr)
         b.Fail();
     else
@@ -58,8 +58,8 @@ bool LauncherDirectoryFrom(const char* moduleFileName, char* out, std::size_t ou
     return b.Finish();
 }
 
-bool BuildActionCommand(int code, const char* launcherDirectory, int languageIndex,
-                        char* out, std::size_t outSize)
+bool BuildActionCommand(int code, const char *launcherDirectory, int languageIndex,
+                        char *out, std::size_t outSize)
 {
     TextBuilder b(out, outSize);
     switch (code) {
@@ -84,22 +84,22 @@ bool BuildActionCommand(int code, const char* launcherDirectory, int languageInd
     return b.Finish();
 }
 
-bool BuildLingpickCommand(const char* launcherDirectory, char* out, std::size_t outSize)
+bool BuildLingpickCommand(const char *launcherDirectory, char *out, std::size_t outSize)
 {
     TextBuilder b(out, outSize);
     b.Add(launcherDirectory).Add("Utility\\Lingpick .exe");
     return b.Finish();
 }
 
-bool BuildGuidesFolder(const char* launcherDirectory, int languageIndex,
-                       char* out, std::size_t outSize)
+bool BuildGuidesFolder(const char *launcherDirectory, int languageIndex,
+                       char *out, std::size_t outSize)
 {
     TextBuilder b(out, outSize);
     b.Add(launcherDirectory).Add("User's Guides\\").Add(LanguageFolder(languageIndex));
     return b.Finish();
 }
 
-bool BuildUpdateUrl(const char* webHost, char* out, std::size_t outSize)
+bool BuildUpdateUrl(const char *webHost, char *out, std::size_t outSize)
 {
     TextBuilder b(out, outSize);
     b.Add("http://").Add(webHost).Add("/software_library/index.html");

@@ -10,12 +10,12 @@
 constexpr std::size_t kCommandSize = 260;
 
 enum class Action {
-    Nothing,
-    RunProgram,     // WinExec the command line
-    OpenWebPage,    // ShellExecute "open" on the URL
-    ShowGuides,     // reader check, then the guides dialog or the question
-    ShowMessage,    // the start-up notice
-    EndLauncher,    // DestroyWindow of the menu
+    kNothing,
+    kRunProgram,    // WinExec the command line
+    kOpenWebPage,   // ShellExecute "open" on the URL
+    kShowGuides,    // reader check, then the guides dialog or the question
+    kShowMessage,   // the start-up notice
+    kEndLauncher,   // DestroyWindow of the menu
 };
 
 enum ActionCode {
@@ -40,27 +40,27 @@ Action ActionForCode(int code);
 const char* LanguageFolder(int languageIndex);
 
 // " -0009", " -000a", " -000c", or "" for an unknown language.
-const char* LanguageSwitch(int languageIndex);
+const char *LanguageSwitch(int languageIndex);
 
 // The module file name up to and including its last backslash. False when
 // there is no backslash or it does not fit.
-bool LauncherDirectoryFrom(const char* moduleFileName, char* out, std::size_t outSize);
+bool LauncherDirectoryFrom(const char *moduleFileName, char *out, std::size_t outSize);
 
 // The command line WinExec runs for codes 1, 2, 3 and 9. False for any
 // other code, or when it does not fit.
-bool BuildActionCommand(int code, const char* launcherDirectory, int languageIndex,
-                        char* out, std::size_t outSize);
+bool BuildActionCommand(int code, const char *launcherDirectory, int languageIndex,
+                        char *out, std::size_t outSize);
 
 // The reader installer's picker, started when the user wants a PDF reader.
-bool BuildLingpickCommand(const char* launcherDirectory, char* out, std::size_t outSize);
+bool BuildLingpickCommand(const char *launcherDirectory, char *out, std::size_t outSize);
 
 // The folder of the guides in the user's language, without a trailing
 // backslash.
-bool BuildGuidesFolder(const char* launcherDirectory, int languageIndex,
-                       char* out, std::size_t outSize);
+bool BuildGuidesFolder(const char *launcherDirectory, int languageIndex,
+                       char *out, std::size_t outSize);
 
 // The software-update page on the maker's web host.
-bool BuildUpdateUrl(const char* webHost, char* out, std::size_t outSize);
+bool BuildUpdateUrl(const char *webHost, char *out, std::size_t outSize);
 
 // The question asked when no recent enough PDF reader is registered.
 unsigned ReaderQuestionId(int languageIndex);

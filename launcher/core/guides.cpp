@@ -6,7 +6,7 @@
 #include "core/text_buffer.h"
 #include "resource.h"
 
-unsigned GuideNameId(const char* folderPath)
+unsigned GuideNameId(const char *folderPath)
 {
     unsigned id = IDS_GUIDE_NAMES;
     if (std::strstr(folderPath, "000A") != nullptr)
@@ -16,7 +16,7 @@ unsigned GuideNameId(const char* folderPath)
     return id;
 }
 
-std::size_t GuideTitleLength(const char* fileName)
+std::size_t GuideTitleLength(const char *fileName)
 {
     return std::strcspn(fileName, ".");
 }
@@ -38,18 +38,18 @@ GuideCommand GuideCommandFor(int controlId)
     switch (controlId) {
     case kGuideTitle1:
     case kGuidePicture1:
-        return GuideCommand::OpenGuide1;
+        return GuideCommand::kOpenGuide1;
     case kGuideTitle2:
     case kGuidePicture2:
-        return GuideCommand::OpenGuide2;
+        return GuideCommand::kOpenGuide2;
     case kGuideClose:
-        return GuideCommand::Close;
+        return GuideCommand::kClose;
     default:
-        return GuideCommand::Ignore;
+        return GuideCommand::kIgnore;
     }
 }
 
-bool StoreGuideFolder(char* guidePath, std::size_t guidePathSize, const char* folderPath)
+bool StoreGuideFolder(char *guidePath, std::size_t guidePathSize, const char *folderPath)
 {
     TextBuilder b(guidePath, guidePathSize);
     std::size_t length = folderPath ? BoundedLength(folderPath, kGuideFolderMax + 1) : 0;
@@ -60,7 +60,7 @@ bool StoreGuideFolder(char* guidePath, std::size_t guidePathSize, const char* fo
     return b.Finish();
 }
 
-bool AppendGuideFile(char* guidePath, std::size_t guidePathSize, const char* fileName)
+bool AppendGuideFile(char *guidePath, std::size_t guidePathSize, const char *fileName)
 {
     std::size_t used = BoundedLength(guidePath, guidePathSize);
     if (used == 0 || used == guidePathSize || fileName == nullptr)

@@ -32,11 +32,11 @@ constexpr std::size_t kGuidePathSize = kGuideFolderMax + 1 + (kGuideFileSize - 1
 // String id of guide 1's file name; guide 2's is one more. The folder's
 // language is read from the path itself ("000C" beats "000A"; the search
 // is case-sensitive, so "000a" stays English).
-unsigned GuideNameId(const char* folderPath);
+unsigned GuideNameId(const char *folderPath);
 
 // How many characters of a file name make its title: those before the
 // first ".", or all of them.
-std::size_t GuideTitleLength(const char* fileName);
+std::size_t GuideTitleLength(const char *fileName);
 
 // What a button of the dialog shows.
 struct GuideButtonContent {
@@ -46,15 +46,15 @@ struct GuideButtonContent {
 GuideButtonContent ContentOfGuideButton(int controlId);
 
 // What a command id of the dialog does.
-enum class GuideCommand { Ignore, OpenGuide1, OpenGuide2, Close };
+enum class GuideCommand { kIgnore, kOpenGuide1, kOpenGuide2, kClose };
 GuideCommand GuideCommandFor(int controlId);
 
 // Copies the caller's folder into GuidePath and appends the backslash.
 // False (and an empty GuidePath) when the folder is longer than 259
 // characters, so that no guide of a wrong folder can be opened.
-bool StoreGuideFolder(char* guidePath, std::size_t guidePathSize, const char* folderPath);
+bool StoreGuideFolder(char *guidePath, std::size_t guidePathSize, const char *folderPath);
 
 // Appends a guide's file name to GuidePath. False when GuidePath holds no
 // folder, or when the document path would not fit the shell's MAX_PATH:
 // the dialog then opens nothing rather than a cut-off path.
-bool AppendGuideFile(char* guidePath, std::size_t guidePathSize, const char* fileName);
+bool AppendGuideFile(char *guidePath, std::size_t guidePathSize, const char *fileName);

@@ -8,14 +8,14 @@ int ChooseMessagePainters(int controlId, unsigned itemAction, unsigned itemState
         return 0;
     int n = 0;
     if (itemAction & kOdaDrawEntire)
-        out[n++] = Painter::Normal;
+        out[n++] = Painter::kNormal;
     if (itemState & kOdsFocus)
-        out[n++] = Painter::Focus;
+        out[n++] = Painter::kFocus;
     if (itemState & kOdsSelected)
-        out[n++] = Painter::Pressed;
+        out[n++] = Painter::kPressed;
     // Cancel never shows, so only OK has a disabled look.
     if (controlId == kMessageOk && (itemState & kOdsDisabled))
-        out[n++] = Painter::Disabled;
+        out[n++] = Painter::kDisabled;
     return n;
 }
 
@@ -33,30 +33,30 @@ unsigned MessageTextId(int languageIndex)
     return IDS_MESSAGE_TEXT + unsigned(languageIndex);
 }
 
-ButtonLook LookOfPainter(Painter painter, const Rect& r)
+ButtonLook LookOfPainter(Painter painter, const Rect &r)
 {
     ButtonLook look{};
     switch (painter) {
-    case Painter::Normal:
+    case Painter::kNormal:
         look.frameCount = 1;
-        look.frames[0] = {r, FrameBrush::Black};
+        look.frames[0] = {r, FrameBrush::kBlack};
         break;
-    case Painter::Focus:
+    case Painter::kFocus:
         // A second frame one pixel smaller at right and bottom doubles
         // those two edges.
         look.frameCount = 2;
-        look.frames[0] = {r, FrameBrush::Black};
-        look.frames[1] = {{r.left, r.top, r.right - 1, r.bottom - 1}, FrameBrush::Black};
+        look.frames[0] = {r, FrameBrush::kBlack};
+        look.frames[1] = {{r.left, r.top, r.right - 1, r.bottom - 1}, FrameBrush::kBlack};
         break;
-    case Painter::Pressed:
+    case Painter::kPressed:
         // Set in by a pixel, with doubled top and left edges: pushed in.
         look.frameCount = 2;
-        look.frames[0] = {{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, FrameBrush::Black};
-        look.frames[1] = {{r.left + 2, r.top + 2, r.right - 1, r.bottom - 1}, FrameBrush::Black};
+        look.frames[0] = {{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, FrameBrush::kBlack};
+        look.frames[1] = {{r.left + 2, r.top + 2, r.right - 1, r.bottom - 1}, FrameBrush::kBlack};
         break;
-    case Painter::Disabled:
+    case Painter::kDisabled:
         look.frameCount = 1;
-        look.frames[0] = {r, FrameBrush::LightGray};
+        look.frames[0] = {r, FrameBrush::kLightGray};
         look.greyText = true;
         break;
     }

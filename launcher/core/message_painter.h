@@ -7,12 +7,12 @@
 
 // The owner-draw action and state bits, with the values Windows gives them
 // (the front end checks that they agree).
-enum : unsigned {
+enum OwnerDrawAction : unsigned {
     kOdaDrawEntire = 0x0001,
     kOdaSelect = 0x0002,
     kOdaFocus = 0x0004,
 };
-enum : unsigned {
+enum OwnerDrawState : unsigned {
     kOdsSelected = 0x0001,
     kOdsGrayed = 0x0002,
     kOdsDisabled = 0x0004,
@@ -26,7 +26,7 @@ enum MessageControl {
     kMessageText = IDC_MESSAGE_TEXT,
 };
 
-enum class Painter { Normal, Focus, Pressed, Disabled };
+enum class Painter { kNormal, kFocus, kPressed, kDisabled };
 
 // The painters to run, in order, for one WM_DRAWITEM; each repaints the
 // whole item, so the last decides the look. Returns how many were written
@@ -38,7 +38,7 @@ int ChooseMessagePainters(int controlId, unsigned itemAction, unsigned itemState
 unsigned MessageLabelId(int controlId, int languageIndex);
 unsigned MessageTextId(int languageIndex);
 
-enum class FrameBrush { Black, LightGray };
+enum class FrameBrush { kBlack, kLightGray };
 
 struct Frame {
     Rect rect;
@@ -52,7 +52,7 @@ struct ButtonLook {
 };
 
 // The frames one painter draws inside item rectangle `item`, in order.
-ButtonLook LookOfPainter(Painter painter, const Rect& item);
+ButtonLook LookOfPainter(Painter painter, const Rect &item);
 
 constexpr unsigned long kMessageFaceColour = 0x00E1FFFFul;    // RGB(255,255,225)
 constexpr unsigned long kDisabledLabelColour = 0x00808080ul;  // RGB(128,128,128)

@@ -4,7 +4,7 @@
 
 #include "core/text_buffer.h"
 
-bool ExtractReaderProgram(const char* data, std::size_t length, char* out, std::size_t outSize)
+bool ExtractReaderProgram(const char *data, std::size_t length, char *out, std::size_t outSize)
 {
     if (out != nullptr && outSize != 0)
         out[0] = '\0';
@@ -12,21 +12,21 @@ bool ExtractReaderProgram(const char* data, std::size_t length, char* out, std::
         return false;
     // A REG_SZ may or may not carry its NUL; the text ends at whichever
     // comes first, the NUL or the bytes actually returned.
-    const char* begin = data;
-    const char* end = data + BoundedLength(data, length);
+    const char *begin = data;
+    const char *end = data + BoundedLength(data, length);
 
-    if (const void* quote = std::memchr(begin, '"', std::size_t(end - begin)))
-        begin = static_cast<const char*>(quote) + 1;
+    if (const void *quote = std::memchr(begin, '"', std::size_t(end - begin)))
+        begin = static_cast<const char *>(quote) + 1;
 
-    for (const char* p = end; p != begin; --p) {
+    for (const char *p = end; p != begin; --p) {
         if (p[-1] == ' ') {
             end = p - 1;
             break;
         }
     }
 
-    if (const void* quote = std::memchr(begin, '"', std::size_t(end - begin)))
-        end = static_cast<const char*>(quote);
+    if (const void *quote = std::memchr(begin, '"', std::size_t(end - begin)))
+        end = static_cast<const char *>(quote);
 
     if (begin == end)
         return false;

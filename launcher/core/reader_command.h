@@ -17,7 +17,7 @@ constexpr std::uint32_t kGuidesReaderVersion = 0x00040000;
 // "%1", gives the program. `data` holds `length` bytes exactly as the
 // registry returned them, with or without a terminating NUL; nothing beyond
 // them is read. False when nothing is left or the path would not fit.
-bool ExtractReaderProgram(const char* data, std::size_t length, char* out, std::size_t outSize);
+bool ExtractReaderProgram(const char *data, std::size_t length, char *out, std::size_t outSize);
 
 // Whether a file version (its most significant double word, or none at
 // all) satisfies `required`, compared unsigned.

@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string Command(int code, const char* dir, int language)
+std::string Command(int code, const char *dir, int language)
 {
     char out[kCommandSize];
     if (!BuildActionCommand(code, dir, language, out, sizeof out))
@@ -19,7 +19,7 @@ std::string Command(int code, const char* dir, int language)
 struct CommandCase {
     int code;
     int language;
-    const char* expected;
+    const char *expected;
 };
 
 // Upper-case folders for the CD, lower-case switch for Floppwright, paths
@@ -51,7 +51,7 @@ TEST(ActionCommand, EveryCodeInEveryLanguage)
         {0, 1, "<refused>"},
         {4, 1, "<refused>"},
     };
-    for (const CommandCase& c : cases)
+    for (const CommandCase &c : cases)
         EXPECT_EQ(c.expected, Command(c.code, "D:\\", c.language)) << "code " << c.code << " language " << c.language;
 }
 
@@ -61,13 +61,13 @@ TEST(ActionCommand, OtherCommands)
     ASSERT_TRUE(BuildLingpickCommand("E:\\CD\\", out, sizeof out));
     EXPECT_STREQ("E:\\CD\\Utility\\Lingpick .exe", out);
 
-    const struct { int language; const char* expected; } folders[] = {
+    const struct { int language; const char *expected; } folders[] = {
         {1, "E:\\CD\\User's Guides\\0009"},
         {2, "E:\\CD\\User's Guides\\000A"},
         {3, "E:\\CD\\User's Guides\\000C"},
         {7, "E:\\CD\\User's Guides\\0009"},
     };
-    for (const auto& f : folders) {
+    for (const auto &f : folders) {
         ASSERT_TRUE(BuildGuidesFolder("E:\\CD\\", f.language, out, sizeof out));
         EXPECT_STREQ(f.expected, out);
     }
@@ -117,7 +117,7 @@ TEST(ActionCommand, OverlongCommandsAreRefused)
 
 TEST(ActionCommand, LauncherDirectory)
 {
-    const struct { const char* module; const char* expected; } cases[] = {
+    const struct { const char *module; const char *expected; } cases[] = {
         {"D:\\Setup.exe", "D:\\"},
         {"C:\\Quellorn CD\\Setup.exe", "C:\\Quellorn CD\\"},
         {"\\\\server\\share\\cd\\Setup.exe", "\\\\server\\share\\cd\\"},
@@ -125,7 +125,7 @@ TEST(ActionCommand, LauncherDirectory)
         {"Setup.exe", nullptr},
         {"", nullptr},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         char out[kCommandSize] = "junk";
         bool ok = LauncherDirectoryFrom(c.module, out, sizeof out);
         EXPECT_EQ(c.expected != nullptr, ok) << c.module;
@@ -139,26 +139,26 @@ TEST(ActionCommand, LauncherDirectory)
 // The command table's codes are read as atoi reads them.
 TEST(ActionCommand, CodesFromTheStringTable)
 {
-    const struct { const char* text; int code; Action action; } cases[] = {
-        {"1", 1, Action::RunProgram},
-        {"2", 2, Action::RunProgram},
-        {"3", 3, Action::RunProgram},
-        {"5", 5, Action::OpenWebPage},
-        {"6", 6, Action::ShowGuides},
-        {"9", 9, Action::RunProgram},
-        {"10", 10, Action::ShowMessage},
-        {"86", 86, Action::EndLauncher},
-        {"  86", 86, Action::EndLauncher},
-        {"\t+6", 6, Action::ShowGuides},
-        {"9 and more", 9, Action::RunProgram},
-        {"010", 10, Action::ShowMessage},
-        {"-1", -1, Action::Nothing},
-        {"four", 0, Action::Nothing},
-        {"", 0, Action::Nothing},
-        {"- 5", 0, Action::Nothing},
-        {"7", 7, Action::Nothing},
+    const struct { const char *text; int code; Action action; } cases[] = {
+        {"1", 1, Action::kRunProgram},
+        {"2", 2, Action::kRunProgram},
+        {"3", 3, Action::kRunProgram},
+        {"5", 5, Action::kOpenWebPage},
+        {"6", 6, Action::kShowGuides},
+        {"9", 9, Action::kRunProgram},
+        {"10", 10, Action::kShowMessage},
+        {"86", 86, Action::kEndLauncher},
+        {"  86", 86, Action::kEndLauncher},
+        {"\t+6", 6, Action::kShowGuides},
+        {"9 and more", 9, Action::kRunProgram},
+        {"010", 10, Action::kShowMessage},
+        {"-1", -1, Action::kNothing},
+        {"four", 0, Action::kNothing},
+        {"", 0, Action::kNothing},
+        {"- 5", 0, Action::kNothing},
+        {"7", 7, Action::kNothing},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         EXPECT_EQ(c.code, ParseActionCode(c.text)) << '"' << c.text << '"';
         EXPECT_EQ(c.action, ActionForCode(ParseActionCode(c.text))) << '"' << c.text << '"';
     }

@@ -9,7 +9,7 @@ namespace {
 
 TEST(Guides, NameIdsFromTheFolderPath)
 {
-    const struct { const char* path; unsigned id; } cases[] = {
+    const struct { const char *path; unsigned id; } cases[] = {
         {"D:\\User's Guides\\0009", 3000},
         {"D:\\User's Guides\\000A", 3010},
         {"D:\\User's Guides\\000C", 3020},
@@ -21,13 +21,13 @@ TEST(Guides, NameIdsFromTheFolderPath)
         {"D:\\User's Guides\\000c", 3000},
         {"", 3000},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(c.id, GuideNameId(c.path)) << c.path;
 }
 
 TEST(Guides, TitlesEndAtTheFirstDot)
 {
-    const struct { const char* name; const char* title; } cases[] = {
+    const struct { const char *name; const char *title; } cases[] = {
         {"How to Make a CD with VelmoraCD .pdf", "How to Make a CD with VelmoraCD "},
         {"The Quellorn UDF User's Guide .pdf", "The Quellorn UDF User's Guide "},
         {"Guide v2.1 final.pdf", "Guide v2"},
@@ -35,7 +35,7 @@ TEST(Guides, TitlesEndAtTheFirstDot)
         {".pdf", ""},
         {"", ""},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(c.title, std::string(c.name, GuideTitleLength(c.name))) << c.name;
 }
 
@@ -47,15 +47,15 @@ TEST(Guides, ButtonsAndCommands)
         int guide;
         GuideCommand command;
     } cases[] = {
-        {kGuideTitle1, 0, 1, GuideCommand::OpenGuide1},
-        {kGuidePicture1, 179, 0, GuideCommand::OpenGuide1},
-        {kGuideTitle2, 0, 2, GuideCommand::OpenGuide2},
-        {kGuidePicture2, 178, 0, GuideCommand::OpenGuide2},
-        {kGuideClose, 168, 0, GuideCommand::Close},
-        {1, 0, 0, GuideCommand::Ignore},
-        {1020, 0, 0, GuideCommand::Ignore},
+        {kGuideTitle1, 0, 1, GuideCommand::kOpenGuide1},
+        {kGuidePicture1, 179, 0, GuideCommand::kOpenGuide1},
+        {kGuideTitle2, 0, 2, GuideCommand::kOpenGuide2},
+        {kGuidePicture2, 178, 0, GuideCommand::kOpenGuide2},
+        {kGuideClose, 168, 0, GuideCommand::kClose},
+        {1, 0, 0, GuideCommand::kIgnore},
+        {1020, 0, 0, GuideCommand::kIgnore},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         GuideButtonContent content = ContentOfGuideButton(c.id);
         EXPECT_EQ(c.bitmap, content.bitmapId) << c.id;
         EXPECT_EQ(c.guide, content.guide) << c.id;
@@ -63,7 +63,7 @@ TEST(Guides, ButtonsAndCommands)
     }
 }
 
-std::string Document(const std::string& folder, const char* file)
+std::string Document(const std::string &folder, const char *file)
 {
     char path[kGuidePathSize];
     if (!StoreGuideFolder(path, sizeof path, folder.c_str()))
@@ -107,7 +107,7 @@ TEST(Guides, DocumentPaths)
 enum Event { OnTitle1, OnTitle2, OnPicture1, OnClose, OnBackground };
 
 struct HoverCase {
-    const char* name;
+    const char *name;
     std::initializer_list<Event> before;
     Event event;
     int plain, hover;
@@ -115,7 +115,7 @@ struct HoverCase {
     int after;
 };
 
-HoverStep Apply(GuideHover& h, Event e)
+HoverStep Apply(GuideHover &h, Event e)
 {
     switch (e) {
     case OnTitle1: return h.PointerOnButton(kGuideTitle1);
@@ -141,7 +141,7 @@ TEST(Guides, HoverMachine)
         {"background twice", {OnTitle1, OnBackground}, OnBackground, 0, 0, false, 0},
         {"back onto a button", {OnTitle1, OnBackground}, OnTitle1, 0, kGuideTitle1, false, kGuideTitle1},
     };
-    for (const HoverCase& c : cases) {
+    for (const HoverCase &c : cases) {
         GuideHover h;
         for (Event e : c.before)
             Apply(h, e);

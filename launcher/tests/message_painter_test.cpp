@@ -12,7 +12,7 @@ std::string Painters(int id, unsigned action, unsigned state)
     int n = ChooseMessagePainters(id, action, state, out);
     std::string s;
     for (int i = 0; i < n; ++i) {
-        static const char* const names[] = {"N", "F", "P", "D"};
+        static const char *const names[] = {"N", "F", "P", "D"};
         s += names[int(out[i])];
     }
     return s;
@@ -24,7 +24,7 @@ TEST(MessagePainter, Choice)
 {
     const unsigned E = kOdaDrawEntire, S = kOdaSelect, F = kOdaFocus;
     const unsigned fo = kOdsFocus, se = kOdsSelected, di = kOdsDisabled;
-    const struct { int id; unsigned action, state; const char* painters; } cases[] = {
+    const struct { int id; unsigned action, state; const char *painters; } cases[] = {
         {1, E, 0, "N"},
         {1, E, fo, "NF"},
         {1, E, se, "NP"},
@@ -46,12 +46,12 @@ TEST(MessagePainter, Choice)
         {0, E, 0, ""},
         {3, E, fo, ""},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(c.painters, Painters(c.id, c.action, c.state))
             << "id " << c.id << " action " << c.action << " state " << c.state;
 }
 
-bool Same(const Rect& a, const Rect& b)
+bool Same(const Rect &a, const Rect &b)
 {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
@@ -66,12 +66,12 @@ TEST(MessagePainter, Frames)
         FrameBrush brush;
         bool grey;
     } cases[] = {
-        {Painter::Normal, 1, {10, 20, 85, 43}, {}, FrameBrush::Black, false},
-        {Painter::Focus, 2, {10, 20, 85, 43}, {10, 20, 84, 42}, FrameBrush::Black, false},
-        {Painter::Pressed, 2, {11, 21, 84, 42}, {12, 22, 84, 42}, FrameBrush::Black, false},
-        {Painter::Disabled, 1, {10, 20, 85, 43}, {}, FrameBrush::LightGray, true},
+        {Painter::kNormal, 1, {10, 20, 85, 43}, {}, FrameBrush::kBlack, false},
+        {Painter::kFocus, 2, {10, 20, 85, 43}, {10, 20, 84, 42}, FrameBrush::kBlack, false},
+        {Painter::kPressed, 2, {11, 21, 84, 42}, {12, 22, 84, 42}, FrameBrush::kBlack, false},
+        {Painter::kDisabled, 1, {10, 20, 85, 43}, {}, FrameBrush::kLightGray, true},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         ButtonLook look = LookOfPainter(c.painter, r);
         SCOPED_TRACE(int(c.painter));
         ASSERT_EQ(c.count, look.frameCount);
@@ -92,7 +92,7 @@ TEST(MessagePainter, StringIds)
         {2, 1, 5201}, {2, 2, 5202}, {2, 3, 5203},
         {1031, 1, 0}, {3, 2, 0},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(c.label, MessageLabelId(c.id, c.language)) << c.id << "/" << c.language;
     EXPECT_EQ(5001u, MessageTextId(1));
     EXPECT_EQ(5002u, MessageTextId(2));

@@ -10,10 +10,10 @@ namespace {
 
 // Runs the parser on exactly the bytes given, in a heap block of that size,
 // so AddressSanitizer catches any read beyond what the registry returned.
-std::string Program(const std::string& bytes)
+std::string Program(const std::string &bytes)
 {
     std::vector<char> block(bytes.begin(), bytes.end());
-    char* data = block.empty() ? nullptr : block.data();
+    char *data = block.empty() ? nullptr : block.data();
     char none = '\0';
     char out[kReaderCommandSize];
     if (!ExtractReaderProgram(data ? data : &none, block.size(), out, sizeof out))
@@ -21,14 +21,14 @@ std::string Program(const std::string& bytes)
     return out;
 }
 
-std::string Terminated(const char* text)
+std::string Terminated(const char *text)
 {
     return std::string(text, std::strlen(text) + 1);
 }
 
 TEST(ReaderCommand, RegisteredForms)
 {
-    const struct { const char* command; const char* program; } cases[] = {
+    const struct { const char *command; const char *program; } cases[] = {
         // The usual form: quoted program, quoted document.
         {"\"C:\\Program Files\\Adobe\\Acrobat 4.0\\Reader\\AcroRd32.exe\" \"%1\"",
          "C:\\Program Files\\Adobe\\Acrobat 4.0\\Reader\\AcroRd32.exe"},
@@ -48,7 +48,7 @@ TEST(ReaderCommand, RegisteredForms)
         {"\"\" \"%1\"", "<none>"},
         {" ", "<none>"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         EXPECT_EQ(c.program, Program(Terminated(c.command))) << c.command;
         // The same text without its terminator must give the same answer.
         EXPECT_EQ(c.program, Program(c.command)) << c.command << " (no NUL)";
@@ -86,7 +86,7 @@ TEST(ReaderCommand, VersionComparison)
         {false, 0x00040000, false},  // no version resource at all
         {true, 0xFFFF0000, true},    // compared unsigned
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(c.enough, ReaderVersionSuffices(c.has, c.ms, kGuidesReaderVersion)) << std::hex << c.ms;
 }
 

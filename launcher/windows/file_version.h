@@ -5,10 +5,10 @@
 #include <windows.h>
 
 // The fixed file version of path: most and least significant double word,
-// both 0 when unknown. FALSE only when the file has no version information
+// both 0 when unknown. False only when the file has no version information
 // at all.
-BOOL ReadFileVersion(const char* path, DWORD* versionMS, DWORD* versionLS);
+bool ReadFileVersion(const char *path, DWORD *versionMS, DWORD *versionLS);
 
 // Whether the program registered to open PDF documents has a file version
 // whose most significant double word is at least required.
-BOOL AcrobatVersionAtLeast(DWORD required);
+bool AcrobatVersionAtLeast(DWORD required);

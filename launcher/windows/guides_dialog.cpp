@@ -99,14 +99,14 @@ void NameGuideButtons(HWND dialog, const GuidesDialog &guides)
     for (int id : ids) {
         const char *file = nullptr;
         switch (GuideCommandFor(id)) {
-        case GuideCommand::OpenGuide1: file = guides.GuideFile1; break;
-        case GuideCommand::OpenGuide2: file = guides.GuideFile2; break;
-        case GuideCommand::Close:
+        case GuideCommand::kOpenGuide1: file = guides.GuideFile1; break;
+        case GuideCommand::kOpenGuide2: file = guides.GuideFile2; break;
+        case GuideCommand::kClose:
             LoadText(guides.menu.MenuInstance,
                      static_cast<int>(MessageLabelId(IDCANCEL, guides.menu.LanguageIndex)), text,
                      sizeof text);
             break;
-        case GuideCommand::Ignore: continue;
+        case GuideCommand::kIgnore: continue;
         }
         if (file != nullptr)
             lstrcpynA(text, file, static_cast<int>(GuideTitleLength(file)) + 1);
@@ -177,15 +177,15 @@ void OpenGuide(GuidesDialog &guides, const char *fileName)
 INT_PTR OnGuidesCommand(HWND dialog, GuidesDialog &guides, WPARAM wParam)
 {
     switch (GuideCommandFor(LOWORD(wParam))) {
-    case GuideCommand::OpenGuide1:
+    case GuideCommand::kOpenGuide1:
         OpenGuide(guides, guides.GuideFile1);
         break;
-    case GuideCommand::OpenGuide2:
+    case GuideCommand::kOpenGuide2:
         OpenGuide(guides, guides.GuideFile2);
         break;
-    case GuideCommand::Close:
+    case GuideCommand::kClose:
         break;
-    case GuideCommand::Ignore:
+    case GuideCommand::kIgnore:
         return FALSE;
     }
     EndDialog(dialog, 0);

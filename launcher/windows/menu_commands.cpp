@@ -78,22 +78,22 @@ void RunButton(HWND window, MenuState &menu, int button)
     LoadText(menu.MenuInstance, ActionId(button), text, sizeof text);
     int code = ParseActionCode(text);
     switch (ActionForCode(code)) {
-    case Action::RunProgram:
+    case Action::kRunProgram:
         RunActionProgram(code, menu.LanguageIndex);
         break;
-    case Action::OpenWebPage:
+    case Action::kOpenWebPage:
         OpenUpdatePage();
         break;
-    case Action::ShowGuides:
+    case Action::kShowGuides:
         ShowUserGuides(window, menu);
         break;
-    case Action::ShowMessage:
+    case Action::kShowMessage:
         ShowMessageDialog(window, menu);
         break;
-    case Action::EndLauncher:
+    case Action::kEndLauncher:
         DestroyWindow(window);
         break;
-    case Action::Nothing:
+    case Action::kNothing:
         break;
     }
 }

@@ -37,7 +37,7 @@ void PaintButtonLook(HDC dc, const RECT *item, const char *label, HBRUSH face, P
     ButtonLook look = LookOfPainter(painter, FromRECT(*item));
     for (int i = 0; i < look.frameCount; ++i) {
         RECT frame = ToRECT(look.frames[i].rect);
-        int stock = look.frames[i].brush == FrameBrush::Black ? BLACK_BRUSH : LTGRAY_BRUSH;
+        int stock = look.frames[i].brush == FrameBrush::kBlack ? BLACK_BRUSH : LTGRAY_BRUSH;
         FrameRect(dc, &frame, static_cast<HBRUSH>(GetStockObject(stock)));
     }
     SetBkMode(dc, TRANSPARENT);
@@ -52,22 +52,22 @@ void PaintButtonLook(HDC dc, const RECT *item, const char *label, HBRUSH face, P
 
 void DrawButtonNormal(HDC dc, const RECT *item, const char *label, HBRUSH face)
 {
-    PaintButtonLook(dc, item, label, face, Painter::Normal);
+    PaintButtonLook(dc, item, label, face, Painter::kNormal);
 }
 
 void DrawButtonFocus(HDC dc, const RECT *item, const char *label, HBRUSH face)
 {
-    PaintButtonLook(dc, item, label, face, Painter::Focus);
+    PaintButtonLook(dc, item, label, face, Painter::kFocus);
 }
 
 void DrawButtonPressed(HDC dc, const RECT *item, const char *label, HBRUSH face)
 {
-    PaintButtonLook(dc, item, label, face, Painter::Pressed);
+    PaintButtonLook(dc, item, label, face, Painter::kPressed);
 }
 
 void DrawButtonDisabled(HDC dc, const RECT *item, const char *label, HBRUSH face)
 {
-    PaintButtonLook(dc, item, label, face, Painter::Disabled);
+    PaintButtonLook(dc, item, label, face, Painter::kDisabled);
 }
 
 // The one-pixel black line along the edge of the borderless dialog.

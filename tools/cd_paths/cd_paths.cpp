@@ -166,14 +166,14 @@ int LauncherPaths(const PeStrings &launcherTable, PeStrings &lingpickTable)
             std::string why = std::string(name) + (button.empty() ? " action code " + std::to_string(code)
                                                                   : " " + button);
             switch (ActionForCode(code)) {
-            case Action::RunProgram:
+            case Action::kRunProgram:
                 if (BuildActionCommand(code, directory, language, command, sizeof command)) {
                     Print(ProgramOf(command), "launcher", why);
                     if (code == kDisketteMaker)
                         floppwright = ProgramOf(command);
                 }
                 break;
-            case Action::ShowGuides:
+            case Action::kShowGuides:
                 GuidePaths(strings, directory, language);
                 if (BuildLingpickCommand(directory, command, sizeof command)) {
                     Print(ProgramOf(command), "launcher", std::string(name) + " PDF reader offer");
