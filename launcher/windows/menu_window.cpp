@@ -11,6 +11,7 @@
 #include "core/layout.h"
 #include "core/menu_model.h"
 #include "resource.h"
+#include "windows/display_colours.h"
 #include "windows/drawing.h"
 #include "windows/menu_button.h"
 #include "windows/menu_commands.h"
@@ -103,18 +104,6 @@ void CreateButtons(HWND window, MenuState &menu, const StringSource &strings)
         strings.Load(LabelId(menu.LanguageIndex, i), label, sizeof label);
         menu.ButtonWindow[i] = CreateMenuButton(window, menu, i, label);
     }
-}
-
-int DisplayColours(HDC dc)
-{
-    int colours = GetDeviceCaps(dc, NUMCOLORS);
-#ifdef QL_TEST_VARIANT
-    // Wine's 8-bit display has a palette yet counts its colours as -1; the
-    // test menu takes the palette's size, so the palette look can be tried.
-    if (colours == -1)
-        colours = GetDeviceCaps(dc, SIZEPALETTE);
-#endif
-    return colours;
 }
 
 // The state is made before anything else reaches the window, and set to
