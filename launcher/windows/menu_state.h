@@ -1,6 +1,7 @@
 // Everything the menu window knows for its lifetime, in one object that
-// the window makes on WM_NCCREATE and frees on WM_NCDESTROY. The buttons,
-// the commands and the dialogs are handed it by reference.
+// the window makes on WM_NCCREATE, keeps in GWLP_USERDATA and frees on
+// WM_NCDESTROY. The buttons find it through their parent; the commands,
+// the web probe and the dialogs are handed it by reference.
 #pragma once
 
 #include <windows.h>

@@ -12,7 +12,7 @@ namespace {
 constexpr WPARAM kGdiBalanceQuery = 0x7E57;
 
 HHOOK CreationHook;
-WNDPROC MenuWindowProc;
+WNDPROC OriginalMenuProc;
 
 LRESULT CALLBACK AnswerGdiBalance(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -20,7 +20,7 @@ LRESULT CALLBACK AnswerGdiBalance(HWND window, UINT message, WPARAM wParam, LPAR
         const MenuState *menu = MenuStateOf(window);
         return menu ? menu->DialogLedger.live : 0;
     }
-    return CallWindowProcA(MenuWindowProc, window, message, wParam, lParam);
+    return CallWindowProcA(OriginalMenuProc, window, message, wParam, lParam);
 }
 
 bool IsMenuWindow(HWND window)
@@ -33,7 +33,7 @@ LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam)
 {
     HWND window = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_CREATEWND && IsMenuWindow(window))
-        MenuWindowProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        OriginalMenuProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
             window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerGdiBalance)));
     return CallNextHookEx(CreationHook, code, wParam, lParam);
 }
