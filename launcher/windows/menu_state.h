@@ -9,6 +9,8 @@
 #include "core/gdi_ledger.h"
 #include "core/menu_model.h"
 
+// The scalars come first and the arrays last: on 32-bit x86 a member
+// within 128 bytes of the start is reached with a one-byte offset.
 struct MenuState {
     HINSTANCE MenuInstance;
     // 1 English, 2 Spanish, 3 French; fixed before the window exists.
@@ -22,24 +24,24 @@ struct MenuState {
     HBRUSH BannerBrush;
     HBITMAP BannerBitmap;
     HCURSOR HandCursor;
-    char FaceName[LF_FACESIZE];
 
     int ButtonCount;
     int ButtonWidth;
     int ButtonHeight;
-    HWND ButtonWindow[kMaxButtons];
-    unsigned char ButtonUnavailable[kMaxButtons];
-    int ButtonMnemonic[kMaxButtons];
-    // The buttons' own class procedure, which the subclass passes on to.
-    WNDPROC StandardButtonProc;
-
     // -1 while no button is highlighted.
     int HighlightedButton;
     HWND LastHoveredButton;
+    // The buttons' own class procedure, which the subclass passes on to.
+    WNDPROC StandardButtonProc;
 
     RECT BannerRect;
     RECT TextRect;
 
     // The books of what the dialogs made and have not deleted yet.
     GdiLedger DialogLedger;
+
+    HWND ButtonWindow[kMaxButtons];
+    unsigned char ButtonUnavailable[kMaxButtons];
+    int ButtonMnemonic[kMaxButtons];
+    char FaceName[LF_FACESIZE];
 };
