@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "core/text_buffer.h"
+#include "common/core/language_codes.h"
+#include "common/core/text_builder.h"
 #include "resource.h"
 
 Action ActionForCode(int code)
@@ -23,15 +24,6 @@ Action ActionForCode(int code)
         return Action::kEndLauncher;
     default:
         return Action::kNothing;
-    }
-}
-
-const char* LanguageFolder(int languageIndex)
-{
-    switch (languageIndex) {
-    case 2: return "000A";
-    case 3: return "000C";
-    default: return "0009";
     }
 }
 
@@ -67,8 +59,8 @@ bool BuildActionCommand(int code, const char *launcherDirectory, int languageInd
     case kCdRomSetup:
         // Unquoted although the path has blanks: the system's search for
         // the program in an unquoted command line still finds it.
-        b.Add(launcherDirectory).Add("HD and CD-ROM\\").Add(LanguageFolder(languageIndex))
-            .Add("\\Setup.exe");
+        b.Add(launcherDirectory).Add("HD and CD-ROM\\")
+            .Add(LanguageFolder(languageIndex, LetterCase::kUpper)).Add("\\Setup.exe");
         break;
     case kDisketteSetup:
         b.Add(launcherDirectory).Add("Diskette Drive\\Setup.exe");
@@ -95,7 +87,8 @@ bool BuildGuidesFolder(const char *launcherDirectory, int languageIndex,
                        char *out, std::size_t outSize)
 {
     TextBuilder b(out, outSize);
-    b.Add(launcherDirectory).Add("User's Guides\\").Add(LanguageFolder(languageIndex));
+    b.Add(launcherDirectory).Add("User's Guides\\")
+        .Add(LanguageFolder(languageIndex, LetterCase::kUpper));
     return b.Finish();
 }
 

@@ -36,9 +36,6 @@ constexpr unsigned kMessageCommandId = 10;
 // for; unknown codes do nothing.
 Action ActionForCode(int code);
 
-// "0009", "000A", "000C": the CD's setup and guide folders (upper case).
-const char* LanguageFolder(int languageIndex);
-
 // " -0009", " -000a", " -000c", or "" for an unknown language.
 const char *LanguageSwitch(int languageIndex);
 

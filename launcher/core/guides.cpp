@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "core/action_command.h"
-#include "core/text_buffer.h"
+#include "common/core/text_builder.h"
 #include "resource.h"
 
 unsigned GuideNameId(const char *folderPath)

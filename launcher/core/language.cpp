@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "common/core/language_codes.h"
+
 void CopyCommandLine(char *dest, std::size_t size, const char *source)
 {
     if (size == 0)
@@ -16,30 +18,13 @@ void CopyCommandLine(char *dest, std::size_t size, const char *source)
     dest[n] = '\0';
 }
 
-unsigned short LanguageFromSystem(unsigned short languageId)
-{
-    switch (languageId & 0x3FF) {
-    case 0x0A:
-        return kSpanish;
-    case 0x0C:
-        return kFrench;
-    default:
-        return kEnglish;
-    }
-}
-
 unsigned short ChooseLanguage(unsigned short systemLanguageId, const char *commandLine)
 {
     unsigned short language = LanguageFromSystem(systemLanguageId);
     if (!commandLine)
         return language;
-    if (std::strstr(commandLine, "0009"))
-        language = kEnglish;
-    if (std::strstr(commandLine, "000c") || std::strstr(commandLine, "000C"))
-        language = kFrench;
-    if (std::strstr(commandLine, "000a") || std::strstr(commandLine, "000A"))
-        language = kSpanish;
-    return language;
+    return static_cast<unsigned short>(
+        LanguageFromCommandLine(commandLine, CodeOrder::kLastFoundWins, language));
 }
 
 bool LowercaseAndFindRemove(char *text)

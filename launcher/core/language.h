@@ -5,24 +5,16 @@
 
 #include <cstddef>
 
+#include "common/core/system_language.h"
+
 // Size of the launcher's copy of its command line, terminating zero included.
 constexpr std::size_t kCommandLineSize = 80;
-
-enum Language : unsigned short {
-    kEnglish = 1,
-    kSpanish = 2,
-    kFrench = 3,
-};
 
 // Copies at most size - 1 bytes of source and always terminates dest. A
 // longer command line is cut, never refused: codes standing in the first
 // size - 1 characters survive the cut, and a cut cannot make a code appear
 // that was not there. A null source gives an empty copy.
 void CopyCommandLine(char *dest, std::size_t size, const char *source);
-
-// 1 English, 2 Spanish (primary language 0x0A), 3 French (0x0C) from a
-// Windows language id of any country.
-unsigned short LanguageFromSystem(unsigned short languageId);
 
 // The system's choice overridden by codes found anywhere on the command line,
 // tested in this order so that each later one wins: "0009", "000c"/"000C",

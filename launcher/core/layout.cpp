@@ -1,6 +1,6 @@
 #include "core/layout.h"
 
-#include "core/centring.h"
+#include "common/core/centring.h"
 
 int FontHeightForPoints(int points, int pixelsPerInch)
 {

@@ -2,7 +2,7 @@
 // strip, the button column with its separator rows, and the text area.
 #pragma once
 
-#include "core/geometry.h"
+#include "common/core/geometry.h"
 
 // The window as created, before it measures its texts.
 constexpr int kCreatedWidth = 530;

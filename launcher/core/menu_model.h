@@ -2,7 +2,8 @@
 // many buttons there are, their mnemonics and their action codes.
 #pragma once
 
-#include "core/string_source.h"
+#include "common/core/string_source.h"
+#include "core/text_measure.h"
 
 constexpr int kMaxButtons = 8;
 constexpr int kTextBufferSize = 260;

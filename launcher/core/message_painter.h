@@ -2,7 +2,7 @@
 // owner-drawn button gets, and what each painter frames.
 #pragma once
 
-#include "core/geometry.h"
+#include "common/core/geometry.h"
 #include "resource.h"
 
 // The owner-draw action and state bits, with the values Windows gives them

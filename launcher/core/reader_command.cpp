@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/text_buffer.h"
+#include "common/core/text_builder.h"
 
 bool ExtractReaderProgram(const char *data, std::size_t length, char *out, std::size_t outSize)
 {

@@ -1,7 +1,6 @@
 #include "core/web_probe.h"
 
-#include <cstring>
-
+#include "common/core/text_builder.h"
 #include "core/menu_model.h"
 
 namespace {
@@ -42,16 +41,7 @@ void TerminateRegistryText(char *buffer, std::size_t bytesRead)
 
 bool JoinKeyName(char *dest, std::size_t size, const char *a, const char *b)
 {
-    std::size_t la = std::strlen(a), lb = std::strlen(b);
-    if (size == 0)
-        return false;
-    if (la + lb + 1 > size) {
-        dest[0] = '\0';
-        return false;
-    }
-    std::memcpy(dest, a, la);
-    std::memcpy(dest + la, b, lb + 1);
-    return true;
+    return TextBuilder(dest, size).Add(a).Add(b).Finish();
 }
 
 bool WebAccessAvailable(const RegistryReader &registry)

@@ -4,8 +4,8 @@
 
 #include <cstddef>
 
+#include "common/core/string_source.h"
 #include "core/menu_model.h"
-#include "core/string_source.h"
 
 enum class RegistryRoot {
     kLocalMachine,

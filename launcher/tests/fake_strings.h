@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "core/string_source.h"
+#include "common/core/string_source.h"
 
 class FakeStrings : public StringSource {
 public:

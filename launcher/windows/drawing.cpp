@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/centring.h"
+#include "common/core/centring.h"
 
 void DrawBitmap(HDC dc, int x, int y, int right, int bottom, HBITMAP bitmap, DWORD rop)
 {

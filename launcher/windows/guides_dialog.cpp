@@ -8,7 +8,7 @@
 #include "resource.h"
 #include "windows/menu_window.h"
 #include "windows/shell_open.h"
-#include "windows/strings.h"
+#include "common/windows/string_row.h"
 
 namespace {
 

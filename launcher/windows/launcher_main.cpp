@@ -4,7 +4,7 @@
 #include "core/language.h"
 #include "core/menu_model.h"
 #include "windows/menu_window.h"
-#include "windows/strings.h"
+#include "common/windows/string_row.h"
 
 namespace {
 

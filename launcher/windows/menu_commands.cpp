@@ -8,7 +8,7 @@
 #include "windows/guides_dialog.h"
 #include "windows/message_dialog.h"
 #include "windows/shell_open.h"
-#include "windows/strings.h"
+#include "common/windows/string_row.h"
 
 namespace {
 

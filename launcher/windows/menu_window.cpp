@@ -15,7 +15,7 @@
 #include "windows/drawing.h"
 #include "windows/menu_button.h"
 #include "windows/menu_commands.h"
-#include "windows/strings.h"
+#include "common/windows/string_row.h"
 #include "windows/web_access.h"
 
 namespace {

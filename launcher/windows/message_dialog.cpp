@@ -5,7 +5,7 @@
 #include "resource.h"
 #include "windows/dialog_objects.h"
 #include "windows/drawing.h"
-#include "windows/strings.h"
+#include "common/windows/string_row.h"
 
 static_assert(kOdaDrawEntire == ODA_DRAWENTIRE && kOdaSelect == ODA_SELECT && kOdaFocus == ODA_FOCUS,
               "owner-draw actions");

@@ -1,7 +1,7 @@
 #include "windows/web_access.h"
 
 #include "core/web_probe.h"
-#include "windows/strings.h"
+#include "common/windows/string_row.h"
 
 namespace {
 

@@ -1,8 +1,29 @@
 #include <gtest/gtest.h>
 
-#include "core/centring.h"
+#include "common/core/centring.h"
 
 namespace {
+
+// One axis, as every program centres: signed division truncates toward zero.
+TEST(Centring, OneAxis)
+{
+    const struct { int extent, low, high, origin; } cases[] = {
+        { 1024, 0, 290, 367 },        // (1024 - 290) / 2
+        { 1024, 10, 300, 367 },       // where the window starts does not matter
+        { 640, -50, 250, 170 },
+        { 800, 0, 801, 0 },           // -1 / 2 truncates toward zero
+        { 300, 0, 401, -50 },         // -101 / 2 = -50, not -51
+        { 0, 0, 0, 0 },
+        { 1024, 0, 400, 312 },
+        { 1024, 0, 401, 311 },        // 623 / 2
+        { 300, 0, 401, -50 },
+        { 300, 10, 412, -51 },
+        { 640, 100, 100, 320 },
+    };
+    for (auto c : cases)
+        EXPECT_EQ(c.origin, CentreCoordinate(c.extent, c.low, c.high))
+            << c.extent << " " << c.low << " " << c.high;
+}
 
 struct AreaCase {
     int refWidth, refHeight;

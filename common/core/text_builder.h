@@ -12,6 +12,9 @@ public:
     TextBuilder& Add(const char* text);
     TextBuilder& Add(const char* text, std::size_t length);
     TextBuilder& Add(char c);
+    // Ends the text built so far at its last `c`; a text without one stays
+    // as it is.
+    TextBuilder& CutAtLast(char c);
     // Gives up: nothing that is built can be used.
     TextBuilder& Fail();
 

@@ -1,9 +1,9 @@
-// Centring arithmetic shared by the menu window and both dialogs.
+// Centring arithmetic of every window and dialog of the three programs.
 // Every division truncates toward zero (C++ signed division), so a window
 // larger than its reference gets a negative origin, as Windows expects.
 #pragma once
 
-#include "core/geometry.h"
+#include "common/core/geometry.h"
 
 // One axis: (reference extent + near edge - far edge) / 2.
 int CentreCoordinate(int referenceExtent, int nearEdge, int farEdge);

@@ -1,4 +1,4 @@
-#include "core/text_buffer.h"
+#include "common/core/text_builder.h"
 
 #include <cstring>
 
@@ -35,6 +35,20 @@ TextBuilder& TextBuilder::Add(const char* text)
 TextBuilder& TextBuilder::Add(char c)
 {
     return Add(&c, 1);
+}
+
+TextBuilder& TextBuilder::CutAtLast(char c)
+{
+    if (failed_)
+        return *this;
+    std::size_t n = used_;
+    while (n > 0 && buffer_[n - 1] != c)
+        --n;
+    if (n > 0) {
+        used_ = n - 1;
+        buffer_[used_] = '\0';
+    }
+    return *this;
 }
 
 TextBuilder& TextBuilder::Fail()

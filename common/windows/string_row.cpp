@@ -1,4 +1,4 @@
-#include "windows/strings.h"
+#include "common/windows/string_row.h"
 
 bool LoadText(HINSTANCE instance, int id, char *buffer, int size)
 {

@@ -1,5 +1,5 @@
-// Where the menu's texts come from: the program's string table in the
-// Windows front end, a plain table in the unit tests.
+// Where a program's texts come from: its string table in the Windows front
+// end, a plain table in the unit tests.
 #pragma once
 
 #include <cstddef>
@@ -12,13 +12,4 @@ public:
 
 protected:
     ~StringSource() = default;
-};
-
-// Measures a text in the font the front end has selected.
-class TextMeasure {
-public:
-    virtual int Width(const char *text) const = 0;
-
-protected:
-    ~TextMeasure() = default;
 };

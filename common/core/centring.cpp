@@ -1,4 +1,4 @@
-#include "core/centring.h"
+#include "common/core/centring.h"
 
 int CentreCoordinate(int referenceExtent, int nearEdge, int farEdge)
 {
