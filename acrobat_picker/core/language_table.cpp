@@ -1,13 +1,15 @@
 #include "core/language_table.h"
 
+#include "common/core/system_language.h"
+
 namespace {
 
-// Copies the next field after `*cursor` into `field` and moves the cursor
+// Copies the next field after `cursor` into `field` and moves the cursor
 // past it. Leading commas are skipped, so empty fields never exist. Returns
 // false at the end of the row, or when the field does not fit `size`.
-bool NextField(const char **cursor, char *field, int size)
+bool NextField(const char *&cursor, char *field, int size)
 {
-    const char *p = *cursor;
+    const char *p = cursor;
     while (*p == ',')
         p++;
     if (*p == '\0')
@@ -19,7 +21,7 @@ bool NextField(const char **cursor, char *field, int size)
         field[n++] = *p;
     }
     field[n] = '\0';
-    *cursor = p;
+    cursor = p;
     return true;
 }
 
@@ -34,9 +36,11 @@ int HexDigit(char c)
     return -1;
 }
 
+constexpr int kMaxCodeDigits = 8;   // the most an unsigned holds
+
 // "0x0009" and plain "0009" alike, as a base-16 reader would take them; at
 // most eight digits so the value cannot wrap.
-bool ParseCode(const char *text, unsigned *code)
+bool ParseCode(const char *text, unsigned &code)
 {
     if (text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
         text += 2;
@@ -44,69 +48,64 @@ bool ParseCode(const char *text, unsigned *code)
     int digits = 0;
     for (; *text != '\0'; text++, digits++) {
         int d = HexDigit(*text);
-        if (d < 0 || digits == 8)
+        if (d < 0 || digits == kMaxCodeDigits)
             return false;
         value = value << 4 | unsigned(d);
     }
     if (digits == 0)
         return false;
-    *code = value;
+    code = value;
     return true;
 }
 
 } // namespace
 
-bool ParseLanguageRow(const char *text, LanguageRow *row)
+bool ParseLanguageRow(const char *text, LanguageRow &row)
 {
-    char code[LanguageRowSize];
+    char code[kLanguageRowSize];
     const char *cursor = text;
-    if (!NextField(&cursor, code, sizeof code) || !ParseCode(code, &row->code))
+    if (!NextField(cursor, code, sizeof code) || !ParseCode(code, row.code))
         return false;
-    return NextField(&cursor, row->prompt, sizeof row->prompt) &&
-           NextField(&cursor, row->name, sizeof row->name);
+    return NextField(cursor, row.prompt, sizeof row.prompt) &&
+           NextField(cursor, row.name, sizeof row.name);
 }
 
-void ReadLanguageTable(RowSource source, void *context, LanguageTable *table)
+void ReadLanguageTable(const StringSource &strings, LanguageTable &table)
 {
-    table->count = 0;
-    for (unsigned id = FirstRowId; id <= LastTableRowId; id++) {
-        char text[LanguageRowSize];
-        if (!source(context, id, text, sizeof text))
+    table.count = 0;
+    for (unsigned id = kFirstRowId; id <= kLastTableRowId; id++) {
+        char text[kLanguageRowSize];
+        if (!strings.Load(static_cast<int>(id), text, sizeof text))
             break;
         text[sizeof text - 1] = '\0';
-        LanguageRow *row = &table->rows[table->count];
+        LanguageRow &row = table.rows[table.count];
         if (ParseLanguageRow(text, row)) {
-            row->id = id;
-            table->count++;
+            row.id = id;
+            table.count++;
         }
     }
 }
 
-int FindDefaultRow(const LanguageTable *table, unsigned userLanguage)
+int FindDefaultRow(const LanguageTable &table, unsigned userLanguage)
 {
-    for (int i = 0; i < table->count; i++)
-        if (table->rows[i].code == userLanguage)
+    for (int i = 0; i < table.count; i++)
+        if (table.rows[i].code == userLanguage)
             return i;
-    for (int i = 0; i < table->count; i++)
-        if (table->rows[i].code == EnglishCode)
+    for (int i = 0; i < table.count; i++)
+        if (table.rows[i].code == kPrimaryEnglish)
             return i;
-    return table->count > 0 ? 0 : -1;
+    return table.count > 0 ? 0 : -1;
 }
 
-int CountListRows(const LanguageTable *table)
+int CountListRows(const LanguageTable &table)
 {
     int n = 0;
-    while (n < table->count && table->rows[n].id <= LastListRowId)
+    while (n < table.count && table.rows[n].id <= kLastListRowId)
         n++;
     return n;
 }
 
-int ListIndexOfRow(const LanguageTable *table, int row)
+int ListIndexOfRow(const LanguageTable &table, int row)
 {
     return row >= 0 && row < CountListRows(table) ? row : -1;
-}
-
-unsigned PrimaryLanguage(unsigned languageId)
-{
-    return languageId & 0x3FF;
 }

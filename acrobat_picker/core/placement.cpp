@@ -1,15 +1,10 @@
 #include "core/placement.h"
 
-int CentredOrigin(int extent, int low, int high)
+unsigned FilterWindowPosFlags(bool &seen, unsigned flags)
 {
-    return (extent + low - high) / 2;
-}
-
-unsigned FilterWindowPosFlags(int *seen, unsigned flags)
-{
-    if (!*seen) {
-        *seen = 1;
+    if (!seen) {
+        seen = true;
         return flags;
     }
-    return FrozenWindowPosFlags;
+    return kFrozenWindowPosFlags;
 }

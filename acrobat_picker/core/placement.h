@@ -1,20 +1,10 @@
-// Window placement rules of the picker: the dialog's centring and the main
-// window that stays where it was minimized.
-#ifndef ACROBAT_PICKER_PLACEMENT_H
-#define ACROBAT_PICKER_PLACEMENT_H
+// The main window stays where it was minimized.
+#pragma once
 
-enum {
-    // SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOOWNERZORDER
-    FrozenWindowPosFlags = 0x0001 | 0x0002 | 0x0008 | 0x0200
-};
-
-// Left (or top) edge that centres a window spanning `low`..`high` on a
-// reference `extent` wide: (extent + low - high) / 2, truncated toward zero.
-int CentredOrigin(int extent, int low, int high);
+// SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOOWNERZORDER
+constexpr unsigned kFrozenWindowPosFlags = 0x0001 | 0x0002 | 0x0008 | 0x0200;
 
 // Flags a WM_WINDOWPOSCHANGING goes on with. The first change (the window
-// being shown minimized) passes untouched and sets `*seen`; every later one
+// being shown minimized) passes untouched and sets `seen`; every later one
 // is frozen, so restoring, moving or sizing leaves the window as it is.
-unsigned FilterWindowPosFlags(int *seen, unsigned flags);
-
-#endif
+unsigned FilterWindowPosFlags(bool &seen, unsigned flags);

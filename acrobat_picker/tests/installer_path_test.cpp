@@ -34,24 +34,6 @@ TEST(InstallerPath, FolderNamesAreCodePage1252)
     EXPECT_EQ(0, memcmp(InstallerForResult(12), french, sizeof french));
 }
 
-TEST(InstallerPath, CutAtLastBackslash)
-{
-    const struct { const char *path, *cut; } cases[] = {
-        { "D:\\Utility\\Lingpick .exe", "D:\\Utility" },
-        { "D:\\Utility", "D:" },
-        { "D:", "D:" },
-        { "D:\\", "D:" },
-        { "Lingpick .exe", "Lingpick .exe" },
-        { "", "" },
-    };
-    for (auto c : cases) {
-        char path[PathSize];
-        strcpy(path, c.path);
-        CutAtLastBackslash(path);
-        EXPECT_STREQ(c.cut, path) << c.path;
-    }
-}
-
 TEST(InstallerPath, AcrobatFolderIsASiblingOfTheProgramsFolder)
 {
     const struct { const char *module, *folder; } cases[] = {
@@ -62,7 +44,7 @@ TEST(InstallerPath, AcrobatFolderIsASiblingOfTheProgramsFolder)
         { "Lingpick .exe", "Lingpick .exe\\Acrobat\\" },             // no backslash at all
     };
     for (auto c : cases) {
-        char folder[PathSize];
+        char folder[kPathSize];
         ASSERT_TRUE(AcrobatFolder(c.module, folder, sizeof folder)) << c.module;
         EXPECT_STREQ(c.folder, folder);
     }
@@ -75,10 +57,10 @@ TEST(InstallerPath, FullPathsFromUtility)
         { 10, "D:\\Acrobat\\Espa\xF1ol\\ar405esl.exe" },
         { 12, "D:\\Acrobat\\Fran\xE7" "ais\\ar500fra.exe" },
     };
-    char folder[PathSize];
+    char folder[kPathSize];
     ASSERT_TRUE(AcrobatFolder("D:\\Utility\\Lingpick .exe", folder, sizeof folder));
     for (auto c : cases) {
-        char path[PathSize];
+        char path[kPathSize];
         EXPECT_TRUE(InstallerPath(folder, c.result, path, sizeof path));
         EXPECT_STREQ(c.path, path);
     }
@@ -87,7 +69,7 @@ TEST(InstallerPath, FullPathsFromUtility)
 TEST(InstallerPath, NoInstallerLeavesNothingToStart)
 {
     for (intptr_t result : { intptr_t(-1), intptr_t(0), intptr_t(7), intptr_t(0x11) }) {
-        char path[PathSize] = "stale";
+        char path[kPathSize] = "stale";
         EXPECT_FALSE(InstallerPath("D:\\Acrobat\\", result, path, sizeof path));
         EXPECT_STREQ("", path);
     }
@@ -102,15 +84,15 @@ TEST(InstallerPath, OverlongPathsAreRefused)
         bool fits;
     };
     const Case cases[] = {
-        { PathSize - 1 - installer.size(), true },      // exactly 259 chars
-        { PathSize - installer.size(), false },         // one too many
-        { PathSize - 1, false },
+        { kPathSize - 1 - installer.size(), true },      // exactly 259 chars
+        { kPathSize - installer.size(), false },         // one too many
+        { kPathSize - 1, false },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.folderLength);
         std::string folder(c.folderLength - 1, 'f');
         folder += '\\';
-        char path[PathSize];
+        char path[kPathSize];
         EXPECT_EQ(c.fits, InstallerPath(folder.c_str(), 9, path, sizeof path));
         EXPECT_EQ(c.fits ? folder + installer : std::string(), path);
     }
@@ -118,8 +100,8 @@ TEST(InstallerPath, OverlongPathsAreRefused)
     // The module path itself: room for the folder, "\Acrobat\" or neither.
     const struct { size_t moduleLength; bool fits; } modules[] = {
         { 50, true },
-        { PathSize - 1, true },                       // cut twice, then it fits
-        { PathSize, false },                          // more than the buffer holds
+        { kPathSize - 1, true },                       // cut twice, then it fits
+        { kPathSize, false },                          // more than the buffer holds
         { 400, false },
     };
     for (auto m : modules) {
@@ -127,7 +109,7 @@ TEST(InstallerPath, OverlongPathsAreRefused)
         std::string module = "D:\\" + std::string(m.moduleLength - 3 - 22, 'd') +
                              "\\Utility\\Lingpick .exe";
         ASSERT_EQ(m.moduleLength, module.size());
-        char folder[PathSize];
+        char folder[kPathSize];
         EXPECT_EQ(m.fits, AcrobatFolder(module.c_str(), folder, sizeof folder));
         if (!m.fits) {
             EXPECT_STREQ("", folder);
@@ -135,8 +117,8 @@ TEST(InstallerPath, OverlongPathsAreRefused)
     }
 
     // The cut path fits but "\Acrobat\" does not.
-    std::string deep = std::string(PathSize - 5, 'd') + "\\U\\L";
-    char folder[PathSize];
+    std::string deep = std::string(kPathSize - 5, 'd') + "\\U\\L";
+    char folder[kPathSize];
     EXPECT_FALSE(AcrobatFolder(deep.c_str(), folder, sizeof folder));
     EXPECT_STREQ("", folder);
 }

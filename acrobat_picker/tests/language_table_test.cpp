@@ -1,5 +1,7 @@
 #include "core/language_table.h"
 
+#include "common/core/system_language.h"
+
 #include <gtest/gtest.h>
 
 #include <string.h>
@@ -54,7 +56,7 @@ TEST(LanguageRow, ParsesEveryForm)
         SCOPED_TRACE(c.what);
         LanguageRow row;
         memset(&row, 0x5A, sizeof row);
-        ASSERT_EQ(c.ok, ParseLanguageRow(c.text, &row));
+        ASSERT_EQ(c.ok, ParseLanguageRow(c.text, row));
         if (!c.ok)
             continue;
         EXPECT_EQ(c.code, row.code);
@@ -65,35 +67,39 @@ TEST(LanguageRow, ParsesEveryForm)
 
 TEST(LanguageRow, FieldLongerThanARowIsRejectedNotOverrun)
 {
-    std::string longPrompt = "0x0009," + std::string(LanguageRowSize, 'p') + ",English";
-    std::string longName = "0x0009,Prompt," + std::string(LanguageRowSize, 'n');
-    std::string fits = "0x0009,Prompt," + std::string(LanguageRowSize - 1, 'n');
+    std::string longPrompt = "0x0009," + std::string(kLanguageRowSize, 'p') + ",English";
+    std::string longName = "0x0009,Prompt," + std::string(kLanguageRowSize, 'n');
+    std::string fits = "0x0009,Prompt," + std::string(kLanguageRowSize - 1, 'n');
     LanguageRow row;
-    EXPECT_FALSE(ParseLanguageRow(longPrompt.c_str(), &row));
-    EXPECT_FALSE(ParseLanguageRow(longName.c_str(), &row));
-    ASSERT_TRUE(ParseLanguageRow(fits.c_str(), &row));
-    EXPECT_EQ(strlen(row.name), size_t(LanguageRowSize - 1));
+    EXPECT_FALSE(ParseLanguageRow(longPrompt.c_str(), row));
+    EXPECT_FALSE(ParseLanguageRow(longName.c_str(), row));
+    ASSERT_TRUE(ParseLanguageRow(fits.c_str(), row));
+    EXPECT_EQ(strlen(row.name), size_t(kLanguageRowSize - 1));
 }
 
 // A string table standing in for the resources: ids 1 to 12, nullptr where
 // an id has no string. Copies like LoadStringA: cut to the buffer.
 typedef const char *Rows[12];
 
-struct FakeTable {
-    const char *const *rows;
-    unsigned lastAsked;
-};
+class FakeTable : public StringSource {
+public:
+    explicit FakeTable(const char *const *rows) : rows_(rows) {}
+    unsigned LastAsked() const { return lastAsked_; }
 
-bool FakeSource(void *context, unsigned id, char *buf, int size)
-{
-    FakeTable *t = static_cast<FakeTable *>(context);
-    t->lastAsked = id;
-    if (id < 1 || id > 12 || !t->rows[id - 1])
-        return false;
-    strncpy(buf, t->rows[id - 1], size_t(size) - 1);
-    buf[size - 1] = '\0';
-    return true;
-}
+    bool Load(int id, char *buf, size_t size) const override
+    {
+        lastAsked_ = unsigned(id);
+        if (id < 1 || id > 12 || !rows_[id - 1])
+            return false;
+        strncpy(buf, rows_[id - 1], size - 1);
+        buf[size - 1] = '\0';
+        return true;
+    }
+
+private:
+    const char *const *rows_;
+    mutable unsigned lastAsked_ = 0;
+};
 
 struct TableCase {
     const char *what;
@@ -123,17 +129,17 @@ TEST(LanguageTable, ReadsRowsInIdOrder)
 {
     for (const TableCase &c : TableCases) {
         SCOPED_TRACE(c.what);
-        FakeTable source = { c.rows, 0 };
+        FakeTable source(c.rows);
         LanguageTable table;
-        ReadLanguageTable(FakeSource, &source, &table);
+        ReadLanguageTable(source, table);
         int expected = 0;
         while (c.ids[expected])
             expected++;
         ASSERT_EQ(expected, table.count);
         for (int i = 0; i < expected; i++)
             EXPECT_EQ(c.ids[i], table.rows[i].id) << "row " << i;
-        EXPECT_EQ(c.listRows, CountListRows(&table));
-        EXPECT_EQ(c.lastAsked, source.lastAsked);
+        EXPECT_EQ(c.listRows, CountListRows(table));
+        EXPECT_EQ(c.lastAsked, source.LastAsked());
     }
 }
 
@@ -141,11 +147,11 @@ TEST(LanguageTable, RowCutToTheBufferStillParses)
 {
     std::string row = "0x000c,Prompt," + std::string(200, 'n');
     Rows rows = { row.c_str() };
-    FakeTable source = { rows, 0 };
+    FakeTable source(rows);
     LanguageTable table;
-    ReadLanguageTable(FakeSource, &source, &table);
+    ReadLanguageTable(source, table);
     ASSERT_EQ(1, table.count);
-    EXPECT_EQ(strlen(table.rows[0].name), size_t(LanguageRowSize - 1 - 14));
+    EXPECT_EQ(strlen(table.rows[0].name), size_t(kLanguageRowSize - 1 - 14));
 }
 
 struct DefaultCase {
@@ -177,17 +183,17 @@ TEST(LanguageTable, DefaultRowForUserLanguage)
 {
     for (const DefaultCase &c : DefaultCases) {
         SCOPED_TRACE(c.what);
-        FakeTable source = { c.rows, 0 };
+        FakeTable source(c.rows);
         LanguageTable table;
-        ReadLanguageTable(FakeSource, &source, &table);
-        int row = FindDefaultRow(&table, PrimaryLanguage(c.languageId));
+        ReadLanguageTable(source, table);
+        int row = FindDefaultRow(table, PrimaryLanguage(c.languageId));
         if (c.defaultId == 0) {
             EXPECT_EQ(-1, row);
         } else {
             ASSERT_GE(row, 0);
             EXPECT_EQ(c.defaultId, table.rows[row].id);
         }
-        EXPECT_EQ(c.listIndex, ListIndexOfRow(&table, row));
+        EXPECT_EQ(c.listIndex, ListIndexOfRow(table, row));
     }
 }
 

@@ -1,56 +1,48 @@
 #include "windows/language_dialog.h"
 
+#include "common/core/system_language.h"
+#include "common/windows/centre_window.h"
+#include "common/windows/string_row.h"
 #include "core/language_table.h"
-#include "core/placement.h"
 #include "resource.h"
 #include "stage_clock.h"
 
 namespace {
 
-bool LoadRow(void *context, unsigned id, char *buf, int size)
-{
-    return LoadStringA(static_cast<HINSTANCE>(context), id, buf, size) > 0;
-}
+constexpr char kCaption[] = "Acrobat Setup";
+constexpr INT_PTR kNoLanguage = -1;   // what Cancel, or no choice, ends with
 
-void CentreOnScreen(HWND dialog)
-{
-    RECT r;
-    GetWindowRect(dialog, &r);
-    int x = CentredOrigin(GetSystemMetrics(SM_CXSCREEN), r.left, r.right);
-    int y = CentredOrigin(GetSystemMetrics(SM_CYSCREEN), r.top, r.bottom);
-    SetWindowPos(dialog, NULL, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-void FillLanguageList(HWND list, const LanguageTable *table)
+void FillLanguageList(HWND list, const LanguageTable &table)
 {
     int rows = CountListRows(table);
     for (int i = 0; i < rows; i++) {
-        const LanguageRow &row = table->rows[i];
-        LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, (LPARAM)row.name);
+        const LanguageRow &row = table.rows[i];
+        LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.name));
         if (index >= 0)
-            SendMessageA(list, CB_SETITEMDATA, (WPARAM)index, (LPARAM)row.code);
+            SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(row.code));
     }
 }
 
 INT_PTR OnInitDialog(HWND dialog, HINSTANCE instance)
 {
     QL_STAGE("dialog-init");
-    CentreOnScreen(dialog);
-    SetWindowTextA(dialog, "Acrobat Setup");
+    CentreWindow(dialog, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                 SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowTextA(dialog, kCaption);
 
     // The default row is settled before the list is filled: its prompt is
     // the sentence the user reads, whatever entry they go on to pick.
     LanguageTable table;
-    ReadLanguageTable(LoadRow, instance, &table);
-    int def = FindDefaultRow(&table, PrimaryLanguage(GetUserDefaultLangID()));
+    ReadLanguageTable(ResourceStrings(instance), table);
+    int def = FindDefaultRow(table, PrimaryLanguage(GetUserDefaultLangID()));
     SetDlgItemTextA(dialog, IDC_PROMPT, def >= 0 ? table.rows[def].prompt : "");
 
     // The dialog must be answered with OK or Cancel, not closed.
     EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
 
     HWND list = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
-    FillLanguageList(list, &table);
-    SendMessageA(list, CB_SETCURSEL, (WPARAM)ListIndexOfRow(&table, def), 0);
+    FillLanguageList(list, table);
+    SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(ListIndexOfRow(table, def)), 0);
     QL_STAGE("dialog-init-done");
     return FALSE;
 }
@@ -60,15 +52,28 @@ INT_PTR OnOk(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
     LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    LRESULT code = index == CB_ERR ? -1 : SendMessageA(list, CB_GETITEMDATA, (WPARAM)index, 0);
+    LRESULT code = index == CB_ERR ? kNoLanguage
+                                   : SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
     EndDialog(dialog, code);
     return TRUE;
 }
 
 INT_PTR OnCancel(HWND dialog)
 {
-    EndDialog(dialog, -1);
+    EndDialog(dialog, kNoLanguage);
     return TRUE;
+}
+
+INT_PTR OnCommand(HWND dialog, WORD id)
+{
+    switch (id) {
+    case IDOK:
+        return OnOk(dialog);
+    case IDCANCEL:
+        return OnCancel(dialog);
+    default:
+        return FALSE;
+    }
 }
 
 INT_PTR CALLBACK LanguageDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -77,15 +82,10 @@ INT_PTR CALLBACK LanguageDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
     case WM_INITDIALOG:
         return OnInitDialog(dialog, reinterpret_cast<HINSTANCE>(lParam));
     case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDOK:
-            return OnOk(dialog);
-        case IDCANCEL:
-            return OnCancel(dialog);
-        }
+        return OnCommand(dialog, LOWORD(wParam));
+    default:
         return FALSE;
     }
-    return FALSE;
 }
 
 } // namespace
@@ -93,5 +93,5 @@ INT_PTR CALLBACK LanguageDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
 INT_PTR ChooseLanguage(HINSTANCE instance, HWND owner)
 {
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_LANGUAGE), owner,
-                           LanguageDialogProc, (LPARAM)instance);
+                           LanguageDialogProc, reinterpret_cast<LPARAM>(instance));
 }

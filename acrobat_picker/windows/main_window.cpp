@@ -7,11 +7,19 @@
 
 namespace {
 
-const char ClassName[] = "Marrant";
-const WPARAM LaunchCommand = 1;
+constexpr char kClassName[] = "Marrant";
+constexpr char kTitle[] = "Select";
 
-HINSTANCE Instance;
-int WindowPositionFlag;   // set by the first WM_WINDOWPOSCHANGING
+// The command the window posts to itself to open the dialog.
+constexpr WPARAM kLaunchCommand = 1;
+
+// What the window keeps between messages; there is one window per process.
+struct PickerWindow {
+    HINSTANCE instance;
+    bool positionSeen;   // set by the first WM_WINDOWPOSCHANGING
+};
+
+PickerWindow Picker;
 
 // The folder comes from the module path before the dialog opens, as the
 // dialog's answer only decides which installer is appended to it. A path
@@ -23,31 +31,33 @@ void LaunchInstaller(HWND window)
     // One char more than MAX_PATH tells a 259-char path from a cut one on
     // every Windows: NT fills the buffer and returns its size, 9x returns
     // the length of what it copied.
-    char module[PathSize + 1];
-    DWORD length = GetModuleFileNameA(Instance, module, sizeof module);
+    char module[kPathSize + 1];
+    DWORD length = GetModuleFileNameA(Picker.instance, module, sizeof module);
     module[sizeof module - 1] = '\0';
-    char folder[PathSize];
-    bool found = length > 0 && length < PathSize &&
+    char folder[kPathSize];
+    bool found = length > 0 && length < kPathSize &&
                  AcrobatFolder(module, folder, sizeof folder);
 
-    INT_PTR result = ChooseLanguage(Instance, window);
+    INT_PTR result = ChooseLanguage(Picker.instance, window);
 
-    char command[PathSize];
+    char command[kPathSize];
     if (found && InstallerPath(folder, result, command, sizeof command))
         WinExec(command, SW_SHOW);
 }
 
 LRESULT OnCreate(HWND window, const CREATESTRUCTA *create)
 {
-    Instance = create->hInstance;
+    Picker.instance = create->hInstance;
     // Posted, so the dialog opens from the message loop once the window has
     // been shown minimized.
-    PostMessageA(window, WM_COMMAND, LaunchCommand, 0);
+    PostMessageA(window, WM_COMMAND, kLaunchCommand, 0);
     return 0;
 }
 
-LRESULT OnLaunch(HWND window)
+LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
 {
+    if (LOWORD(wParam) != kLaunchCommand)
+        return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
     LaunchInstaller(window);
     PostQuitMessage(0);
     return 0;
@@ -55,8 +65,8 @@ LRESULT OnLaunch(HWND window)
 
 LRESULT OnWindowPosChanging(HWND window, WPARAM wParam, WINDOWPOS *pos)
 {
-    pos->flags = FilterWindowPosFlags(&WindowPositionFlag, pos->flags);
-    return DefWindowProcA(window, WM_WINDOWPOSCHANGING, wParam, (LPARAM)pos);
+    pos->flags = FilterWindowPosFlags(Picker.positionSeen, pos->flags);
+    return DefWindowProcA(window, WM_WINDOWPOSCHANGING, wParam, reinterpret_cast<LPARAM>(pos));
 }
 
 LRESULT OnDestroy()
@@ -71,15 +81,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
     case WM_CREATE:
         return OnCreate(window, reinterpret_cast<const CREATESTRUCTA *>(lParam));
     case WM_COMMAND:
-        if (LOWORD(wParam) == LaunchCommand)
-            return OnLaunch(window);
-        break;
+        return OnCommand(window, wParam, lParam);
     case WM_WINDOWPOSCHANGING:
         return OnWindowPosChanging(window, wParam, reinterpret_cast<WINDOWPOS *>(lParam));
     case WM_DESTROY:
         return OnDestroy();
+    default:
+        return DefWindowProcA(window, msg, wParam, lParam);
     }
-    return DefWindowProcA(window, msg, wParam, lParam);
 }
 
 } // namespace
@@ -92,10 +101,10 @@ HWND CreateMainWindow(HINSTANCE instance)
     wc.hInstance = instance;
     wc.hCursor = LoadCursorA(NULL, IDC_ARROW);
     wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    wc.lpszClassName = ClassName;
+    wc.lpszClassName = kClassName;
     if (!RegisterClassA(&wc))
         return NULL;
-    return CreateWindowExA(0, ClassName, "Select", WS_OVERLAPPEDWINDOW,
+    return CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW,
                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                            NULL, NULL, instance, NULL);
 }

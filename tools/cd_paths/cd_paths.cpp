@@ -103,19 +103,14 @@ void FloppwrightPaths(const std::string &modulePath)
 
 // ---- Lingpick: the installer of every language its list offers.
 
-bool RowFromTable(void *context, unsigned id, char *buf, int size)
-{
-    return size > 0 && static_cast<const PeStrings *>(context)->Load(id, buf, std::size_t(size));
-}
-
 void LingpickPaths(const std::string &modulePath, PeStrings &strings)
 {
     LanguageTable table;
-    ReadLanguageTable(RowFromTable, &strings, &table);
-    char folder[PathSize], path[PathSize];
+    ReadLanguageTable(TableStrings(strings), table);
+    char folder[kPathSize], path[kPathSize];
     if (!AcrobatFolder(modulePath.c_str(), folder, sizeof folder))
         return;
-    for (int row = 0; row < CountListRows(&table); row++) {
+    for (int row = 0; row < CountListRows(table); row++) {
         if (InstallerPath(folder, table.rows[row].code, path, sizeof path))
             Print(path, "Lingpick", table.rows[row].name);
     }

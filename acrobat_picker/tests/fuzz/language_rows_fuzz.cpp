@@ -15,25 +15,32 @@ struct Rows {
 };
 
 // Row id k is the k-th NUL-separated piece of the input.
-bool FuzzRowSource(void *context, unsigned id, char *buf, int size)
-{
-    const Rows *rows = static_cast<const Rows *>(context);
-    std::size_t start = 0;
-    for (unsigned k = 1; k < id; ++k) {
-        const void *nul = std::memchr(rows->data + start, 0, rows->size - start);
-        if (!nul)
+class FuzzRowSource : public StringSource {
+public:
+    explicit FuzzRowSource(Rows rows) : rows_(rows) {}
+
+    bool Load(int id, char *buf, std::size_t size) const override
+    {
+        std::size_t start = 0;
+        for (int k = 1; k < id; ++k) {
+            const void *nul = std::memchr(rows_.data + start, 0, rows_.size - start);
+            if (!nul)
+                return false;
+            start = static_cast<const std::uint8_t *>(nul) - rows_.data + 1;
+        }
+        if (start >= rows_.size)
             return false;
-        start = static_cast<const std::uint8_t *>(nul) - rows->data + 1;
+        std::size_t n = 0;
+        while (start + n < rows_.size && rows_.data[start + n] && n + 1 < size)
+            ++n;
+        std::memcpy(buf, rows_.data + start, n);
+        buf[n] = '\0';
+        return true;
     }
-    if (start >= rows->size)
-        return false;
-    std::size_t n = 0;
-    while (start + n < rows->size && rows->data[start + n] && n + 1 < static_cast<std::size_t>(size))
-        ++n;
-    std::memcpy(buf, rows->data + start, n);
-    buf[n] = '\0';
-    return true;
-}
+
+private:
+    Rows rows_;
+};
 
 } // namespace
 
@@ -41,22 +48,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     if (size < 1)
         return 0;
-    Rows rows = {data + 1, size - 1};
+    FuzzRowSource rows(Rows{data + 1, size - 1});
     LanguageTable table;
-    ReadLanguageTable(FuzzRowSource, &rows, &table);
-    if (table.count < 0 || table.count > LastTableRowId)
+    ReadLanguageTable(rows, table);
+    if (table.count < 0 || unsigned(table.count) > kLastTableRowId)
         __builtin_trap();
     for (int i = 0; i < table.count; ++i) {
         const LanguageRow &row = table.rows[i];
         if (!row.prompt[0] || !row.name[0] || std::strchr(row.prompt, ',') || std::strchr(row.name, ','))
             __builtin_trap();
     }
-    const int row = FindDefaultRow(&table, data[0]);
+    const int row = FindDefaultRow(table, data[0]);
     if (table.count > 0 && (row < 0 || row >= table.count))
         __builtin_trap();
     if (row >= 0)
-        ListIndexOfRow(&table, row);
-    if (CountListRows(&table) > LastListRowId)
+        ListIndexOfRow(table, row);
+    if (unsigned(CountListRows(table)) > kLastListRowId)
         __builtin_trap();
     return 0;
 }
