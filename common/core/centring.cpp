@@ -1,10 +1,5 @@
 #include "common/core/centring.h"
 
-int CentreCoordinate(int referenceExtent, int nearEdge, int farEdge)
-{
-    return (referenceExtent + nearEdge - farEdge) / 2;
-}
-
 Point CentreInArea(int referenceWidth, int referenceHeight, const Rect &window)
 {
     return Point{CentreCoordinate(referenceWidth, window.left, window.right),

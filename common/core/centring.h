@@ -6,7 +6,10 @@
 #include "common/core/geometry.h"
 
 // One axis: (reference extent + near edge - far edge) / 2.
-int CentreCoordinate(int referenceExtent, int nearEdge, int farEdge);
+inline int CentreCoordinate(int referenceExtent, int nearEdge, int farEdge)
+{
+    return (referenceExtent + nearEdge - farEdge) / 2;
+}
 
 // Origin that centres `window` on a reference area of the given size whose
 // origin is (0, 0): the work area or the whole screen.

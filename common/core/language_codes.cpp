@@ -7,45 +7,40 @@
 namespace {
 
 struct LanguageCode {
-    char lower[5];
-    char upper[5];
+    char text[5];
+    unsigned char language;
 };
 
-// By LanguageIndex - 1. Both programs take this one table, so the launcher's
-// folders and the codes on both command lines cannot drift apart.
+// In the order a command line is searched; the letter codes in both cases.
+// The folder names are taken from here too, so the launcher's folders and
+// the codes on both command lines cannot drift apart.
 const LanguageCode kCodes[] = {
-    {"0009", "0009"},
-    {"000a", "000A"},
-    {"000c", "000C"},
+    {"0009", kEnglish},
+    {"000c", kFrench},
+    {"000C", kFrench},
+    {"000a", kSpanish},
+    {"000A", kSpanish},
 };
-
-// The order in which the codes are looked for.
-const unsigned char kSearchOrder[] = {kEnglish, kFrench, kSpanish};
-
-const LanguageCode& CodeOf(int languageIndex)
-{
-    unsigned row = static_cast<unsigned>(languageIndex) - 1;
-    return kCodes[row < sizeof kCodes / sizeof kCodes[0] ? row : 0];
-}
 
 } // namespace
 
 const char* LanguageFolder(int languageIndex, LetterCase letters)
 {
-    const LanguageCode& code = CodeOf(languageIndex);
-    return letters == LetterCase::kUpper ? code.upper : code.lower;
+    int row = languageIndex == kFrench ? 1 : languageIndex == kSpanish ? 3 : 0;
+    if (row != 0 && letters == LetterCase::kUpper)
+        row++;
+    return kCodes[row].text;
 }
 
 int LanguageFromCommandLine(const char* commandLine, CodeOrder order, int fallback)
 {
     int language = fallback;
-    for (int candidate : kSearchOrder) {
-        const LanguageCode& code = CodeOf(candidate);
-        if (!std::strstr(commandLine, code.lower) && !std::strstr(commandLine, code.upper))
+    for (const LanguageCode& code : kCodes) {
+        if (std::strstr(commandLine, code.text) == nullptr)
             continue;
+        language = code.language;
         if (order == CodeOrder::kFirstFoundWins)
-            return candidate;
-        language = candidate;
+            break;
     }
     return language;
 }

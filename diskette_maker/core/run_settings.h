@@ -5,13 +5,9 @@
 
 #include <cstdint>
 
-// LanguageIndex: selects every text (string id = base + LanguageIndex) and
-// the CD's Windows language folder.
-enum Language : uint16_t {
-    kEnglish = 1,
-    kSpanish = 2,
-    kFrench = 3,
-};
+// LanguageIndex (Language: kEnglish, kSpanish, kFrench) selects every text
+// (string id = base + LanguageIndex) and the CD's Windows language folder.
+#include "common/core/system_language.h"
 
 // ProductChoice: 0 until the product dialog has ended, -1 after Cancel.
 enum Product : int32_t {

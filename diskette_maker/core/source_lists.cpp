@@ -3,6 +3,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "common/core/language_codes.h"
 #include "core/run_settings.h"
 
 namespace {
@@ -36,20 +37,11 @@ const char* GuideName(int product)
 
 }  // namespace
 
-const char* WindowsSetupFolder(int language)
-{
-    switch (language) {
-    case kSpanish: return "000a";
-    case kFrench: return "000c";
-    default: return "0009";
-    }
-}
-
 bool BuildProductSources(const char* cdRoot, int product, bool msdosVariant,
                          int language, ProductSources& out)
 {
     memset(&out, 0, sizeof out);
-    const char* folder = WindowsSetupFolder(language);
+    const char* folder = LanguageFolder(language, LetterCase::kLower);
     bool ok;
     if (product == kProductDisketteDrive) {
         ok = Join(out.product, {cdRoot, "Diskette Drive\\*.*"});

@@ -13,10 +13,6 @@ struct ProductSources {
     char testPortNotes[kSourcePathSize];  // its companion ".txt", "" with it
 };
 
-// The CD's name of the Windows setup folder for a language: "0009", "000a"
-// or "000c"; English for anything out of range.
-const char* WindowsSetupFolder(int language);
-
 // cdRoot ends with a backslash. False when a path would not fit.
 bool BuildProductSources(const char* cdRoot, int product, bool msdosVariant,
                          int language, ProductSources& out);

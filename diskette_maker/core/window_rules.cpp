@@ -1,7 +1,5 @@
 #include "core/window_rules.h"
 
-#include <cstring>
-
 #include "core/platform_kind.h"
 #include "core/run_settings.h"
 #include "resource.h"
@@ -89,26 +87,6 @@ void CopyLoweredCommandLine(char* copy, size_t capacity, const char* tail)
         copy[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
     }
     copy[i] = '\0';
-}
-
-int LanguageFromLangId(unsigned langId)
-{
-    switch (langId & 0x3FF) {
-    case 0x0A: return 2;
-    case 0x0C: return 3;
-    default: return 1;
-    }
-}
-
-int LanguageFromCommandLine(const char* lowered, int fallback)
-{
-    if (strstr(lowered, "0009"))
-        return 1;
-    if (strstr(lowered, "000c"))
-        return 3;
-    if (strstr(lowered, "000a"))
-        return 2;
-    return fallback;
 }
 
 int LanguageButton(int language)
@@ -199,9 +177,4 @@ StartupItemState StartupItemForPlatform(int platformKind)
     if (platformKind == kPlatformNtLater)
         return {false, true};
     return {true, false};
-}
-
-int CentredOrigin(int reference, int lo, int hi)
-{
-    return (reference + lo - hi) / 2;
 }

@@ -6,18 +6,14 @@
 
 #include <cstddef>
 
+#include "common/core/language_codes.h"
+#include "common/core/system_language.h"
+
 enum { kCommandLineCopySize = 260 };
 
 // Copies at most capacity - 1 characters of the command-line tail, lowering
 // A-Z only, and always terminates the copy.
 void CopyLoweredCommandLine(char* copy, size_t capacity, const char* tail);
-
-// LanguageIndex from a Windows language id: its primary language (low ten
-// bits) 10 gives Spanish (2), 12 French (3), anything else English (1).
-int LanguageFromLangId(unsigned langId);
-
-// "0009" anywhere wins, then "000c", then "000a"; otherwise the fallback.
-int LanguageFromCommandLine(const char* lowered, int fallback);
 
 // The language radio button of a LanguageIndex and back (0 when none).
 int LanguageButton(int language);
@@ -79,6 +75,3 @@ struct StartupItemState {
 };
 StartupItemState StartupItemForPlatform(int platformKind);
 
-// Centres an extent between lo and hi within a reference extent, truncating
-// toward zero as signed division does.
-int CentredOrigin(int reference, int lo, int hi);

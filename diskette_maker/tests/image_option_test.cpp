@@ -34,7 +34,7 @@ TEST(ImageOption, TakenOutBeforeTheLanguageSearch)
         CopyLoweredCommandLine(lowered, sizeof lowered, rest);
         EXPECT_EQ(option.present, c.present) << c.tail;
         EXPECT_STREQ(option.path, c.path) << c.tail;
-        EXPECT_EQ(LanguageFromCommandLine(lowered, 1), c.language) << c.tail;
+        EXPECT_EQ(LanguageFromCommandLine(lowered, CodeOrder::kFirstFoundWins, 1), c.language) << c.tail;
     }
 }
 

@@ -10,19 +10,6 @@
 
 namespace {
 
-TEST(WindowLanguage, FromTheSystemLanguageId)
-{
-    struct {
-        unsigned langId;
-        int language;
-    } cases[] = {
-        {0x0409, 1}, {0x0809, 1}, {0x0C0A, 2}, {0x040A, 2}, {0x080A, 2}, {0x040C, 3},
-        {0x0C0C, 3}, {0x0407, 1}, {0x0000, 1}, {0x0416, 1}, {0xFC0A, 2}, {0x0400 | 0x0C, 3},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(LanguageFromLangId(c.langId), c.language) << std::hex << c.langId;
-}
-
 TEST(WindowLanguage, CommandLineOverridesInItsOrder)
 {
     struct {
@@ -46,7 +33,8 @@ TEST(WindowLanguage, CommandLineOverridesInItsOrder)
     for (const auto& c : cases) {
         char copy[kCommandLineCopySize];
         CopyLoweredCommandLine(copy, sizeof copy, c.commandLine);
-        EXPECT_EQ(LanguageFromCommandLine(copy, c.system), c.language) << c.commandLine;
+        EXPECT_EQ(LanguageFromCommandLine(copy, CodeOrder::kFirstFoundWins, c.system), c.language)
+            << c.commandLine;
     }
 }
 
@@ -66,7 +54,7 @@ TEST(WindowCommandLine, CopyIsLoweredAndBounded)
     EXPECT_EQ(std::string(buffer.data()).size(), kCommandLineCopySize - 1u);
     for (size_t i = kCommandLineCopySize; i < buffer.size(); i++)
         EXPECT_EQ(buffer[i], '#') << i;
-    EXPECT_EQ(LanguageFromCommandLine(buffer.data(), 3), 2);
+    EXPECT_EQ(LanguageFromCommandLine(buffer.data(), CodeOrder::kFirstFoundWins, 3), 2);
 
     CopyLoweredCommandLine(copy, sizeof copy, nullptr);
     EXPECT_STREQ(copy, "");
@@ -200,21 +188,6 @@ TEST(kStartupDiskItem, StateFollowsThePlatform)
         EXPECT_EQ(state.checked, c.checked) << c.platformKind;
         EXPECT_EQ(state.grayed, c.grayed) << c.platformKind;
     }
-}
-
-TEST(Centring, TruncatesTowardZero)
-{
-    struct {
-        int reference, lo, hi, origin;
-    } cases[] = {
-        {1024, 0, 400, 312},
-        {1024, 0, 401, 311},     // 623 / 2
-        {300, 0, 401, -50},      // -101 / 2 truncates to -50, not -51
-        {300, 10, 412, -51},
-        {640, 100, 100, 320},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CentredOrigin(c.reference, c.lo, c.hi), c.origin);
 }
 
 }  // namespace

@@ -60,12 +60,3 @@ HFONT CreateHeadingFont(const char* face, bool underline, bool italic)
     lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
     return CreateFontIndirectA(&font);
 }
-
-void CentreWindow(HWND window, int width, int height, UINT flags)
-{
-    RECT frame;
-    GetWindowRect(window, &frame);
-    int x = CentredOrigin(width, frame.left, frame.right);
-    int y = CentredOrigin(height, frame.top, frame.bottom);
-    SetWindowPos(window, nullptr, x, y, 0, 0, flags);
-}

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "common/windows/centre_window.h"
 #include "core/window_rules.h"
 
 // Loads each target's string for the language (a LanguageIndex) and sets it.
@@ -13,6 +14,3 @@ void ApplyControlChanges(HWND window, const ControlChanges& changes);
 
 // A heading font of the dialog base height, bold, in the given face.
 HFONT CreateHeadingFont(const char* face, bool underline, bool italic);
-
-// Moves a window so that it is centred within width x height.
-void CentreWindow(HWND window, int width, int height, UINT flags);

@@ -79,8 +79,9 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
                  SWP_NOSIZE | SWP_SHOWWINDOW);
 
     RunSettings& settings = MakeDisk.settings;
-    int language = LanguageFromLangId(GetSystemDefaultLangID());
-    settings.LanguageIndex = static_cast<uint16_t>(LanguageFromCommandLine(CommandLineCopy, language));
+    int language = LanguageFromSystem(GetSystemDefaultLangID());
+    settings.LanguageIndex = static_cast<uint16_t>(
+        LanguageFromCommandLine(CommandLineCopy, CodeOrder::kFirstFoundWins, language));
     lstrcpynA(settings.DisketteRoot, "A:\\", kDisketteRootSize);
 
     bool drivePasses = DriveGatePasses(settings.DisketteRoot);
