@@ -67,6 +67,14 @@ bool TextBuilder::Finish()
     return true;
 }
 
+bool JoinText(char* buffer, std::size_t size, std::initializer_list<const char*> pieces)
+{
+    TextBuilder b(buffer, size);
+    for (const char* piece : pieces)
+        b.Add(piece);
+    return b.Finish();
+}
+
 std::size_t BoundedLength(const char* text, std::size_t limit)
 {
     std::size_t n = 0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 
 class TextBuilder {
 public:
@@ -28,6 +29,10 @@ private:
     std::size_t used_ = 0;
     bool failed_ = false;
 };
+
+// The pieces one after the other in `buffer`, by a TextBuilder: false, with
+// an empty buffer, when they do not fit.
+bool JoinText(char* buffer, std::size_t size, std::initializer_list<const char*> pieces);
 
 // Bounded strlen: the length of text, but at most limit.
 std::size_t BoundedLength(const char* text, std::size_t limit);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/core/text_builder.h"
 #include "core/path_list.h"
 #include "core/platform_kind.h"
 #include "core/source_lists.h"
@@ -29,16 +30,6 @@ const char* const kSystemFileNames[] = {
 };
 
 const char* const kErasePattern = "*.*";
-
-bool JoinInto(char* out, size_t capacity, const char* first, const char* second)
-{
-    size_t a = strlen(first), b = strlen(second);
-    if (a + b + 1 > capacity)
-        return false;
-    memcpy(out, first, a);
-    memcpy(out + a, second, b + 1);
-    return true;
-}
 
 FileOperationResult Run(CreationFrontEnd& frontEnd, CreationStep step,
                         const char* from, const char* to)
@@ -73,7 +64,7 @@ bool Prepare(const CreationInputs& in, CreationBuffers& b)
     if (!BuildProductSources(cdRoot, in.product, in.msdosVariant, in.language, b.paths))
         return false;
     char pattern[kCreationPathSize];
-    if (!JoinInto(pattern, sizeof pattern, in.disketteRoot, kErasePattern))
+    if (!JoinText(pattern, sizeof pattern, {in.disketteRoot, kErasePattern}))
         return false;
     return AppendToPathList(b.erase, pattern, sizeof b.erase) != 0 &&
            AppendToPathList(b.target, in.disketteRoot, sizeof b.target) != 0;
@@ -158,8 +149,8 @@ bool SaveSystemFiles(const CreationInputs& in, CreationFrontEnd& frontEnd,
         if (!frontEnd.FileExistsIn(in.disketteRoot, name))
             continue;
         char diskPath[kCreationPathSize], tempPath[kCreationPathSize];
-        if (!JoinInto(diskPath, sizeof diskPath, in.disketteRoot, name) ||
-            !JoinInto(tempPath, sizeof tempPath, temp, name))
+        if (!JoinText(diskPath, sizeof diskPath, {in.disketteRoot, name}) ||
+            !JoinText(tempPath, sizeof tempPath, {temp, name}))
             continue;
         if (!AppendToPathListPair(diskSide, diskPath, kSavedDiskListCapacity,
                                   tempSide, tempPath, kSavedTempListCapacity))
@@ -232,8 +223,8 @@ bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& front
     if (platformKind == kPlatformWin95)
         return false;
     char ioSys[kCreationPathSize], msdosSys[kCreationPathSize];
-    if (!JoinInto(ioSys, sizeof ioSys, root, "IO.SYS") ||
-        !JoinInto(msdosSys, sizeof msdosSys, root, "MSDOS.SYS"))
+    if (!JoinText(ioSys, sizeof ioSys, {root, "IO.SYS"}) ||
+        !JoinText(msdosSys, sizeof msdosSys, {root, "MSDOS.SYS"}))
         return false;
     if (!frontEnd.CopyEmergencyBootFiles(root) || !frontEnd.CreateEmptyFile(msdosSys))
         return false;

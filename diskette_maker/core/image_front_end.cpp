@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/core/text_builder.h"
 #include "core/startup_files.h"
 #include "resource.h"
 
@@ -14,18 +15,6 @@ bool EndsWith(const char* text, const char* tail)
 {
     size_t a = strlen(text), b = strlen(tail);
     return a >= b && memcmp(text + a - b, tail, b) == 0;
-}
-
-// first + second + third into a path buffer; false when it would not fit.
-bool Join(char (&out)[kCreationPathSize], const char* first, const char* second, const char* third = "")
-{
-    size_t a = strlen(first), b = strlen(second), c = strlen(third);
-    if (a + b + c >= kCreationPathSize)
-        return false;
-    memcpy(out, first, a);
-    memcpy(out + a, second, b);
-    memcpy(out + a + b, third, c + 1);
-    return true;
 }
 
 const char* BaseName(const char* path)
@@ -119,7 +108,7 @@ void ImageCreationFrontEnd::Fail(ImageRunOutcome outcome, const char* path)
     if (result_.outcome != kImageRunMade)
         return;
     result_.outcome = outcome;
-    Join(result_.path, path, "");      // a path too long to show stays untold
+    JoinText(result_.path, sizeof result_.path, {path});   // a path too long to show stays untold
 }
 
 // The image is a new diskette: there is nothing to ask before the erase
@@ -184,7 +173,7 @@ bool ImageCreationFrontEnd::CopyFile(const char* source, const HostEntry& entry,
         return false;
     }
     char placed[kCreationPathSize];
-    if (Join(placed, imagePath, name))
+    if (JoinText(placed, sizeof placed, {imagePath, name}))
         FilePlaced(placed, entry.size);
     return true;
 }
@@ -204,7 +193,7 @@ bool ImageCreationFrontEnd::CopyFolderContents(const char* source, int folder, c
     bool ok = true;
     for (size_t i = 0; ok && i < list.count; i++) {
         char child[kCreationPathSize];
-        if (!Join(child, source, "\\", names[i])) {
+        if (!JoinText(child, sizeof child, {source, "\\", names[i]})) {
             Fail(kImageRunFailed, source);
             ok = false;
         } else {
@@ -221,7 +210,7 @@ bool ImageCreationFrontEnd::CopyPath(const char* source, int folder, const char*
 {
     char path[kCreationPathSize];
     bool contents = EndsWith(source, "\\*.*");
-    if (!Join(path, source, "")) {
+    if (!JoinText(path, sizeof path, {source})) {
         Fail(kImageRunFailed, source);
         return false;
     }
@@ -244,7 +233,7 @@ bool ImageCreationFrontEnd::CopyPath(const char* source, int folder, const char*
         Fail(RefusalOf(image_.LastRefusal()), path);
         return false;
     }
-    if (!Join(below, imagePath, name, "\\")) {
+    if (!JoinText(below, sizeof below, {imagePath, name, "\\"})) {
         Fail(kImageRunFailed, path);
         return false;
     }
@@ -284,8 +273,8 @@ void ImageCreationFrontEnd::MakeBootable()
     char paths[2][kCreationPathSize];
     HostEntry entries[2];
     for (int i = 0; i < 2; i++) {
-        if (!Join(paths[i], systemFolder_, "\\", kSystemFiles[i]) || !files_.Find(paths[i], entries[i]) ||
-            entries[i].folder)
+        if (!JoinText(paths[i], sizeof paths[i], {systemFolder_, "\\", kSystemFiles[i]}) ||
+            !files_.Find(paths[i], entries[i]) || entries[i].folder)
             return;
     }
     for (int i = 0; i < 2; i++) {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/core/text_builder.h"
 #include "core/path_list.h"
 #include "core/platform_kind.h"
 #include "core/run_settings.h"
@@ -41,11 +42,7 @@ static bool JoinPath(char *out, const char *folder, const char *tail)
     size_t length = strlen(folder);
     if (length > 0 && folder[length - 1] == '\\' && tail[0] == '\\')
         tail++;
-    if (length + strlen(tail) >= kPathBytes)
-        return false;
-    memcpy(out, folder, length);
-    strcpy(out + length, tail);
-    return true;
+    return JoinText(out, kPathBytes, {folder, tail});
 }
 
 bool BuildSystemFileSources(const char *windowsDir, char *list, size_t capacity)

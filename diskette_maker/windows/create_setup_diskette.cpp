@@ -1,5 +1,6 @@
 #include "windows/create_setup_diskette.h"
 
+#include "common/core/text_builder.h"
 #include "core/creation_plan.h"
 #include "resource.h"
 #include "windows/creation_inputs.h"
@@ -78,21 +79,12 @@ private:
     SHFILEOPSTRUCTA operation_;
 };
 
-// folder + name into a MAX_PATH buffer; FALSE when it would not fit.
-BOOL JoinPath(char (&path)[MAX_PATH], const char* folder, const char* name)
-{
-    if (lstrlenA(folder) + lstrlenA(name) >= MAX_PATH)
-        return FALSE;
-    wsprintfA(path, "%s%s", folder, name);
-    return TRUE;
-}
-
 }  // namespace
 
 BOOL ConfirmErase(HWND owner, const char* root, int language)
 {
     char pattern[MAX_PATH];
-    if (!JoinPath(pattern, root, "*.*"))
+    if (!JoinText(pattern, sizeof pattern, {root, "*.*"}))
         return FALSE;
 
     // A drive without a diskette must not raise the system's own dialog.
@@ -114,7 +106,7 @@ BOOL ConfirmErase(HWND owner, const char* root, int language)
 BOOL FileExistsIn(const char* folder, const char* name)
 {
     char path[MAX_PATH];
-    if (!JoinPath(path, folder, name))
+    if (!JoinText(path, sizeof path, {folder, name}))
         return FALSE;
     OFSTRUCT info;
     return OpenFile(path, &info, OF_EXIST) != HFILE_ERROR;

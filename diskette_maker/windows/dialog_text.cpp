@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "common/windows/string_row.h"
 #include "windows/module_instance.h"
 
 // True when the window's text is exactly `text` (at most MAX_PATH - 1 chars).
@@ -21,8 +22,7 @@ void RefreshTexts(HWND window, const TextTargets& texts, int language)
         if (!control)
             continue;
         char text[MAX_PATH];
-        if (!LoadStringA(ModuleInstance, target.stringBase + language, text, sizeof text))
-            text[0] = '\0';
+        LoadText(ModuleInstance, target.stringBase + language, text, sizeof text);
         // Every paint refreshes, and a button redraws itself on each new
         // text: setting the text it already has would only paint it again,
         // which the product dialog, shown once the main window has painted,
