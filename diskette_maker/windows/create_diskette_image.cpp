@@ -3,6 +3,7 @@
 #include <commdlg.h>
 #include <stdlib.h>
 
+#include "common/core/text_builder.h"
 #include "core/image_front_end.h"
 #include "resource.h"
 #include "windows/creation_inputs.h"
@@ -88,7 +89,7 @@ void SystemFolder(bool startupDiskOption, char (&folder)[MAX_PATH])
         return;
     if (windows[length - 1] == '\\')
         windows[length - 1] = '\0';
-    wsprintfA(folder, "%s\\Command\\Ebd", windows);
+    JoinText(folder, sizeof folder, {windows, "\\Command\\Ebd"});
 }
 
 // Written beside the target first and moved over it, so a failure leaves

@@ -2,6 +2,7 @@
 
 #include <stdio.h>
 
+#include "common/core/text_builder.h"
 #include "core/path_list.h"
 #include "core/startup_files.h"
 #include "resource.h"
@@ -26,7 +27,8 @@ static bool WriteBlockFile(const char *root, const char *name, int recordId)
     if (!block || size != kStartupBlockBytes)
         return false;
     char path[MAX_PATH];
-    wsprintfA(path, "%s%s", root, name);
+    if (!JoinText(path, sizeof path, {root, name}))
+        return false;
     FILE *file = fopen(path, "wb");
     if (!file)
         return false;

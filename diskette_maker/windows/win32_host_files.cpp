@@ -1,5 +1,6 @@
 #include "windows/win32_host_files.h"
 
+#include "common/core/text_builder.h"
 #include "windows/record_blocks.h"
 
 namespace {
@@ -35,9 +36,8 @@ bool Win32HostFiles::Find(const char* path, HostEntry& entry)
 bool Win32HostFiles::ListFolder(const char* folder, Visit visit, void* context)
 {
     char pattern[MAX_PATH];
-    if (lstrlenA(folder) + 4 >= MAX_PATH)
+    if (!JoinText(pattern, sizeof pattern, {folder, "\\*.*"}))
         return false;
-    wsprintfA(pattern, "%s\\*.*", folder);
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(pattern, &found);
     if (search == INVALID_HANDLE_VALUE)
