@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include "common/core/text_builder.h"
+#include "common/windows/string_row.h"
 #include "core/image_front_end.h"
 #include "resource.h"
 #include "windows/creation_inputs.h"
@@ -29,11 +30,6 @@ SaveFileNameFunction SaveFileNameEntry()
         reinterpret_cast<void *>(GetProcAddress(dialogs, "GetSaveFileNameA")));
 }
 
-void LoadText(int base, int language, char *text, int capacity)
-{
-    LoadStringA(ModuleInstance, base + language, text, capacity);
-}
-
 // One of this run's messages: its text from the string table, formatted
 // with one argument; the question goes under "Create Disk" as the erase
 // warning does, a refusal under "No image was made", the rest under the
@@ -54,7 +50,7 @@ bool AskForPath(HWND owner, int language, char (&path)[MAX_PATH])
     // The filter's parts are kept apart by "|" in the string table; its
     // closing "|" becomes the list's second NUL.
     char filter[MAX_PATH];
-    LoadText(IDS_IMAGE_FILTER_BASE, language, filter, sizeof filter);
+    LoadText(ModuleInstance, IDS_IMAGE_FILTER_BASE + language, filter, sizeof filter);
     for (char *p = filter; *p; p++)
         if (*p == '|')
             *p = '\0';

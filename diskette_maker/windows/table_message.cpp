@@ -1,5 +1,6 @@
 #include "windows/table_message.h"
 
+#include "common/windows/string_row.h"
 #include "core/drive_warning.h"
 #include "windows/module_instance.h"
 
@@ -7,8 +8,8 @@ int ShowTableMessage(HWND owner, int language, int textBase, int captionBase, co
                      UINT style)
 {
     char format[MAX_PATH], caption[64], text[2 * MAX_PATH];
-    LoadStringA(ModuleInstance, textBase + language, format, sizeof format);
-    LoadStringA(ModuleInstance, captionBase + language, caption, sizeof caption);
+    LoadText(ModuleInstance, textBase + language, format, sizeof format);
+    LoadText(ModuleInstance, captionBase + language, caption, sizeof caption);
     FormatDriveWarning(format, argument, text, sizeof text);
     return MessageBoxA(owner, text, caption, style);
 }
