@@ -24,7 +24,7 @@ const LanguageCode kCodes[] = {
 
 } // namespace
 
-const char* LanguageFolder(int languageIndex, LetterCase letters)
+const char *LanguageFolder(int languageIndex, LetterCase letters)
 {
     int row = languageIndex == kFrench ? 1 : languageIndex == kSpanish ? 3 : 0;
     if (row != 0 && letters == LetterCase::kUpper)
@@ -32,10 +32,10 @@ const char* LanguageFolder(int languageIndex, LetterCase letters)
     return kCodes[row].text;
 }
 
-int LanguageFromCommandLine(const char* commandLine, CodeOrder order, int fallback)
+int LanguageFromCommandLine(const char *commandLine, CodeOrder order, int fallback)
 {
     int language = fallback;
-    for (const LanguageCode& code : kCodes) {
+    for (const LanguageCode &code : kCodes) {
         if (std::strstr(commandLine, code.text) == nullptr)
             continue;
         language = code.language;

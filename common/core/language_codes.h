@@ -11,7 +11,7 @@ enum class LetterCase {
 // The folder of a LanguageIndex, "0009", "000A" or "000C" (the launcher's
 // setup and guide folders) or in lower case (the setup folders Floppwright
 // copies from); English for any other value.
-const char* LanguageFolder(int languageIndex, LetterCase letters);
+const char *LanguageFolder(int languageIndex, LetterCase letters);
 
 // Which code counts when a command line carries more than one.
 enum class CodeOrder {
@@ -29,4 +29,4 @@ enum class CodeOrder {
 // The LanguageIndex of the codes found anywhere in `commandLine` (inside
 // words and behind switch characters too), in either case of the letter,
 // or `fallback` when it holds none.
-int LanguageFromCommandLine(const char* commandLine, CodeOrder order, int fallback);
+int LanguageFromCommandLine(const char *commandLine, CodeOrder order, int fallback);

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-TextBuilder::TextBuilder(char* buffer, std::size_t size) : buffer_(buffer), size_(size)
+TextBuilder::TextBuilder(char *buffer, std::size_t size) : buffer_(buffer), size_(size)
 {
     if (buffer_ == nullptr || size_ == 0)
         failed_ = true;
@@ -10,7 +10,7 @@ TextBuilder::TextBuilder(char* buffer, std::size_t size) : buffer_(buffer), size
         buffer_[0] = '\0';
 }
 
-TextBuilder& TextBuilder::Add(const char* text, std::size_t length)
+TextBuilder &TextBuilder::Add(const char *text, std::size_t length)
 {
     if (failed_)
         return *this;
@@ -25,19 +25,19 @@ TextBuilder& TextBuilder::Add(const char* text, std::size_t length)
     return *this;
 }
 
-TextBuilder& TextBuilder::Add(const char* text)
+TextBuilder &TextBuilder::Add(const char *text)
 {
     if (text == nullptr)
         return Fail();
     return Add(text, std::strlen(text));
 }
 
-TextBuilder& TextBuilder::Add(char c)
+TextBuilder &TextBuilder::Add(char c)
 {
     return Add(&c, 1);
 }
 
-TextBuilder& TextBuilder::CutAtLast(char c)
+TextBuilder &TextBuilder::CutAtLast(char c)
 {
     if (failed_)
         return *this;
@@ -51,7 +51,7 @@ TextBuilder& TextBuilder::CutAtLast(char c)
     return *this;
 }
 
-TextBuilder& TextBuilder::Fail()
+TextBuilder &TextBuilder::Fail()
 {
     failed_ = true;
     return *this;
@@ -67,15 +67,15 @@ bool TextBuilder::Finish()
     return true;
 }
 
-bool JoinText(char* buffer, std::size_t size, std::initializer_list<const char*> pieces)
+bool JoinText(char *buffer, std::size_t size, std::initializer_list<const char *> pieces)
 {
     TextBuilder b(buffer, size);
-    for (const char* piece : pieces)
+    for (const char *piece : pieces)
         b.Add(piece);
     return b.Finish();
 }
 
-std::size_t BoundedLength(const char* text, std::size_t limit)
+std::size_t BoundedLength(const char *text, std::size_t limit)
 {
     std::size_t n = 0;
     while (n < limit && text[n] != '\0')

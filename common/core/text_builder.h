@@ -8,23 +8,23 @@
 
 class TextBuilder {
 public:
-    TextBuilder(char* buffer, std::size_t size);
+    TextBuilder(char *buffer, std::size_t size);
 
-    TextBuilder& Add(const char* text);
-    TextBuilder& Add(const char* text, std::size_t length);
-    TextBuilder& Add(char c);
+    TextBuilder &Add(const char *text);
+    TextBuilder &Add(const char *text, std::size_t length);
+    TextBuilder &Add(char c);
     // Ends the text built so far at its last `c`; a text without one stays
     // as it is.
-    TextBuilder& CutAtLast(char c);
+    TextBuilder &CutAtLast(char c);
     // Gives up: nothing that is built can be used.
-    TextBuilder& Fail();
+    TextBuilder &Fail();
 
     // True when everything fitted with its terminator. On failure the
     // buffer holds an empty string.
     bool Finish();
 
 private:
-    char* buffer_;
+    char *buffer_;
     std::size_t size_;
     std::size_t used_ = 0;
     bool failed_ = false;
@@ -32,7 +32,7 @@ private:
 
 // The pieces one after the other in `buffer`, by a TextBuilder: false, with
 // an empty buffer, when they do not fit.
-bool JoinText(char* buffer, std::size_t size, std::initializer_list<const char*> pieces);
+bool JoinText(char *buffer, std::size_t size, std::initializer_list<const char *> pieces);
 
 // Bounded strlen: the length of text, but at most limit.
-std::size_t BoundedLength(const char* text, std::size_t limit);
+std::size_t BoundedLength(const char *text, std::size_t limit);

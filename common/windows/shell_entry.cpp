@@ -1,6 +1,6 @@
 #include "common/windows/shell_entry.h"
 
-FARPROC ShellEntry(const char* name)
+FARPROC ShellEntry(const char *name)
 {
     static HMODULE shell;
     if (!shell)

@@ -74,4 +74,3 @@ struct StartupItemState {
     bool grayed;
 };
 StartupItemState StartupItemForPlatform(int platformKind);
-
