@@ -4,6 +4,8 @@
 
 #include "wine_harness.h"
 
+#include <cstdlib>
+
 namespace qlh {
 
 namespace {
@@ -165,10 +167,23 @@ void SendMouseClick(HWND window, int x, int y)
     POINT point = {x, y};
     ClientToScreen(window, &point);
     SendMouseMove(point.x, point.y);
+    // The pointer motion of an earlier warp can still be on its way from the
+    // X server and move the cursor back; each button event therefore carries
+    // its own position, and the press waits until the cursor is there.
+    WaitUntil([&] {
+        POINT now;
+        // Normalised coordinates may land one pixel off the point.
+        return GetCursorPos(&now) && abs(now.x - point.x) <= 1 && abs(now.y - point.y) <= 1;
+    }, 2000);
     INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    for (INPUT& click : clicks) {
+        click.type = INPUT_MOUSE;
+        click.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        click.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+        click.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    clicks[0].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    clicks[1].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
     SendInput(2, clicks, sizeof(INPUT));
 }
 
