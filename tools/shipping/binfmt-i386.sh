@@ -25,11 +25,18 @@ chmod +x "$probe"
 
 binfmt=/proc/sys/fs/binfmt_misc
 qemu=/usr/bin/qemu-i386-static
-[ -x "$qemu" ] || { echo "binfmt-i386: the kernel cannot run i386 programs and $qemu is missing" >&2; exit 1; }
-[ -f "$binfmt/register" ] || mount -t binfmt_misc binfmt_misc "$binfmt"
+# Each way this can fail ends in one line that says what the machine lacks.
+fail() {
+    echo "binfmt-i386: the kernel cannot run i386 programs and $1: this machine cannot run the 32-bit lane" >&2
+    exit 1
+}
+[ -x "$qemu" ] || fail "$qemu is missing (tools/install-deps.sh shipping)"
+[ -f "$binfmt/register" ] || mount -t binfmt_misc binfmt_misc "$binfmt" 2>/dev/null ||
+    fail "binfmt_misc cannot be mounted at $binfmt (not root, or a container without it)"
 if [ ! -e "$binfmt/quellorn-i386" ]; then
     echo "binfmt-i386: the kernel cannot run i386 programs; registering $qemu"
-    printf '%s' ':quellorn-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:'"$qemu"':F' \
-        > "$binfmt/register"
+    { printf '%s' ':quellorn-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:'"$qemu"':F' \
+        > "$binfmt/register"; } 2>/dev/null ||
+        fail "$qemu cannot be registered in binfmt_misc (read-only, or not allowed here)"
 fi
-"$probe" || { echo "binfmt-i386: i386 programs still cannot run" >&2; exit 1; }
+"$probe" 2>/dev/null || fail "still refuses them with $qemu registered in binfmt_misc"

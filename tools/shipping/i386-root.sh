@@ -6,6 +6,7 @@
 # Idempotent and quick when everything is there. The cache lives outside any
 # checkout, so every clone on the machine shares it:
 #   QUELLORN_I386_CACHE   (default /var/cache/quellorn-i386)
+#   QUELLORN_I386_MIRROR  (default: the host's own Debian mirror)
 #     root/              the i386 root; root/.ready marks it complete
 #     root/prefix/       the template prefix (/prefix inside the root)
 # Where the kernel cannot run i386 programs, qemu-i386-static is registered
@@ -41,8 +42,19 @@ in_root() {
     sh "$here/in-root.sh" "$root" "$@"
 }
 
+# debootstrap on an unreachable mirror fails only after long retries, with
+# messages about single packages; ask once, briefly, and say so in one line.
+mirror_reachable() {
+    python3 -c 'import sys, urllib.request; urllib.request.urlopen(sys.argv[1], timeout=30).read(1)' \
+        "$1/dists/bookworm/Release" >/dev/null 2>&1
+}
+
 if [ ! -f "$root/.ready" ]; then
-    mirror=$(host_mirror | head -n 1)
+    mirror=${QUELLORN_I386_MIRROR:-$(host_mirror | head -n 1)}
+    mirror_reachable "$mirror" || {
+        echo "i386-root: cannot reach the Debian mirror $mirror, which the first set-up needs (QUELLORN_I386_MIRROR names another)" >&2
+        exit 1
+    }
     echo "i386-root: making the i386 root in $root from $mirror (once per machine)"
     rm -rf "$root"
     debootstrap --arch=i386 --variant=minbase --include=locales bookworm "$root" "$mirror"
