@@ -8,6 +8,12 @@
 #     fail, not wait for a debugger that would be one more emulated start)
 #   - D: the CD (/cd, "cdrom"), A: a folder (/floppy, "floppy"); the lane
 #     binds the CD tree and a fresh folder there
+#   - the session starts no services: no mount manager, plug and play,
+#     event log or network drivers.  Under emulation each is a slow process
+#     start, and qemu 7.2 crashes or hangs multi-threaded processes at
+#     random (see the lane's driver); a hung device host held up services,
+#     so wineboot, so every program start for 5 minutes.  Without the mount
+#     manager A: and D: are plain fixed drives, which the checks allow for
 #   - Floppwright is told it runs on NT 4.0, where a removable A: passes
 #     its drive check: Wine has no diskette hardware to ask
 #   - .update-timestamp says "disable": Wine sets a prefix up again at the
@@ -36,7 +42,22 @@ fixtures='REGEDIT4
 
 [HKEY_LOCAL_MACHINE\Software\Wine\Drives]
 "a:"="floppy"
-"d:"="cdrom"'
+"d:"="cdrom"
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\MountMgr]
+"Start"=dword:00000004
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\PlugPlay]
+"Start"=dword:00000004
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\Eventlog]
+"Start"=dword:00000004
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\NDIS]
+"Start"=dword:00000004
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\nsiproxy]
+"Start"=dword:00000004'
 
 [ -f "$template/.ready" ] &&
     [ "$(cat "$template/.fixtures" 2>/dev/null)" = "$fixtures" ] && exit 0

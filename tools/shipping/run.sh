@@ -43,6 +43,17 @@ run="$root/runs/$$"
 rm -rf "$run"
 mkdir -p "$run/floppy"
 
+# Whatever is left of this run's Wine session when it ends early: its
+# processes are the ones in the root that carry this run's prefix.
+end_session() {
+    for proc in /proc/[0-9]*; do
+        [ "$(readlink "$proc/root" 2>/dev/null)" = "$root" ] || continue
+        tr '\0' '\n' < "$proc/environ" 2>/dev/null | grep -qx "WINEPREFIX=/runs/$$/prefix" &&
+            kill -9 "${proc#/proc/}" 2>/dev/null
+    done
+    return 0
+}
+
 # An Xvfb display of this run's own; -displayfd names it once it listens.
 xvfb_log="$build/shipping-xvfb.log"
 exec 8>"$build/shipping-display"
@@ -50,6 +61,7 @@ Xvfb -displayfd 8 -screen 0 1024x768x24 -nolisten tcp >"$xvfb_log" 2>&1 &
 xvfb=$!
 cleanup() {
     kill "$xvfb" 2>/dev/null || true
+    end_session
     rm -rf "$run"
 }
 trap cleanup EXIT
@@ -62,7 +74,11 @@ display=":$(head -n 1 "$build/shipping-display")"
 
 # Wine's own complaints (and qemu's about the crashes of Wine's helper
 # processes) go to a log; the driver's lines stay on the terminal.
+# Every wait of the driver takes its timeout times QL_WAIT_SCALE, and a
+# driver run as a whole ends after 5 minutes times that scale: a lane that
+# goes wrong fails within a bound instead of hanging.
 wine_log="$build/shipping-wine.log"
+scale=${QL_WAIT_SCALE:-4}
 status=0
 sh "$here/in-root.sh" "$root" \
     --bind /tmp/.X11-unix /tmp/.X11-unix \
@@ -71,13 +87,14 @@ sh "$here/in-root.sh" "$root" \
     --bind "$(dirname "$driver")" /driver \
     --layer "$root/prefix/template" "$run/changes" "/runs/$$/prefix" \
     env DISPLAY="$display" WINEPREFIX="/runs/$$/prefix" WINEDEBUG=-all \
-        WINEDLLOVERRIDES="$(sh "$here/dll-overrides.sh")" \
+        WINEDLLOVERRIDES="$(sh "$here/dll-overrides.sh")" QL_WAIT_SCALE="$scale" \
     sh -c '
         wineserver -p
         status=0
         for lang in en_US fr_FR; do
             started=$(date +%s)
-            LC_ALL=$lang.UTF-8 LANG=$lang.UTF-8 wine "Z:\\driver\\ql_shipping_check.exe" "${lang%_*}" </dev/null || status=1
+            LC_ALL=$lang.UTF-8 LANG=$lang.UTF-8 timeout -k 10 $(( QL_WAIT_SCALE * 300 )) \
+                wine "Z:\\driver\\ql_shipping_check.exe" "${lang%_*}" </dev/null || status=1
             echo "shipping: $lang took $(( $(date +%s) - started )) s"
         done
         wineserver -k
