@@ -11,9 +11,12 @@
 #   - the session starts no services: no mount manager, plug and play,
 #     event log or network drivers.  Under emulation each is a slow process
 #     start, and qemu 7.2 crashes or hangs multi-threaded processes at
-#     random (see the lane's driver); a hung device host held up services,
-#     so wineboot, so every program start for 5 minutes.  Without the mount
-#     manager A: and D: are plain fixed drives, which the checks allow for
+#     random (see the lane's driver).  A device host that hangs is ended
+#     by services.exe after its usual 10 s (ServicesPipeTimeout, which an
+#     earlier template raised, stays unset): with a longer wait it held up
+#     services, so wineboot, so every program start for 5 minutes.  Without
+#     the mount manager A: and D: are plain fixed drives, which the checks
+#     allow for
 #   - Floppwright is told it runs on NT 4.0, where a removable A: passes
 #     its drive check: Wine has no diskette hardware to ask
 #   - .update-timestamp says "disable": Wine sets a prefix up again at the
@@ -43,6 +46,9 @@ fixtures='REGEDIT4
 [HKEY_LOCAL_MACHINE\Software\Wine\Drives]
 "a:"="floppy"
 "d:"="cdrom"
+
+[HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control]
+"ServicesPipeTimeout"=-
 
 [HKEY_LOCAL_MACHINE\System\CurrentControlSet\Services\MountMgr]
 "Start"=dword:00000004
@@ -78,7 +84,9 @@ sh "$here/in-root.sh" "$root" env WINEPREFIX=/prefix/template WINEARCH=win32 WIN
     WINEDLLOVERRIDES="$(sh "$here/dll-overrides.sh")" sh -c "
     wineserver -p5
     $steps
-    wineserver -w"
+    # A helper process that qemu left hanging would keep the server up for
+    # good; ending the session still saves the registry.
+    timeout 300 wineserver -w || wineserver -k"
 ln -sfn /cd "$template/dosdevices/d:"
 ln -sfn /floppy "$template/dosdevices/a:"
 # Caption buttons are drawn with Marlett, which this Wine looks for in the
