@@ -6,8 +6,14 @@
 # Both first install what the machine lacks (tools/install-deps.sh).
 
 CMAKE  ?= cmake
+CTEST  ?= ctest
 BUILD  := build
 STAGE  := sh tools/stage.sh
+
+# Build and test on every core of the machine, here and in the scripts below
+# (cmake --build reads CMAKE_BUILD_PARALLEL_LEVEL).
+JOBS   ?= $(shell nproc 2>/dev/null || getconf _NPROCESSORS_ONLN 2>/dev/null || echo 1)
+export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
 
 # Every date that lands in the programs and on the CD is the commit's, so
 # two builds of one commit give the same bytes.
@@ -21,16 +27,20 @@ all: build
 deps:
 	@sh tools/install-deps.sh
 
-native: deps
-	@$(CMAKE) --preset native >/dev/null
+# A build folder is configured from its preset once, and again only when the
+# presets change; after that cmake --build re-runs CMake by itself whenever a
+# CMakeLists.txt, cmake/*.cmake or a toolchain file changes.
+$(BUILD)/%/preset.stamp: CMakePresets.json | deps
+	@$(CMAKE) --preset $* >/dev/null
+	@touch $@
+
+native: $(BUILD)/native/preset.stamp
 	@$(CMAKE) --build --preset native
 
-win32: deps
-	@$(CMAKE) --preset win32 >/dev/null
+win32: $(BUILD)/win32/preset.stamp
 	@$(CMAKE) --build --preset win32
 
-win64: deps
-	@$(CMAKE) --preset win64 >/dev/null
+win64: $(BUILD)/win64/preset.stamp
 	@$(CMAKE) --build --preset win64
 
 build: native win32 win64
@@ -50,7 +60,7 @@ run: diskettes
 	@sh tools/run-cd.sh $(BUILD)
 
 test-native: native
-	@cd $(BUILD)/native && ctest --output-on-failure -j2
+	@$(CTEST) --preset native -j $(JOBS)
 
 test-wine: win64
 	@sh tools/run-wine-tests.sh $(BUILD)/win64
@@ -58,8 +68,8 @@ test-wine: win64
 test-release: win32
 	@sh tools/check-release.sh $(BUILD)/win32
 
-test-fuzz: deps
-	@sh tools/fuzz.sh $(BUILD)/fuzz smoke
+test-fuzz: $(BUILD)/fuzz/preset.stamp
+	@sh tools/fuzz.sh smoke
 
 test-reproducible: deps
 	@sh tools/check-reproducible.sh $(BUILD)
@@ -80,11 +90,12 @@ test-shipping: win32
 	@sh tools/install-deps.sh shipping
 	@sh tools/shipping/run.sh $(BUILD)
 
-bench: build
+bench: build $(BUILD)/native-optimised/preset.stamp
+	@$(CMAKE) --build --preset bench
 	@sh bench/run-all.sh $(BUILD)
 
-fuzz: deps
-	@sh tools/fuzz.sh $(BUILD)/fuzz long
+fuzz: $(BUILD)/fuzz/preset.stamp
+	@sh tools/fuzz.sh long
 
 clean:
 	rm -rf $(BUILD)

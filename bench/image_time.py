@@ -7,7 +7,8 @@ Prints the median of 21 runs of the largest image (the hard drive's Windows
 diskette, with its Drivers folder) against the 50 ms target; asserts
 nothing. The time includes starting the process, reading the sources and
 writing the 1.44 MB file. TOOL is the optimised build without sanitizers
-(build/native/bench/floppwright-image).
+(build/native-optimised/diskette_maker/floppwright-image, the native-optimised
+preset).
 """
 
 import os

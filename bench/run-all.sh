@@ -20,7 +20,7 @@ python3 "$top/bench/sizes.py" i686-w64-mingw32-objdump "$win32/bench/bare_window
 echo
 echo "== One setup diskette image, natively (floppwright-image)"
 python3 "$top/tools/cd-tree.py" --mode demo --programs "$win32/programs.txt" --out "$build/bench/cd" >/dev/null
-python3 "$top/bench/image_time.py" "$build/native/bench/floppwright-image" "$build/bench/cd" "$build/bench"
+python3 "$top/bench/image_time.py" "$build/native-optimised/diskette_maker/floppwright-image" "$build/bench/cd" "$build/bench"
 
 echo
 echo "== Start-up, peak working set and repaints under Wine (64-bit builds, warm wineserver)"

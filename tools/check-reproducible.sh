@@ -10,6 +10,7 @@ set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 work="$(mkdir -p "$1" && cd "$1" && pwd)/reproducible"
 rm -rf "$work"
+export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 
 build_cd() {
     copy="$work/$1"

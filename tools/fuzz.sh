@@ -1,24 +1,27 @@
 #!/bin/sh
-# Builds the libFuzzer targets with clang (ASan + UBSan) and runs each from a
-# copy of its committed seed corpus.
-#   tools/fuzz.sh BUILD_DIR smoke   a short pass, part of `make test`
-#   tools/fuzz.sh BUILD_DIR long    a longer hunt (`make fuzz`)
-# A crash leaves its input in BUILD_DIR/artifacts; add it to the target's seed
-# corpus and to its unit tests as a regression case.
+# Builds the libFuzzer targets (the fuzz preset: clang, ASan + UBSan) and runs
+# each from a copy of its committed seed corpus.
+#   tools/fuzz.sh smoke   a short pass, part of `make test`
+#   tools/fuzz.sh long    a longer hunt (`make fuzz`)
+# A crash leaves its input in build/fuzz/artifacts; add it to the target's
+# seed corpus and to its unit tests as a regression case.
 set -eu
-build=${1:-build/fuzz}
-mode=${2:-smoke}
+mode=${1:-smoke}
 top=$(cd "$(dirname "$0")/.." && pwd)
+build="$top/build/fuzz"
 
 case "$mode" in
     smoke) runs=20000 ;;
     long)  runs=${QL_FUZZ_RUNS:-2000000} ;;
-    *) echo "usage: $0 BUILD_DIR smoke|long" >&2; exit 2 ;;
+    *) echo "usage: $0 smoke|long" >&2; exit 2 ;;
 esac
 
-cmake -S "$top" -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQL_FUZZ=ON >/dev/null
-cmake --build "$build" -j2 >/dev/null
+# The Makefile configures the preset (again when the presets change); run on
+# its own, this configures a folder that has never been.
+cd "$top"
+[ -f "$build/CMakeCache.txt" ] || cmake --preset fuzz >/dev/null
+export CMAKE_BUILD_PARALLEL_LEVEL="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
+cmake --build --preset fuzz >/dev/null
 
 mkdir -p "$build/artifacts" "$build/work"
 passed=0

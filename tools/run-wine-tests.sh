@@ -9,6 +9,7 @@
 set -e
 
 here=$(cd "$(dirname "$0")" && pwd)
+top=$(dirname "$here")
 build=$(cd "$1" && pwd)
 shift
 
@@ -17,9 +18,11 @@ rm -rf "$build/floppy" && mkdir -p "$build/floppy"
 sh "$here/wine-prefix.sh" "$build"
 
 testwindow=$(sed -n "s/^testwindow=//p" "$build/programs.txt")
-export WINEDEBUG=-all BUILD="$build" TESTWINDOW="$testwindow"
+export WINEDEBUG=-all TOP="$top" BUILD="$build" TESTWINDOW="$testwindow"
 
-# run_in_display <depth> <prefix copy> <ctest options...>
+# run_in_display <depth> <prefix copy> <test preset> <more ctest options...>
+# The test presets say which tests each display runs; --test-dir keeps them
+# on the build folder given, which need not be the preset's own.
 run_in_display() {
     depth=$1 prefix=$2
     shift 2
@@ -30,7 +33,7 @@ run_in_display() {
         # Start the services and the desktop now, away from ctest: whatever a
         # test starts first would otherwise keep its output pipes open for good.
         wine "$TESTWINDOW" -close </dev/null >/dev/null 2>&1
-        cd "$BUILD" && ctest --output-on-failure "$@"
+        cd "$TOP" && ctest --test-dir "$BUILD" --preset "$@"
         status=$?
         wineserver -k
         exit $status' sh "$@"
@@ -40,10 +43,10 @@ run_in_display() {
 # 8-bit Xvfb, where Wine reports RC_PALETTE with 256 entries.  They get a
 # display (and so a wineserver and a prefix copy) of their own.
 set +e
-run_in_display 24 "$build/wine-run" -L wine -LE palette "$@"
+run_in_display 24 "$build/wine-run" wine "$@"
 status=$?
-if (cd "$build" && ctest -N -L palette "$@" | grep -q "Test *#"); then
-    run_in_display 8 "$build/wine-run-8bit" -L palette "$@"
+if (cd "$top" && ctest --test-dir "$build" --preset wine-palette -N "$@" | grep -q "Test *#"); then
+    run_in_display 8 "$build/wine-run-8bit" wine-palette "$@"
     palette_status=$?
     [ $status -ne 0 ] || status=$palette_status
 fi
