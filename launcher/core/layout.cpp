@@ -4,14 +4,12 @@
 
 namespace {
 
-// MulDiv(value, numerator, denominator) for positive denominators: rounds
-// half away from zero.
+// MulDiv(value, numerator, denominator) for the small positive figures of
+// a layout (pixels and resolutions well below 46340): rounds halves up, as
+// MulDiv does for positive figures, in plain int arithmetic.
 int MulDivRounded(int value, int numerator, int denominator)
 {
-    long long product = static_cast<long long>(value) * numerator;
-    long long half = denominator / 2;
-    long long q = product >= 0 ? (product + half) / denominator : -((-product + half) / denominator);
-    return static_cast<int>(q);
+    return (value * numerator + denominator / 2) / denominator;
 }
 
 } // namespace
@@ -29,10 +27,7 @@ Rect ScaleRectToDpi(const Rect &r, int dpi)
 
 int LayoutPixelsHolding(int pixels, int dpi)
 {
-    if (dpi <= 0)
-        return pixels;
-    long long product = static_cast<long long>(pixels) * kLayoutDpi;
-    return static_cast<int>((product + dpi - 1) / dpi);
+    return (pixels * kLayoutDpi + dpi - 1) / dpi;
 }
 
 int BannerArtFor(int dpi)

@@ -85,15 +85,16 @@ HBITMAP LoadGreyBitmapInColours(HINSTANCE instance, int id, HDC dc, COLORREF ink
         return nullptr;
     std::memcpy(info.colours, data + info.header.biSize, count * sizeof(RGBQUAD));
     // A grey g of the art becomes g/255 of the paper and the rest ink, so
-    // the smoothed edges stay smooth in any pair of colours.
+    // the smoothed edges stay smooth in any pair of colours. An RGBQUAD is
+    // blue, green, red; a COLORREF red, green, blue from its low byte.
     for (DWORD i = 0; i < count; i++) {
-        int g = info.colours[i].rgbBlue;
-        auto mix = [g](int inkPart, int paperPart) {
-            return static_cast<BYTE>((inkPart * (255 - g) + paperPart * g + 127) / 255);
-        };
-        info.colours[i].rgbRed = mix(GetRValue(ink), GetRValue(paper));
-        info.colours[i].rgbGreen = mix(GetGValue(ink), GetGValue(paper));
-        info.colours[i].rgbBlue = mix(GetBValue(ink), GetBValue(paper));
+        BYTE *channel = &info.colours[i].rgbBlue;
+        int g = channel[0];
+        for (int k = 0; k < 3; k++) {
+            int shift = 16 - 8 * k;
+            int inkPart = (ink >> shift) & 0xFF, paperPart = (paper >> shift) & 0xFF;
+            channel[k] = static_cast<BYTE>((inkPart * (255 - g) + paperPart * g + 127) / 255);
+        }
     }
     return CreateDIBitmap(dc, &info.header, CBM_INIT, data + bits,
                           reinterpret_cast<const BITMAPINFO *>(&info), DIB_RGB_COLORS);

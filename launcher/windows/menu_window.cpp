@@ -415,9 +415,7 @@ LRESULT OnPaletteChanged(HWND window, const MenuState &menu, WPARAM changer, LPA
 LRESULT OnThemeChange(HWND window, MenuState &menu, UINT message, WPARAM wParam, LPARAM lParam)
 {
     ApplyLook(window, menu);
-    InvalidateRect(window, nullptr, TRUE);
-    for (int i = 0; i < menu.ButtonCount; i++)
-        InvalidateRect(menu.ButtonWindow[i], nullptr, TRUE);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
