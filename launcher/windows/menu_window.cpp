@@ -116,16 +116,15 @@ FontMetrics MeasureButtons(HDC dc, MenuState &menu, const StringSource &strings)
     menu.ButtonWidth = ButtonWidthFor(WidestLabel(strings, GdiMeasure(dc)), label);
     SelectObject(dc, oldFont);
     DeleteObject(font);
-    if (menu.Dpi != kLayoutDpi) {
-        font = CreateMenuFontFor(menu.Dpi, kLabelPoints, FW_BOLD, menu.FaceName);
-        oldFont = SelectObject(dc, font);
-        int drawn = ButtonWidthFor(WidestLabel(strings, GdiMeasure(dc)), MetricsOf(dc));
-        SelectObject(dc, oldFont);
-        DeleteObject(font);
-        int holding = LayoutPixelsHolding(drawn, menu.Dpi);
-        if (holding > menu.ButtonWidth)
-            menu.ButtonWidth = holding;
-    }
+    // At 96 DPI this measures the same fonts again and changes nothing.
+    font = CreateMenuFontFor(menu.Dpi, kLabelPoints, FW_BOLD, menu.FaceName);
+    oldFont = SelectObject(dc, font);
+    int drawn = ButtonWidthFor(WidestLabel(strings, GdiMeasure(dc)), MetricsOf(dc));
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+    int holding = LayoutPixelsHolding(drawn, menu.Dpi);
+    if (holding > menu.ButtonWidth)
+        menu.ButtonWidth = holding;
     return label;
 }
 
