@@ -7,6 +7,9 @@
 #define IDI_LAUNCHER            170
 #define IDC_HANDCUR             108
 #define IDB_BANNER              110
+#define IDB_BANNER_125          111     // the banner drawn for 120 DPI
+#define IDB_BANNER_150          112     // for 144 DPI
+#define IDB_BANNER_200          113     // for 192 DPI
 #define IDW_CLICK               122
 
 // Version resource.

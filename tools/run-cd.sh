@@ -8,7 +8,8 @@
 #
 # With a DISPLAY the menu opens there and the script waits until it closes.
 # Without one, it runs under Xvfb, saves screenshots of every program in
-# English, Spanish and French to <build>/screenshots/, and ends.
+# English, Spanish and French, and of the English menu at 120 and 144 DPI,
+# to <build>/screenshots/, and ends.
 set -e
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -94,6 +95,18 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
         [ ! -f "$WINEPREFIX/dosdevices/d:/Utility/Floppwright.exe" ] ||
             shoot "floppwright-$code" $lang "D:\\Utility\\Floppwright.exe" "-$(
                 case $code in en) echo 0009;; es) echo 000a;; fr) echo 000c;; esac)"
+    done
+    # The menu on screens of 120 and 144 DPI: a program takes LogPixels
+    # when it starts.
+    for dpi in 120 144 96; do
+        cat > "$WINEPREFIX/drive_c/dpi.reg" <<REG
+REGEDIT4
+
+[HKEY_CURRENT_USER\Control Panel\Desktop]
+"LogPixels"=dword:$(printf %08x $dpi)
+REG
+        wine regedit /S "C:\\dpi.reg" </dev/null >/dev/null 2>&1
+        [ $dpi = 96 ] || shoot "launcher-en-${dpi}dpi" en_US --dismiss "D:\\Setup.exe"
     done
     wineserver -k'
 echo "run-cd: screenshots in $shots"

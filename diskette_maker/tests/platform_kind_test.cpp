@@ -20,7 +20,14 @@ const VersionCase kVersions[] = {
     {"NT 4.0 minor 1", 2, 4, 1, kPlatformNt4},
     {"Windows 2000", 2, 5, 0, kPlatformNtLater},
     {"Windows XP", 2, 5, 1, kPlatformNtLater},
+    // The manifest names Vista to 10/11 as supported, so each reports its
+    // own version, where it reported 6.2 before: the same kind throughout.
+    {"Windows Vista", 2, 6, 0, kPlatformNtLater},
+    {"Windows 7", 2, 6, 1, kPlatformNtLater},
+    {"Windows 8", 2, 6, 2, kPlatformNtLater},
+    {"Windows 8.1", 2, 6, 3, kPlatformNtLater},
     {"Windows 10", 2, 10, 0, kPlatformNtLater},
+    {"Windows 11", 2, 10, 0, kPlatformNtLater},
 };
 
 TEST(PlatformKind, VersionTable)

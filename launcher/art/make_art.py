@@ -5,6 +5,9 @@
 
 launcher.ico  icon 170: 16x16 and 48x48 in 256 colours, 32x32 and 16x16 in 16
 banner.bmp    bitmap 110: 180x38, 8 bits per pixel (RLE8), black artwork on white
+banner125.bmp bitmaps 111 to 113: the same banner drawn afresh at 1.25, 1.5 and
+banner150.bmp 2 times the size (225x48, 270x57, 360x76) for screens of 120,
+banner200.bmp 144 and 192 DPI; two colours, RLE8
 hand.cur      cursor 108: 32x32 monochrome pointing hand, hot spot (9, 2)
 click.wav     WAVE 122: MS ADPCM, stereo, 22050 Hz, 4 bits, 679 sample frames
 
@@ -96,32 +99,45 @@ def nearest(palette, rgb):
 BANNER_W, BANNER_H = 180, 38
 
 
-def draw_banner(tmp):
-    s = 4
+def draw_banner(tmp, scale=1):
+    """The banner at scale times its size, as one grey byte per pixel."""
+    s = 4 * scale
+    width, height = round(BANNER_W * scale), round(BANNER_H * scale)
     big = os.path.join(tmp, "banner_big.png")
     small = os.path.join(tmp, "banner.pgm")
+
+    def n(v):
+        # Whole numbers print as before, so the 1x banner keeps its bytes.
+        return "%d" % v if v == int(v) else "%g" % v
+
     # A mark of three stacked platters leaning into a forward sweep, then
     # the name and the slogan.
     mark = []
     for k, y in enumerate((10, 18, 26)):
         x0 = 4 + 3 * (2 - k)
-        mark += ["-draw", "roundrectangle %d,%d %d,%d %d,%d" %
-                 (x0 * s, (y - 3) * s, (x0 + 26) * s, (y + 3) * s, 3 * s, 3 * s)]
-    magick(["-size", "%dx%d" % (BANNER_W * s, BANNER_H * s), "xc:white",
+        mark += ["-draw", "roundrectangle %s,%s %s,%s %s,%s" % tuple(n(v) for v in
+                 (x0 * s, (y - 3) * s, (x0 + 26) * s, (y + 3) * s, 3 * s, 3 * s))]
+    magick(["-size", "%dx%d" % (width * 4, height * 4), "xc:white",
             "-fill", "black"] + mark +
-           ["-fill", "white", "-draw", "polygon %d,%d %d,%d %d,%d %d,%d" %
-            (20 * s, 4 * s, 24 * s, 4 * s, 14 * s, 34 * s, 10 * s, 34 * s),
+           ["-fill", "white", "-draw", "polygon %s,%s %s,%s %s,%s %s,%s" % tuple(n(v) for v in
+            (20 * s, 4 * s, 24 * s, 4 * s, 14 * s, 34 * s, 10 * s, 34 * s)),
             "-fill", "black",
             "-font", "DejaVu-Sans-Bold", "-pointsize", str(21 * s), "-kerning", str(1 * s),
-            "-draw", "text %d,%d 'HALVORIX'" % (40 * s, 22 * s),
+            "-draw", "text %s,%s 'HALVORIX'" % (n(40 * s), n(22 * s)),
             "-font", "DejaVu-Sans-Oblique", "-pointsize", str(9.4 * s),
-            "-draw", "text %d,%d 'Storage that travels'" % (41 * s, 33 * s)],
+            "-draw", "text %s,%s 'Storage that travels'" % (n(41 * s), n(33 * s))],
            big)
-    magick([big, "-filter", "Box", "-resize", "%dx%d!" % (BANNER_W, BANNER_H),
+    magick([big, "-filter", "Box", "-resize", "%dx%d!" % (width, height),
             "-colorspace", "Gray", "-depth", "8"], small)
     w, h, _, grey = read_netpbm(small)
-    assert (w, h) == (BANNER_W, BANNER_H)
+    assert (w, h) == (width, height)
     return grey
+
+
+# The larger banners for screens beyond 96 DPI. At these sizes the strokes
+# are several pixels wide and two colours draw them sharply; greys would
+# cost the launcher three times the bytes for edges the eye hardly sees.
+BANNER_SCALES = ((1.25, "banner125.bmp"), (1.5, "banner150.bmp"), (2, "banner200.bmp"))
 
 
 def rle8_rows(indices, width, height):
@@ -158,13 +174,19 @@ def rle8_rows(indices, width, height):
     return bytes(out)
 
 
-def write_banner(path, grey):
+def write_banner(path, grey, width=BANNER_W, height=BANNER_H, two_colours=False):
     # 256 greys, run-length encoded: the white field packs into a few bytes,
-    # which keeps the launcher small.
-    palette = b"".join(struct.pack("<BBBB", i, i, i, 0) for i in range(256))
-    pixels = rle8_rows(list(grey), BANNER_W, BANNER_H)
-    header = struct.pack("<IiiHHIIiiII", 40, BANNER_W, BANNER_H, 1, 8, 1, len(pixels), 0, 0,
-                         256, 0)
+    # which keeps the launcher small. The two-colour banners keep black and
+    # white alone, each pixel as the nearer of the two.
+    if two_colours:
+        indices = [1 if v >= 128 else 0 for v in grey]
+        palette = struct.pack("<BBBBBBBB", 0, 0, 0, 0, 255, 255, 255, 0)
+    else:
+        indices = list(grey)
+        palette = b"".join(struct.pack("<BBBB", i, i, i, 0) for i in range(256))
+    pixels = rle8_rows(indices, width, height)
+    header = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, len(pixels), 0, 0,
+                         len(palette) // 4, 0)
     offset = 14 + len(header) + len(palette)
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     with open(path, "wb") as f:
@@ -423,6 +445,9 @@ def main():
     os.makedirs(out, exist_ok=True)
     with tempfile.TemporaryDirectory() as tmp:
         write_banner(os.path.join(out, "banner.bmp"), draw_banner(tmp))
+        for scale, name in BANNER_SCALES:
+            write_banner(os.path.join(out, name), draw_banner(tmp, scale),
+                         round(BANNER_W * scale), round(BANNER_H * scale), two_colours=True)
         entries = []
         for size, bpp in ((48, 8), (32, 4), (16, 8), (16, 4)):
             entries.append((size, bpp, icon_entry(draw_icon(tmp, size, bpp), size, bpp)))

@@ -34,3 +34,37 @@ bool IsPaletteDisplay(int numColors, int rasterCaps);
 MenuColours ColoursForDisplay(bool paletteDisplay);
 
 Colour ButtonTextColour(bool highlighted, bool unavailable);
+
+// The system's colours that a high-contrast theme sets (GetSysColor).
+struct SystemColours {
+    Colour window;         // COLOR_WINDOW
+    Colour windowText;     // COLOR_WINDOWTEXT
+    Colour highlight;      // COLOR_HIGHLIGHT
+    Colour highlightText;  // COLOR_HIGHLIGHTTEXT
+    Colour grayText;       // COLOR_GRAYTEXT
+};
+
+// Everything the menu paints with: its own colours, or in a high-contrast
+// theme the system's.
+struct MenuLook {
+    MenuColours fills;
+    Colour buttonText;
+    Colour litButtonText;
+    Colour unavailableText;
+    Colour text;            // heading and description
+    Colour textBackground;
+    Colour rule;            // separator rows, the palette display's banner line
+    // The system's colours: the banner art is drawn in window text on the
+    // window colour, and an unavailable button never lights up, since grey
+    // text on the highlight is what a high-contrast theme keeps apart.
+    bool highContrast;
+};
+
+MenuLook LookForDisplay(bool paletteDisplay);
+MenuLook LookForHighContrast(const SystemColours &system);
+
+struct MenuButtonLook {
+    bool lit;       // filled with the highlight colour
+    Colour text;
+};
+MenuButtonLook LookOfButton(const MenuLook &look, bool highlighted, bool unavailable);

@@ -101,6 +101,37 @@ TEST(Art, BannerBitmap)
     EXPECT_GT(black, 300);
 }
 
+// The banners for 120, 144 and 192 DPI: the same art drawn at 1.25, 1.5 and
+// 2 times the size, black on white, in run-length data that decodes whole.
+TEST(Art, LargerBanners)
+{
+    struct {
+        const char *name;
+        int width, height;
+    } banners[] = {{"banner125.bmp", 225, 48}, {"banner150.bmp", 270, 57},
+                   {"banner200.bmp", 360, 76}};
+    for (const auto &b : banners) {
+        auto d = ReadArt(b.name);
+        ASSERT_GE(d.size(), 54u + 8u) << b.name;
+        EXPECT_EQ(d.size(), U32(d, 2)) << b.name;
+        EXPECT_EQ(b.width, I32(d, 18)) << b.name;
+        EXPECT_EQ(b.height, I32(d, 22)) << b.name;
+        EXPECT_EQ(8, U16(d, 28)) << b.name;
+        EXPECT_EQ(1u, U32(d, 30)) << b.name;
+        ASSERT_EQ(2u, U32(d, 46)) << b.name;
+        EXPECT_EQ(0x000000u, U32(d, 54));
+        EXPECT_EQ(0xFFFFFFu, U32(d, 58));
+        std::vector<uint8_t> pixels;
+        ASSERT_TRUE(DecodeRle8(d, U32(d, 10), b.width, b.height, &pixels)) << b.name;
+        int black = 0;
+        for (uint8_t p : pixels)
+            black += p == 0;
+        // About the share of ink of the 96-DPI banner, scaled.
+        EXPECT_GT(black, 300 * b.width / 180 * b.height / 38) << b.name;
+        EXPECT_EQ(1, pixels[0]) << b.name;
+    }
+}
+
 TEST(Art, Icon)
 {
     auto d = ReadArt("launcher.ico");

@@ -56,3 +56,34 @@ TEST(Colours, ButtonText)
 }
 
 } // namespace
+
+// In a high-contrast theme everything but the banner art takes the system's
+// colours, and an unavailable button shows grey text, never on the highlight.
+TEST(Colours, HighContrastTakesTheSystemsColours)
+{
+    SystemColours system = {0x000000, 0xFFFFFF, 0xFFEB1A, 0x000000, 0x3FF23F};
+    MenuLook look = LookForHighContrast(system);
+    EXPECT_TRUE(look.highContrast);
+    EXPECT_EQ(0x000000u, look.fills.background);
+    EXPECT_EQ(0x000000u, look.fills.normal);
+    EXPECT_EQ(0x000000u, look.fills.banner);
+    EXPECT_EQ(0xFFEB1Au, look.fills.highlight);
+    EXPECT_EQ(0xFFFFFFu, look.text);
+    EXPECT_EQ(0x000000u, look.textBackground);
+    EXPECT_EQ(0xFFFFFFu, look.rule);
+    MenuButtonLook lit = LookOfButton(look, true, false);
+    EXPECT_TRUE(lit.lit);
+    EXPECT_EQ(0x000000u, lit.text);
+    EXPECT_EQ(0xFFFFFFu, LookOfButton(look, false, false).text);
+    MenuButtonLook grey = LookOfButton(look, true, true);
+    EXPECT_FALSE(grey.lit);
+    EXPECT_EQ(0x3FF23Fu, grey.text);
+
+    // The menu's own look is what it always was.
+    MenuLook own = LookForDisplay(false);
+    EXPECT_FALSE(own.highContrast);
+    EXPECT_TRUE(LookOfButton(own, true, true).lit);
+    EXPECT_EQ(ButtonTextColour(true, true), LookOfButton(own, true, true).text);
+    EXPECT_EQ(ButtonTextColour(true, false), LookOfButton(own, true, false).text);
+    EXPECT_EQ(kLightBlue, own.textBackground);
+}

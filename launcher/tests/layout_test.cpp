@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "core/layout.h"
 
 static bool operator==(const Rect &a, const Rect &b)
@@ -192,6 +194,53 @@ TEST(Layout, HeadingAndDescription)
         EXPECT_EQ(c.extra, HeadingCharacterExtra(c.heading));
         EXPECT_EQ(c.descriptionRect, DescriptionRectFor(heading, c.heading, c.description));
     }
+}
+
+
+// Beyond 96 DPI the whole layout scales, each edge within half a pixel of
+// its proportion, and the 1-pixel gaps and rules never vanish.
+TEST(Layout, ScalesToTheScreensDpi)
+{
+    const int h = 27, w = 230;
+    FontMetrics label = {18, 0, 8};
+    for (int dpi : {120, 144, 192}) {
+        for (int i = 0; i < 8; i++) {
+            Rect b = ButtonRect(i, w, h, dpi), base = ButtonRect(i, w, h);
+            EXPECT_LE(std::abs(b.top * 96 - base.top * dpi), 48) << dpi << " " << i;
+            EXPECT_LE(std::abs(b.bottom * 96 - base.bottom * dpi), 48) << dpi << " " << i;
+            EXPECT_EQ(ScaleToDpi(w, dpi), b.right);
+            if (i > 0) {
+                Rect above = ButtonRect(i - 1, w, h, dpi);
+                EXPECT_GE(b.top - above.bottom, 1) << dpi << " " << i;
+            }
+        }
+        int rows[9];
+        int n = SeparatorRows(6, h, rows, 9);
+        for (int k = 0; k < n; k++) {
+            Rect rule = RuleRect(rows[k], w, dpi);
+            EXPECT_GE(RectHeight(rule), 1) << dpi << " " << k;
+        }
+        Rect client = {0, 0, ScaleToDpi(564, dpi), ScaleToDpi(300, dpi)};
+        Rect text = TextRectFor(client, w, label, dpi);
+        EXPECT_EQ(ScaleToDpi(w + 16, dpi), text.left);
+        EXPECT_EQ(ScaleToDpi(70, dpi), text.top);
+        EXPECT_EQ(client.right - ScaleToDpi(8, dpi), text.right);
+        EXPECT_EQ(ScaleToDpi(70, dpi), BannerRectFor(client, dpi).bottom);
+        EXPECT_EQ(ScaleToDpi(570, dpi), PlaceMenuWindow(1000, 700, Rect{0, 0, 662, 450},
+                                                        400, dpi).width);
+        EXPECT_EQ(ScaleToDpi(18 * 18, dpi), MenuWindowHeight(label, 6, h, 30, dpi));
+    }
+    // At 96 DPI nothing moves.
+    EXPECT_EQ(570, ScaleToDpi(570, 96));
+    EXPECT_EQ(71, ButtonRect(0, w, h, 96).top);
+    // The label column holds what the screen's font draws.
+    EXPECT_EQ(200, LayoutPixelsHolding(250, 120));
+    EXPECT_EQ(201, LayoutPixelsHolding(251, 120));
+    // The banner drawn for the nearest DPI; ties to the smaller.
+    const int dpis[] = {72, 96, 108, 109, 120, 132, 133, 144, 168, 169, 192, 288};
+    const int art[] = {0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3};
+    for (int k = 0; k < 12; k++)
+        EXPECT_EQ(art[k], BannerArtFor(dpis[k])) << dpis[k];
 }
 
 } // namespace

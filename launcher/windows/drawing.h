@@ -17,9 +17,19 @@ int BitmapResourceDimension(HINSTANCE instance, int id, int which);
 // True when asking for face selects a font of that very name.
 bool IsFontInstalled(HWND window, const char *face);
 
+// The bitmap resource id in colours of our choosing: an 8-bit bitmap of
+// greys (black artwork on white) with each grey mixed from ink (black) and
+// paper (white). Null when the resource is not such a bitmap.
+HBITMAP LoadGreyBitmapInColours(HINSTANCE instance, int id, HDC dc, COLORREF ink,
+                                COLORREF paper);
+
+// The screen's logical resolution, the one its fonts are sized for.
+int ScreenDpi(HDC dc);
+
 // A font of the menu: everything zero but height, weight, Swiss family and
-// the face name.
+// the face name; sized for the resolution of dc, or for pixelsPerInch.
 HFONT CreateMenuFont(HDC dc, int points, int weight, const char *face);
+HFONT CreateMenuFontFor(int pixelsPerInch, int points, int weight, const char *face);
 
 FontMetrics MetricsOf(HDC dc);
 

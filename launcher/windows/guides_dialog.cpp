@@ -141,7 +141,10 @@ void DrawGuideTitle(const GuidesDialog &guides, const DRAWITEMSTRUCT *item, cons
     TitleLook look = LookOfTitle(guides.HoverButton.IsHovered(static_cast<int>(item->CtlID)));
     if (look.underlined && guides.GuideHoverFont != nullptr)
         SelectObject(dc, guides.GuideHoverFont);
-    SetTextColor(dc, static_cast<COLORREF>(look.colour));
+    // In a high-contrast theme the background is the window colour, and
+    // the title takes the window text; the underline still marks the hover.
+    SetTextColor(dc, guides.menu.Look.highContrast ? guides.menu.Look.text
+                                                   : static_cast<COLORREF>(look.colour));
     RECT text = item->rcItem;
     DrawTextA(dc, fileName, static_cast<int>(GuideTitleLength(fileName)), &text, DT_WORDBREAK);
     if (kept != nullptr)

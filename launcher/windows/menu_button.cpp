@@ -111,7 +111,7 @@ LRESULT CALLBACK MenuButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM
 // screen readers can name it; the drawing reads the string table itself.
 HWND CreateMenuButton(HWND window, MenuState &menu, int index, const char *label)
 {
-    Rect r = ButtonRect(index, menu.ButtonWidth, menu.ButtonHeight);
+    Rect r = ButtonRect(index, menu.ButtonWidth, menu.ButtonHeight, menu.Dpi);
     HWND button = CreateWindowExA(0, "button", label, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
                                   r.left, r.top, RectWidth(r), RectHeight(r), window,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(index)),

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "core/colours.h"
 #include "core/gdi_ledger.h"
 #include "core/menu_model.h"
 
@@ -17,15 +18,20 @@ struct MenuState {
     unsigned short LanguageIndex;
 
     // The look: the palette display's colours and lines, or the true
-    // colour one.
+    // colour one; or the system's colours in a high-contrast theme, made
+    // afresh whenever the theme changes.
     bool PaletteDisplay;
     HBRUSH NormalBrush;
     HBRUSH HighlightBrush;
     HBRUSH BannerBrush;
+    HBRUSH RuleBrush;
     HBITMAP BannerBitmap;
     HCURSOR HandCursor;
 
+    // The screen's logical DPI, which the layout is scaled to.
+    int Dpi;
     int ButtonCount;
+    // In pixels of the 96-DPI layout; ButtonRect scales them to the screen.
     int ButtonWidth;
     int ButtonHeight;
     // -1 while no button is highlighted.
@@ -36,6 +42,8 @@ struct MenuState {
 
     RECT BannerRect;
     RECT TextRect;
+    // The banner art drawn for the screen's DPI.
+    int BannerId;
 
     // The books of what the dialogs made and have not deleted yet.
     GdiLedger DialogLedger;
@@ -44,4 +52,5 @@ struct MenuState {
     unsigned char ButtonUnavailable[kMaxButtons];
     int ButtonMnemonic[kMaxButtons];
     char FaceName[LF_FACESIZE];
+    MenuLook Look;
 };

@@ -13,6 +13,7 @@
 #include "resource.h"
 #include "windows/display_colours.h"
 #include "windows/drawing.h"
+#include "windows/high_contrast.h"
 #include "windows/menu_button.h"
 #include "windows/menu_commands.h"
 #include "common/windows/string_row.h"
@@ -63,14 +64,68 @@ void ChooseFaceName(HWND window, MenuState &menu)
     lstrcpynA(menu.FaceName, face, sizeof menu.FaceName);
 }
 
-void CreateBrushes(HWND window, MenuState &menu)
+MenuLook CurrentLook(const MenuState &menu)
 {
-    MenuColours colours = ColoursForDisplay(menu.PaletteDisplay);
-    menu.NormalBrush = CreateSolidBrush(colours.normal);
-    menu.HighlightBrush = CreateSolidBrush(colours.highlight);
-    menu.BannerBrush = CreateSolidBrush(colours.banner);
+    if (!HighContrastOn())
+        return LookForDisplay(menu.PaletteDisplay);
+    SystemColours system = {GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT),
+                            GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT),
+                            GetSysColor(COLOR_GRAYTEXT)};
+    return LookForHighContrast(system);
+}
+
+// The brushes and the banner of the current look. A theme change makes
+// them again: the new ones are in place before the old ones go, since the
+// palette display's class background is one of them.
+void ApplyLook(HWND window, MenuState &menu)
+{
+    HGDIOBJ old[] = {menu.NormalBrush, menu.HighlightBrush, menu.BannerBrush, menu.RuleBrush,
+                     menu.BannerBitmap};
+    menu.Look = CurrentLook(menu);
+    menu.NormalBrush = CreateSolidBrush(menu.Look.fills.normal);
+    menu.HighlightBrush = CreateSolidBrush(menu.Look.fills.highlight);
+    menu.BannerBrush = CreateSolidBrush(menu.Look.fills.banner);
+    menu.RuleBrush = CreateSolidBrush(menu.Look.rule);
     if (menu.PaletteDisplay)
         SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(menu.NormalBrush));
+    if (menu.Look.highContrast) {
+        // The black-on-white art in window text on the window colour, so
+        // that it reads in a dark theme as well as in a light one.
+        HDC dc = GetDC(window);
+        menu.BannerBitmap = LoadGreyBitmapInColours(menu.MenuInstance, menu.BannerId, dc,
+                                                    menu.Look.text, menu.Look.fills.banner);
+        ReleaseDC(window, dc);
+    } else {
+        menu.BannerBitmap = LoadBitmapA(menu.MenuInstance, MAKEINTRESOURCEA(menu.BannerId));
+    }
+    for (HGDIOBJ object : old) {
+        if (object)
+            DeleteObject(object);
+    }
+}
+
+// The column is measured in the label font of a 96-DPI screen, the layout's
+// own; the labels are drawn in the screen's size, and where its hinting
+// makes them wider than the scaled column, the column widens to hold them.
+FontMetrics MeasureButtons(HDC dc, MenuState &menu, const StringSource &strings)
+{
+    HFONT font = CreateMenuFontFor(kLayoutDpi, kLabelPoints, FW_BOLD, menu.FaceName);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    FontMetrics label = MetricsOf(dc);
+    menu.ButtonHeight = ButtonHeightFor(label);
+    menu.ButtonWidth = ButtonWidthFor(WidestLabel(strings, GdiMeasure(dc)), label);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+    // At 96 DPI this measures the same fonts again and changes nothing.
+    font = CreateMenuFontFor(menu.Dpi, kLabelPoints, FW_BOLD, menu.FaceName);
+    oldFont = SelectObject(dc, font);
+    int drawn = ButtonWidthFor(WidestLabel(strings, GdiMeasure(dc)), MetricsOf(dc));
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+    int holding = LayoutPixelsHolding(drawn, menu.Dpi);
+    if (holding > menu.ButtonWidth)
+        menu.ButtonWidth = holding;
+    return label;
 }
 
 void PlaceWindow(HWND window, const MenuState &menu, const FontMetrics &label)
@@ -79,10 +134,10 @@ void PlaceWindow(HWND window, const MenuState &menu, const FontMetrics &label)
     GetWindowRect(window, &created);
     GetClientRect(window, &client);
     int frame = (created.bottom - created.top) - (client.bottom - client.top);
-    int height = MenuWindowHeight(label, menu.ButtonCount, menu.ButtonHeight, frame);
+    int height = MenuWindowHeight(label, menu.ButtonCount, menu.ButtonHeight, frame, menu.Dpi);
     WindowPlacement p = PlaceMenuWindow(GetSystemMetrics(SM_CXFULLSCREEN),
                                         GetSystemMetrics(SM_CYFULLSCREEN),
-                                        FromRECT(created), height);
+                                        FromRECT(created), height, menu.Dpi);
     SetWindowPos(window, nullptr, p.x, p.y, p.width, p.height, SWP_SHOWWINDOW);
 }
 
@@ -131,18 +186,16 @@ LRESULT OnCreate(HWND window, MenuState &menu, const CREATESTRUCTA *create)
     }
 
     HDC dc = GetDC(window);
+    menu.Dpi = ScreenDpi(dc);
     menu.PaletteDisplay = IsPaletteDisplay(DisplayColours(dc), GetDeviceCaps(dc, RASTERCAPS));
     ProbeWebAccess(menu);
-    CreateBrushes(window, menu);
-    menu.BannerBitmap = LoadBitmapA(menu.MenuInstance, MAKEINTRESOURCEA(IDB_BANNER));
+    // The banners of 96, 120, 144 and 192 DPI have consecutive ids.
+    menu.BannerId = IDB_BANNER + BannerArtFor(menu.Dpi);
+    ApplyLook(window, menu);
     ChooseFaceName(window, menu);
 
     ResourceStrings strings(menu.MenuInstance);
-    HFONT font = CreateMenuFont(dc, kLabelPoints, FW_BOLD, menu.FaceName);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    FontMetrics label = MetricsOf(dc);
-    menu.ButtonHeight = ButtonHeightFor(label);
-    menu.ButtonWidth = ButtonWidthFor(WidestLabel(strings, GdiMeasure(dc)), label);
+    FontMetrics label = MeasureButtons(dc, menu, strings);
 
     menu.ButtonCount = CountButtons(strings, menu.LanguageIndex);
     PlaceWindow(window, menu, label);
@@ -152,13 +205,11 @@ LRESULT OnCreate(HWND window, MenuState &menu, const CREATESTRUCTA *create)
 
     RECT client;
     GetClientRect(window, &client);
-    menu.BannerRect = ToRECT(BannerRectFor(FromRECT(client)));
-    menu.TextRect = ToRECT(TextRectFor(FromRECT(client), menu.ButtonWidth, label));
+    menu.BannerRect = ToRECT(BannerRectFor(FromRECT(client), menu.Dpi));
+    menu.TextRect = ToRECT(TextRectFor(FromRECT(client), menu.ButtonWidth, label, menu.Dpi));
     if (menu.PaletteDisplay)
         InvalidateRect(window, nullptr, FALSE);
 
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
     ReleaseDC(window, dc);
 
     // The start-up notice opens as soon as the message loop runs.
@@ -170,14 +221,16 @@ void DrawBanner(HDC dc, const MenuState &menu)
 {
     FillRect(dc, &menu.BannerRect, menu.BannerBrush);
     if (menu.PaletteDisplay) {
-        MoveToEx(dc, 0, kBannerBottom, nullptr);
-        LineTo(dc, menu.BannerRect.right, kBannerBottom);
+        RECT line = ToRECT(RuleRect(kBannerBottom, 0, menu.Dpi));
+        line.right = menu.BannerRect.right;
+        FillRect(dc, &line, menu.RuleBrush);
     }
     // SRCAND keeps the black artwork and lets the banner colour through its
-    // white background.
-    int margin = BannerMargin(BitmapResourceDimension(menu.MenuInstance, IDB_BANNER, 0));
+    // white background; the high-contrast art comes in its colours already.
+    int margin =
+        BannerMargin(BitmapResourceDimension(menu.MenuInstance, menu.BannerId, 0), menu.Dpi);
     DrawBitmap(dc, margin, margin, menu.BannerRect.right, menu.BannerRect.bottom,
-               menu.BannerBitmap, SRCAND);
+               menu.BannerBitmap, menu.Look.highContrast ? SRCCOPY : SRCAND);
 }
 
 void DrawSeparators(HDC dc, const MenuState &menu)
@@ -185,16 +238,16 @@ void DrawSeparators(HDC dc, const MenuState &menu)
     int rows[kMaxButtons + 1];
     int n = SeparatorRows(menu.ButtonCount, menu.ButtonHeight, rows, kMaxButtons + 1);
     for (int k = 0; k < n; k++) {
-        MoveToEx(dc, 0, rows[k], nullptr);
-        LineTo(dc, menu.ButtonWidth, rows[k]);
+        RECT rule = ToRECT(RuleRect(rows[k], menu.ButtonWidth, menu.Dpi));
+        FillRect(dc, &rule, menu.RuleBrush);
     }
 }
 
 void DrawTextArea(HDC dc, const MenuState &menu)
 {
     char text[kTextBufferSize];
-    SetTextColor(dc, kBlack);
-    SetBkColor(dc, kTextAreaBackground);
+    SetTextColor(dc, menu.Look.text);
+    SetBkColor(dc, menu.Look.textBackground);
 
     HFONT headingFont = CreateMenuFont(dc, kHeadingPoints, FW_BOLD, menu.FaceName);
     HGDIOBJ oldFont = SelectObject(dc, headingFont);
@@ -240,11 +293,12 @@ LRESULT OnDrawItem(const MenuState &menu, const DRAWITEMSTRUCT *item)
     int c = static_cast<int>(item->CtlID);
     if (c < 0 || c >= menu.ButtonCount)
         return 0;
-    bool highlighted = c == menu.HighlightedButton;
+    MenuButtonLook look = LookOfButton(menu.Look, c == menu.HighlightedButton,
+                                   menu.ButtonUnavailable[c] != 0);
     HDC dc = item->hDC;
     SetMapMode(dc, MM_TEXT);
-    FillRect(dc, &item->rcItem, highlighted ? menu.HighlightBrush : menu.NormalBrush);
-    SetTextColor(dc, ButtonTextColour(highlighted, menu.ButtonUnavailable[c] != 0));
+    FillRect(dc, &item->rcItem, look.lit ? menu.HighlightBrush : menu.NormalBrush);
+    SetTextColor(dc, look.text);
 
     HFONT font = CreateMenuFont(dc, kLabelPoints, FW_BOLD, menu.FaceName);
     HGDIOBJ oldFont = SelectObject(dc, font);
@@ -355,6 +409,27 @@ LRESULT OnPaletteChanged(HWND window, const MenuState &menu, WPARAM changer, LPA
     return DefWindowProcA(window, WM_PALETTECHANGED, changer, lParam);
 }
 
+// A theme or a system colour changed while the menu is open: the look
+// follows, all of it at once.
+LRESULT OnThemeChange(HWND window, MenuState &menu, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    ApplyLook(window, menu);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The class background is the menu's own blue; in a high-contrast theme the
+// window colour takes its place.
+LRESULT OnEraseBackground(HWND window, const MenuState &menu, WPARAM wParam, LPARAM lParam)
+{
+    if (!menu.Look.highContrast)
+        return DefWindowProcA(window, WM_ERASEBKGND, wParam, lParam);
+    RECT client;
+    GetClientRect(window, &client);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, menu.NormalBrush);
+    return 1;
+}
+
 LRESULT OnDestroy()
 {
     PostQuitMessage(0);
@@ -362,11 +437,11 @@ LRESULT OnDestroy()
 }
 
 // The last message: what the window made for its lifetime goes with it,
-// the banner bitmap, the three brushes and the state itself.
+// the banner bitmap, the four brushes and the state itself.
 LRESULT OnNcDestroy(HWND window, MenuState *menu)
 {
     HGDIOBJ objects[] = {menu->BannerBitmap, menu->HighlightBrush, menu->BannerBrush,
-                         menu->NormalBrush};
+                         menu->NormalBrush, menu->RuleBrush};
     for (HGDIOBJ object : objects) {
         if (object)
             DeleteObject(object);
@@ -393,6 +468,11 @@ LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return OnNcDestroy(window, state);
     case WM_PAINT:
         return OnPaint(window, menu);
+    case WM_ERASEBKGND:
+        return OnEraseBackground(window, menu, wParam, lParam);
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+        return OnThemeChange(window, menu, message, wParam, lParam);
     case WM_DRAWITEM:
         return OnDrawItem(menu, reinterpret_cast<const DRAWITEMSTRUCT *>(lParam));
     case WM_KEYDOWN:
@@ -444,10 +524,16 @@ HWND CreateMenuWindow(HINSTANCE instance, const char *title, unsigned short lang
                       char *commandLine)
 {
     MenuStart start = {language, commandLine};
+    // Created at the size the layout scales to, so that it is centred as
+    // the 96-DPI window is.
+    HDC screen = GetDC(nullptr);
+    int dpi = ScreenDpi(screen);
+    ReleaseDC(nullptr, screen);
     // Popup with caption, system menu and minimize box, no sizing border.
     const DWORD style = WS_POPUP | WS_BORDER | WS_DLGFRAME | WS_SYSMENU | WS_MINIMIZEBOX;
     return CreateWindowExA(WS_EX_STATICEDGE, kMenuClassName, title, style,
-                           CW_USEDEFAULT, CW_USEDEFAULT, kCreatedWidth, kCreatedHeight,
+                           CW_USEDEFAULT, CW_USEDEFAULT, ScaleToDpi(kCreatedWidth, dpi),
+                           ScaleToDpi(kCreatedHeight, dpi),
                            nullptr, nullptr, instance, &start);
 }
 

@@ -185,6 +185,10 @@ INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         return OnMessageCommand(dialog, wParam);
     case WM_CTLCOLORSTATIC:
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        // A high-contrast theme may make the tooltip colour dark: its text
+        // colour goes with it.
+        if (notice.menu.Look.highContrast)
+            SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_INFOTEXT));
         return reinterpret_cast<INT_PTR>(InfoBrush());
     case WM_CTLCOLORDLG:
         return reinterpret_cast<INT_PTR>(InfoBrush());
