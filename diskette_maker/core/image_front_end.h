@@ -15,7 +15,7 @@
 
 struct HostEntry {
     bool folder;
-    uint32_t size;
+    uint64_t size;
     uint8_t attributes;   // read-only, hidden, system as the host keeps them
     DosTime time;         // last written, local time
 };
@@ -61,6 +61,7 @@ struct ImageRunResult {
     ImageRunOutcome outcome;
     ImageSummary summary;
     char path[kCreationPathSize];   // the source that failed, for the message
+    bool withoutSystemFiles;        // an MS-DOS image that does not start a computer
 };
 
 class ImageCreationFrontEnd : public CreationFrontEnd {
@@ -75,12 +76,13 @@ public:
 
     bool ConfirmErase(const char* root) override;
     bool GetTempFolder(char* folder, size_t capacity) override;
-    bool TempFolderUsable(const char* folder) override;
+    bool MakeSaveFolder(char* folder, size_t capacity) override;
+    void RemoveSaveFolder(const char* folder) override;
     bool FileExistsIn(const char* folder, const char* name) override;
     FileOperationResult RunFileOperation(const FileOperation& operation) override;
-    void MakeBootable() override;
+    bool MakeBootable() override;
     void WriteStartupFiles(int product) override;
-    void ShowClosingNote() override;
+    void ShowClosingNote(bool withoutSystemFiles) override;
     void ShowFilesLeftIn(const char* folder) override;
 
     // Told of each file as it lands, with its path on the diskette.

@@ -227,7 +227,7 @@ std::string Shown(const char* planPath)
 }
 
 // Thousands apart, as the closing line reads best.
-std::string Grouped(uint32_t value)
+std::string Grouped(uint64_t value)
 {
     std::string digits = std::to_string(value);
     for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)

@@ -107,7 +107,7 @@ bool PosixHostFiles::Find(const char* path, HostEntry& entry)
     entry.folder = S_ISDIR(info.st_mode);
     if (!entry.folder && !S_ISREG(info.st_mode))
         return false;
-    entry.size = info.st_size > 0xFFFFFFFFLL ? 0xFFFFFFFFu : static_cast<uint32_t>(info.st_size);
+    entry.size = static_cast<uint64_t>(info.st_size);
     // As Wine reports a Linux file: read-only when nobody may write it.
     entry.attributes = (info.st_mode & 0222) ? 0 : kAttributeReadOnly;
     entry.time = DosTimeOf(info.st_mtime);

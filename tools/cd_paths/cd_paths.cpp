@@ -64,7 +64,8 @@ public:
     explicit CopyRecorder(const std::string &why) : why_(why) {}
     bool ConfirmErase(const char *) override { return true; }
     bool GetTempFolder(char *, size_t) override { return false; }
-    bool TempFolderUsable(const char *) override { return false; }
+    bool MakeSaveFolder(char *, size_t) override { return false; }
+    void RemoveSaveFolder(const char *) override {}
     bool FileExistsIn(const char *, const char *) override { return false; }
     FileOperationResult RunFileOperation(const FileOperation &op) override
     {
@@ -74,9 +75,9 @@ public:
             Print(p, "Floppwright", why_);
         return FileOperationResult{0, false};
     }
-    void MakeBootable() override {}
+    bool MakeBootable() override { return false; }
     void WriteStartupFiles(int) override {}
-    void ShowClosingNote() override {}
+    void ShowClosingNote(bool) override {}
     void ShowFilesLeftIn(const char *) override {}
 
 private:
