@@ -201,6 +201,11 @@ bool ImageCreationFrontEnd::CopyFolderContents(const char* source, int folder, c
         if (!JoinText(child, sizeof child, {source, "\\", names[i]})) {
             Fail(kImageRunFailed, source);
             ok = false;
+        } else if (strchr(names[i], '\\')) {
+            // A host that allows it in a name (Linux) would otherwise read
+            // it as a folder step, out of the CD.
+            Fail(kImageRunBadName, child);
+            ok = false;
         } else {
             ok = CopyPath(child, folder, imagePath);
         }
@@ -221,9 +226,13 @@ bool ImageCreationFrontEnd::CopyPath(const char* source, int folder, const char*
     }
     if (contents)
         path[strlen(path) - 4] = '\0';
-    HostEntry entry;
+    HostEntry entry = {};
     if (!files_.Find(path, entry) || (contents && !entry.folder)) {
         Fail(kImageRunNoSource, path);
+        return false;
+    }
+    if (entry.other) {
+        Fail(kImageRunNotPlain, path);
         return false;
     }
     if (contents)

@@ -15,6 +15,7 @@
 
 struct HostEntry {
     bool folder;
+    bool other;           // neither a plain file nor a folder: a link, a device
     uint64_t size;
     uint8_t attributes;   // read-only, hidden, system as the host keeps them
     DosTime time;         // last written, local time
@@ -53,6 +54,7 @@ enum ImageRunOutcome {
     kImageRunTooLarge,
     kImageRunRootFull,
     kImageRunBadName,         // a source name no diskette can hold
+    kImageRunNotPlain,        // a source that is a link or a device, not a file or folder
     kImageRunTooManyFiles,
     kImageRunFailed,          // the run could not start (memory, paths)
 };

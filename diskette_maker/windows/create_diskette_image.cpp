@@ -172,7 +172,8 @@ void ShowRefusal(HWND owner, int language, const ImageRunResult &result)
     char bytes[24];
     const char *argument = result.path;
     int text = IDS_IMAGE_TOOMANY_BASE;
-    if (result.outcome == kImageRunNoSource || result.outcome == kImageRunUnreadable) {
+    if (result.outcome == kImageRunNoSource || result.outcome == kImageRunUnreadable ||
+        result.outcome == kImageRunNotPlain) {
         text = IDS_IMAGE_MISSING_BASE;
     } else if (result.outcome == kImageRunBadName) {
         text = IDS_IMAGE_BADNAME_BASE;

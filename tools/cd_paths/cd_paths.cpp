@@ -71,8 +71,15 @@ public:
     {
         bool fromCd = op.step == kStepCopyProduct || op.step == kStepCopyGuide ||
                       op.step == kStepCopyTestPort;
-        for (const char *p = op.from; fromCd && p != nullptr && *p != '\0'; p += std::strlen(p) + 1)
-            Print(p, "Floppwright", why_);
+        // Of the product copy, an entry without "*.*" copies a folder whole
+        // (Drivers); it is listed with a trailing backslash. Every other
+        // path names a file.
+        for (const char *p = op.from; fromCd && p != nullptr && *p != '\0'; p += std::strlen(p) + 1) {
+            std::string path = p;
+            bool whole = op.step == kStepCopyProduct &&
+                         (path.size() < 4 || path.compare(path.size() - 4, 4, "\\*.*") != 0);
+            Print(whole ? path + "\\" : path, "Floppwright", why_);
+        }
         return FileOperationResult{0, false};
     }
     bool MakeBootable() override { return false; }

@@ -247,6 +247,20 @@ TEST_F(ImageMaker, MissingSourceAndTooMuchAreRefused)
         ExpectEnd();
         EXPECT_FALSE(FileExists(path));
     }
+
+    // 4 GiB (sparse): counted in 64 bits, not wrapped to no clusters at all.
+    HANDLE huge = CreateFileA((cd / "Diskette Drive\\HUGE.BIN").c_str(), GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    LARGE_INTEGER size;
+    size.QuadPart = 4LL << 30;
+    ASSERT_TRUE(SetFilePointerEx(huge, size, nullptr, FILE_BEGIN) && SetEndOfFile(huge));
+    CloseHandle(huge);
+    Start("-image " + path, DisketteDrive, true);
+    DialogInfo refusal = NextMessage();
+    EXPECT_EQ(refusal.text.substr(0, 4), "4293") << refusal.text;
+    Answer(refusal, IDOK);
+    ExpectEnd();
+    EXPECT_FALSE(FileExists(path));
 }
 
 // Without any drive A: the refusal offers the image. No ends as before; Yes
