@@ -130,12 +130,21 @@ def check_paths(wanted, tree):
     rows, faults = [], []
     for path, askers in wanted.items():
         folder = path[:-len(ALL_FILES) - 1] if path.endswith("/" + ALL_FILES) else None
+        # A trailing "/": a folder copied whole; any other path is a file.
+        whole = path.endswith("/")
+        path = path.rstrip("/")
         actual = tree.resolve(folder or path, spellings)
         present = actual is not None
         if present and folder is not None:
             # "*.*" copies the folder's files: it must be a folder with some.
             present = tree.entries[actual] and any(
                 not tree.entries[(actual + "/" + n)] for n in tree.children.get(actual, []))
+        elif present and tree.entries[actual] != whole:
+            rows.append((path.replace("/", "\\"), askers, "NO"))
+            kinds = ("file", "folder") if whole else ("folder", "file")
+            faults.append("%s is a %s, wanted as a %s by %s"
+                          % (path.replace("/", "\\"), kinds[0], kinds[1], describe(askers)))
+            continue
         shown = "yes" if present else "NO"
         if present and actual != (folder or path):
             shown = "yes, as %s" % actual.replace("/", "\\")

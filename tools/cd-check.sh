@@ -40,6 +40,8 @@ broken folder-case "missing User's Guides\\000C\\Créer un CD à l'aide de Velmo
     mv "User's Guides/000C" "User's Guides/000c"
 broken folder-accent "missing Acrobat\\Español\\ar405esl.exe, wanted by Lingpick (Español)" \
     mv "Acrobat/Español" "Acrobat/Espanol"
+broken folder-for-file "Utility\\testport.txt is a folder, wanted as a file by Floppwright" \
+    sh -c 'rm Utility/testport.txt && mkdir Utility/testport.txt'
 broken autorun-icon "autorun.inf shows the icon of 'Lingpick .exe'" \
     sed -i 's/^icon=.*/icon=Lingpick .exe/' autorun.inf
 
@@ -95,6 +97,12 @@ mkdir -p "$maker/too-big"
 truncate -s 700M "$maker/too-big/huge.bin"
 refused "$maker/too-big" "more than a 650 MB CD holds"
 rm -rf "$maker/too-big"
+mkdir -p "$maker/links/Extras"
+ln -s /etc/hostname "$maker/links/Extras/secret.txt"
+ln -s /etc "$maker/links/Extras/etc"
+refused "$maker/links" "links/Extras/etc is a symbolic link"
+refused "$maker/links" "links/Extras/secret.txt is a symbolic link"
+rm -rf "$maker/links"
 
 echo "== $iso"
 check "$iso"

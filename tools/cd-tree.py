@@ -337,9 +337,17 @@ def read_content(folder):
 
     for top, dirs, names in os.walk(folder, onerror=unreadable):
         dirs.sort()
+        # A link would publish whatever it points to, a folder's silently
+        # left out: neither goes on the CD.
+        for name in sorted(dirs + names):
+            if os.path.islink(os.path.join(top, name)):
+                problems.append("%s is a symbolic link; put what it points to in its place"
+                                % os.path.join(top, name))
         for name in sorted(names):
             path = os.path.join(top, name)
             relative = os.path.relpath(path, folder).replace(os.sep, "/")
+            if os.path.islink(path):
+                continue
             if not os.path.isfile(path) or not os.access(path, os.R_OK):
                 problems.append("cannot read %s" % path)
                 continue

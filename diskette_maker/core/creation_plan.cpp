@@ -28,6 +28,7 @@ const StepRule kStepRules[kCreationStepCount] = {
 const char* const kSystemFileNames[] = {
     "IBMBIO.COM", "IO.SYS", "IBMDOS.COM", "MSDOS.SYS", "COMMAND.COM",
 };
+const size_t kSystemFileCount = sizeof kSystemFileNames / sizeof kSystemFileNames[0];
 
 const char* const kErasePattern = "*.*";
 
@@ -82,17 +83,28 @@ FileOperationResult CopyToDiskette(CreationFrontEnd& frontEnd, CreationBuffers& 
     return Run(frontEnd, step, b.sources, b.target);
 }
 
-// Tells the user which folder still holds saved system files that did not
-// get back to the diskette: nothing else would ever point there, and the
-// next run would overwrite them.
-void ShowFilesLeft(CreationFrontEnd& frontEnd, const char* savedTemp)
+// The run's save folder: the first saved path up to its last backslash.
+void SaveFolderOf(const char* savedTemp, char (&folder)[kCreationPathSize])
 {
-    char folder[kCreationPathSize] = {};
+    memset(folder, 0, sizeof folder);
     const char* lastSlash = strrchr(savedTemp, '\\');
     size_t length = lastSlash ? static_cast<size_t>(lastSlash - savedTemp) + 1 : 0;
     if (length < sizeof folder)
         memcpy(folder, savedTemp, length);
-    frontEnd.ShowFilesLeftIn(folder);
+}
+
+// Moves the saved system files back and removes the save folder, which
+// stays only while it holds files that did not get back. Those the user is
+// told of: nothing else would ever point there.
+FileOperationResult RestoreSystemFiles(CreationFrontEnd& frontEnd, CreationBuffers& b)
+{
+    FileOperationResult moved = Run(frontEnd, kStepRestoreSystemFiles, b.savedTemp, b.savedDisk);
+    char folder[kCreationPathSize];
+    SaveFolderOf(b.savedTemp, folder);
+    if (moved.returned != 0 || moved.aborted)
+        frontEnd.ShowFilesLeftIn(folder);
+    frontEnd.RemoveSaveFolder(folder);
+    return moved;
 }
 
 }  // namespace
@@ -140,13 +152,21 @@ bool SaveSystemFiles(const CreationInputs& in, CreationFrontEnd& frontEnd,
 {
     if (!in.startupDiskOption)
         return false;
+    // The save folder is made only when there is something to put in it.
+    bool present[kSystemFileCount];
+    bool any = false;
+    for (size_t i = 0; i < kSystemFileCount; i++) {
+        present[i] = frontEnd.FileExistsIn(in.disketteRoot, kSystemFileNames[i]);
+        any = any || present[i];
+    }
     char temp[kCreationPathSize] = {};
-    if (!frontEnd.GetTempFolder(temp, sizeof temp) || !frontEnd.TempFolderUsable(temp))
+    if (!any || !frontEnd.GetTempFolder(temp, sizeof temp) || !frontEnd.MakeSaveFolder(temp, sizeof temp))
         return false;
 
     bool found = false;
-    for (const char* name : kSystemFileNames) {
-        if (!frontEnd.FileExistsIn(in.disketteRoot, name))
+    for (size_t i = 0; i < kSystemFileCount; i++) {
+        const char* name = kSystemFileNames[i];
+        if (!present[i])
             continue;
         char diskPath[kCreationPathSize], tempPath[kCreationPathSize];
         if (!JoinText(diskPath, sizeof diskPath, {in.disketteRoot, name}) ||
@@ -157,6 +177,8 @@ bool SaveSystemFiles(const CreationInputs& in, CreationFrontEnd& frontEnd,
             continue;
         found = true;
     }
+    if (!found)
+        frontEnd.RemoveSaveFolder(temp);
     return found;
 }
 
@@ -174,36 +196,30 @@ CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
 
     if (in.msdosVariant && SaveSystemFiles(in, frontEnd, b.savedDisk, b.savedTemp)) {
         FileOperationResult saved = Run(frontEnd, kStepSaveSystemFiles, b.savedDisk, b.savedTemp);
-        if (OperationFailed(RuleFor(kStepSaveSystemFiles), saved))
+        if (OperationFailed(RuleFor(kStepSaveSystemFiles), saved)) {
             b.savedDisk[0] = '\0';
+            char folder[kCreationPathSize];
+            SaveFolderOf(b.savedTemp, folder);
+            frontEnd.RemoveSaveFolder(folder);
+        }
     }
 
     if (OperationFailed(RuleFor(kStepErase), Run(frontEnd, kStepErase, b.erase, nullptr))) {
         // Whatever the erase took of the diskette's own system files is put
         // back before the run ends.
-        if (b.savedDisk[0] != '\0') {
-            FileOperationResult moved =
-                Run(frontEnd, kStepRestoreSystemFiles, b.savedTemp, b.savedDisk);
-            if (moved.returned != 0 || moved.aborted)
-                ShowFilesLeft(frontEnd, b.savedTemp);
-        }
+        if (b.savedDisk[0] != '\0')
+            RestoreSystemFiles(frontEnd, b);
         return kEndedEraseFailed;
     }
 
+    bool withoutSystemFiles = false;
     if (b.savedDisk[0] != '\0') {
-        FileOperationResult moved =
-            Run(frontEnd, kStepRestoreSystemFiles, b.savedTemp, b.savedDisk);
-        if (OperationFailed(RuleFor(kStepRestoreSystemFiles), moved)) {
-            ShowFilesLeft(frontEnd, b.savedTemp);
+        // A move back that failed part-way goes on with the run.
+        if (OperationFailed(RuleFor(kStepRestoreSystemFiles), RestoreSystemFiles(frontEnd, b)))
             return kEndedRestoreAborted;
-        }
-        // A move back that failed part-way goes on with the run, but what it
-        // left behind would be lost without a word.
-        if (moved.returned != 0)
-            ShowFilesLeft(frontEnd, b.savedTemp);
         frontEnd.WriteStartupFiles(in.product);
     } else if (in.msdosVariant) {
-        frontEnd.MakeBootable();
+        withoutSystemFiles = !frontEnd.MakeBootable() && in.startupDiskOption;
         frontEnd.WriteStartupFiles(in.product);
     }
 
@@ -214,7 +230,7 @@ CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
     if (b.paths.testPort[0] != '\0')
         CopyToDiskette(frontEnd, b, kStepCopyTestPort, b.paths.testPort, b.paths.testPortNotes);
 
-    frontEnd.ShowClosingNote();
+    frontEnd.ShowClosingNote(withoutSystemFiles);
     return kEndedFinished;
 }
 

@@ -77,15 +77,25 @@ public:
     virtual bool ConfirmErase(const char* root) = 0;
     // The temporary folder, ending in a backslash; false if there is none.
     virtual bool GetTempFolder(char* folder, size_t capacity) = 0;
-    virtual bool TempFolderUsable(const char* folder) = 0;
+    // Makes a new folder of the run's own, with a unique name, in the
+    // temporary folder given in folder, and puts its path there, ending in
+    // a backslash. Saved system files go there: another run, or another
+    // program sharing the temporary folder, never takes or overwrites them.
+    virtual bool MakeSaveFolder(char* folder, size_t capacity) = 0;
+    // Removes the save folder if it is empty.
+    virtual void RemoveSaveFolder(const char* folder) = 0;
     virtual bool FileExistsIn(const char* folder, const char* name) = 0;
     virtual FileOperationResult RunFileOperation(const FileOperation& operation) = 0;
-    virtual void MakeBootable() = 0;
+    // True when the diskette got the MS-DOS system files.
+    virtual bool MakeBootable() = 0;
     virtual void WriteStartupFiles(int product) = 0;
-    virtual void ShowClosingNote() = 0;
+    // withoutSystemFiles: an MS-DOS diskette that was to start a computer
+    // but found no system files to do it with, which the user must be told.
+    virtual void ShowClosingNote(bool withoutSystemFiles) = 0;
     // Names the temporary folder (ending in a backslash) where saved system
     // files stay after their move back failed or was cancelled.
     virtual void ShowFilesLeftIn(const char* folder) = 0;
+
 
 protected:
     ~CreationFrontEnd() = default;

@@ -32,7 +32,7 @@ struct ImageNode {
     DosTime time;
     uint32_t size;
     uint32_t firstCluster;  // 0 for an empty file
-    uint32_t clusters;
+    uint64_t clusters;      // wanted, placed or not: a file of 4 GiB or more counts too
     char name[kImageNameSize];
 };
 
@@ -72,7 +72,7 @@ bool LongNameValid(const char* name)
     return true;
 }
 
-uint32_t ClustersFor(uint32_t bytes)
+uint64_t ClustersFor(uint64_t bytes)
 {
     return (bytes + kImageSectorBytes - 1) / kImageSectorBytes;
 }
@@ -325,10 +325,10 @@ int Fat12Image::AddFolder(int parent, const char* name, DosTime time)
     return node;
 }
 
-bool Fat12Image::PlaceData(int index, const uint8_t* data, uint32_t size)
+bool Fat12Image::PlaceData(int index, const uint8_t* data, uint64_t size)
 {
     ImageNode& node = nodes_[index];
-    node.size = size;
+    node.size = static_cast<uint32_t>(size);   // written only when it fits
     node.clusters = ClustersFor(size);
     node.firstCluster = 0;
     node.placed = false;
@@ -365,7 +365,7 @@ void Fat12Image::RemoveData(int index)
     node.firstCluster = 0;
 }
 
-bool Fat12Image::AddFile(int parent, const char* name, const uint8_t* data, uint32_t size,
+bool Fat12Image::AddFile(int parent, const char* name, const uint8_t* data, uint64_t size,
                          uint8_t attributes, DosTime time)
 {
     if (parent < 0 || parent >= nodeCount_ || !nodes_[parent].folder)
@@ -483,7 +483,7 @@ ImageSummary Fat12Image::Finish()
         summary.outcome = kImageRootFull;
         return summary;
     }
-    uint32_t folderClusters = 0;
+    uint64_t folderClusters = 0;
     for (int i = 1; i < nodeCount_; i++) {
         if (nodes_[i].folder) {
             nodes_[i].clusters = ClustersFor(EntriesOf(i) * kEntryBytes);
@@ -492,7 +492,7 @@ ImageSummary Fat12Image::Finish()
             summary.files++;
         }
     }
-    uint32_t total = clustersWanted_ + folderClusters;
+    uint64_t total = clustersWanted_ + folderClusters;
     summary.bytesUsed = total * kImageSectorBytes;
     if (total > kImageDataClusters) {
         summary.outcome = kImageTooLarge;

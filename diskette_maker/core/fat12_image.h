@@ -49,8 +49,8 @@ enum ImageOutcome {
 struct ImageSummary {
     ImageOutcome outcome;
     uint32_t files;         // files, folders not counted
-    uint32_t bytesUsed;     // clusters in use (folders included) times 512
-    uint32_t bytesShort;    // kImageTooLarge: how many more bytes it would need
+    uint64_t bytesUsed;     // clusters in use (folders included) times 512
+    uint64_t bytesShort;    // kImageTooLarge: how many more bytes it would need
     uint32_t rootEntries;   // kImageRootFull: the entries the root would need
 };
 
@@ -79,7 +79,7 @@ public:
     // are compared without regard to case, as Windows does). False when the
     // name is refused or the writer is full; a file that does not fit is
     // still counted, so Finish can say by how much.
-    bool AddFile(int parent, const char* name, const uint8_t* data, uint32_t size,
+    bool AddFile(int parent, const char* name, const uint8_t* data, uint64_t size,
                  uint8_t attributes, DosTime time);
 
     // Writes folders, FATs and the boot record; the image is complete when
@@ -93,7 +93,7 @@ private:
     int Find(int parent, const char* name) const;
     int NewNode(int parent, const char* name, DosTime time, uint8_t attributes);
     void RemoveData(int node);
-    bool PlaceData(int node, const uint8_t* data, uint32_t size);
+    bool PlaceData(int node, const uint8_t* data, uint64_t size);
     uint32_t EntriesOf(int folder) const;
     void MoveToFront(int node);
     void WriteFolder(int folder);
@@ -104,7 +104,7 @@ private:
     ImageNode* nodes_ = nullptr;
     int nodeCount_ = 0;
     uint32_t nextCluster_ = 2;       // first cluster after the placed file data
-    uint32_t clustersWanted_ = 0;    // of every file, placed or not
+    uint64_t clustersWanted_ = 0;    // of every file, placed or not
     ImageOutcome refusal_ = kImageFits;
 };
 

@@ -123,9 +123,13 @@ bool ImageCreationFrontEnd::GetTempFolder(char*, size_t)
     return false;
 }
 
-bool ImageCreationFrontEnd::TempFolderUsable(const char*)
+bool ImageCreationFrontEnd::MakeSaveFolder(char*, size_t)
 {
     return false;
+}
+
+void ImageCreationFrontEnd::RemoveSaveFolder(const char*)
+{
 }
 
 bool ImageCreationFrontEnd::FileExistsIn(const char*, const char*)
@@ -134,8 +138,9 @@ bool ImageCreationFrontEnd::FileExistsIn(const char*, const char*)
 }
 
 // The platform tells of the finished image once it is written to its file.
-void ImageCreationFrontEnd::ShowClosingNote()
+void ImageCreationFrontEnd::ShowClosingNote(bool withoutSystemFiles)
 {
+    result_.withoutSystemFiles = withoutSystemFiles;
 }
 
 // Nothing is saved from a new image, so nothing can be left behind.
@@ -154,15 +159,15 @@ bool ImageCreationFrontEnd::CopyFile(const char* source, const HostEntry& entry,
     const uint8_t* data = nullptr;
     if (entry.size > 0 && entry.size <= kImageBytes) {
         if (entry.size > bufferSize_) {
-            uint8_t* grown = static_cast<uint8_t*>(realloc(buffer_, entry.size));
+            uint8_t* grown = static_cast<uint8_t*>(realloc(buffer_, static_cast<size_t>(entry.size)));
             if (!grown) {
                 Fail(kImageRunFailed, source);
                 return false;
             }
             buffer_ = grown;
-            bufferSize_ = entry.size;
+            bufferSize_ = static_cast<uint32_t>(entry.size);
         }
-        if (!files_.ReadFile(source, buffer_, entry.size)) {
+        if (!files_.ReadFile(source, buffer_, static_cast<uint32_t>(entry.size))) {
             Fail(kImageRunUnreadable, source);
             return false;
         }
@@ -174,7 +179,7 @@ bool ImageCreationFrontEnd::CopyFile(const char* source, const HostEntry& entry,
     }
     char placed[kCreationPathSize];
     if (JoinText(placed, sizeof placed, {imagePath, name}))
-        FilePlaced(placed, entry.size);
+        FilePlaced(placed, static_cast<uint32_t>(entry.size));
     return true;
 }
 
@@ -196,6 +201,11 @@ bool ImageCreationFrontEnd::CopyFolderContents(const char* source, int folder, c
         if (!JoinText(child, sizeof child, {source, "\\", names[i]})) {
             Fail(kImageRunFailed, source);
             ok = false;
+        } else if (strchr(names[i], '\\')) {
+            // A host that allows it in a name (Linux) would otherwise read
+            // it as a folder step, out of the CD.
+            Fail(kImageRunBadName, child);
+            ok = false;
         } else {
             ok = CopyPath(child, folder, imagePath);
         }
@@ -216,9 +226,13 @@ bool ImageCreationFrontEnd::CopyPath(const char* source, int folder, const char*
     }
     if (contents)
         path[strlen(path) - 4] = '\0';
-    HostEntry entry;
+    HostEntry entry = {};
     if (!files_.Find(path, entry) || (contents && !entry.folder)) {
         Fail(kImageRunNoSource, path);
+        return false;
+    }
+    if (entry.other) {
+        Fail(kImageRunNotPlain, path);
         return false;
     }
     if (contents)
@@ -262,11 +276,11 @@ FileOperationResult ImageCreationFrontEnd::RunFileOperation(const FileOperation&
 }
 
 // As on the drive, a folder that lacks the system files gives a diskette
-// that does not start a computer; the platform tells the user if it must.
-void ImageCreationFrontEnd::MakeBootable()
+// that does not start a computer, and the closing note says so.
+bool ImageCreationFrontEnd::MakeBootable()
 {
     if (!systemFolder_ || !systemFolder_[0])
-        return;
+        return false;
     // IO.SYS first, so that it lies at the start of the data area; it gets
     // the drive path's attributes, COMMAND.COM keeps its own.
     static const char* const kSystemFiles[] = {"IO.SYS", "COMMAND.COM"};
@@ -275,15 +289,16 @@ void ImageCreationFrontEnd::MakeBootable()
     for (int i = 0; i < 2; i++) {
         if (!JoinText(paths[i], sizeof paths[i], {systemFolder_, "\\", kSystemFiles[i]}) ||
             !files_.Find(paths[i], entries[i]) || entries[i].folder)
-            return;
+            return false;
     }
     for (int i = 0; i < 2; i++) {
         uint8_t attributes = i == 0 ? kSystemFileAttributes : entries[i].attributes | kAttributeArchive;
         if (!CopyFile(paths[i], entries[i], 0, kSystemFiles[i], "", attributes))
-            return;
+            return false;
     }
     image_.AddFile(0, "MSDOS.SYS", nullptr, 0, kSystemFileAttributes, kMadeByTheRun);
     FilePlaced("MSDOS.SYS", 0);
+    return true;
 }
 
 void ImageCreationFrontEnd::WriteStartupFiles(int product)

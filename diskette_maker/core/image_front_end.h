@@ -15,7 +15,8 @@
 
 struct HostEntry {
     bool folder;
-    uint32_t size;
+    bool other;           // neither a plain file nor a folder: a link, a device
+    uint64_t size;
     uint8_t attributes;   // read-only, hidden, system as the host keeps them
     DosTime time;         // last written, local time
 };
@@ -53,6 +54,7 @@ enum ImageRunOutcome {
     kImageRunTooLarge,
     kImageRunRootFull,
     kImageRunBadName,         // a source name no diskette can hold
+    kImageRunNotPlain,        // a source that is a link or a device, not a file or folder
     kImageRunTooManyFiles,
     kImageRunFailed,          // the run could not start (memory, paths)
 };
@@ -61,6 +63,7 @@ struct ImageRunResult {
     ImageRunOutcome outcome;
     ImageSummary summary;
     char path[kCreationPathSize];   // the source that failed, for the message
+    bool withoutSystemFiles;        // an MS-DOS image that does not start a computer
 };
 
 class ImageCreationFrontEnd : public CreationFrontEnd {
@@ -75,12 +78,13 @@ public:
 
     bool ConfirmErase(const char* root) override;
     bool GetTempFolder(char* folder, size_t capacity) override;
-    bool TempFolderUsable(const char* folder) override;
+    bool MakeSaveFolder(char* folder, size_t capacity) override;
+    void RemoveSaveFolder(const char* folder) override;
     bool FileExistsIn(const char* folder, const char* name) override;
     FileOperationResult RunFileOperation(const FileOperation& operation) override;
-    void MakeBootable() override;
+    bool MakeBootable() override;
     void WriteStartupFiles(int product) override;
-    void ShowClosingNote() override;
+    void ShowClosingNote(bool withoutSystemFiles) override;
     void ShowFilesLeftIn(const char* folder) override;
 
     // Told of each file as it lands, with its path on the diskette.

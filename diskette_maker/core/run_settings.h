@@ -18,6 +18,11 @@ enum Product : int32_t {
     kProductCancelled = -1,
 };
 
+inline bool IsProduct(int32_t choice)
+{
+    return choice >= kProductHardDrive && choice <= kProductDisketteDrive;
+}
+
 enum { kDisketteRootSize = 4 };
 
 struct RunSettings {

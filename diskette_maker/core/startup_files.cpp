@@ -45,16 +45,16 @@ static bool JoinPath(char *out, const char *folder, const char *tail)
     return JoinText(out, kPathBytes, {folder, tail});
 }
 
+bool EmergencyBootFolder(const char *windowsDir, char *out)
+{
+    return JoinPath(out, windowsDir, "\\Command\\Ebd");
+}
+
 bool BuildSystemFileSources(const char *windowsDir, char *list, size_t capacity)
 {
-    char ioSys[kPathBytes], commandCom[kPathBytes];
-    if (!JoinPath(ioSys, windowsDir, "\\Command\\Ebd\\IO.SYS"))
-        return false;
-    // The folder of IO.SYS, cut at its last backslash.
-    char folder[kPathBytes];
-    strcpy(folder, ioSys);
-    *strrchr(folder, '\\') = '\0';
-    if (!JoinPath(commandCom, folder, "\\COMMAND.COM"))
+    char folder[kPathBytes], ioSys[kPathBytes], commandCom[kPathBytes];
+    if (!EmergencyBootFolder(windowsDir, folder) || !JoinPath(ioSys, folder, "\\IO.SYS") ||
+        !JoinPath(commandCom, folder, "\\COMMAND.COM"))
         return false;
     size_t before = PathListBytes(list, capacity);
     if (before == 0 || before - 1 + strlen(ioSys) + strlen(commandCom) + 3 > capacity)

@@ -17,6 +17,10 @@ bool WritesAutoexec(int32_t productChoice);
 // family) and not when the user turned the startup disk off.
 bool BootableStepApplies(int platformKind, uint32_t startupDiskOption);
 
+// The emergency-boot folder below windowsDir, where Windows 98, Me and
+// NT 4.0 keep the MS-DOS system files; out holds MAX_PATH characters.
+bool EmergencyBootFolder(const char *windowsDir, char *out);
+
 // The source list of the system-file copy: IO.SYS, then COMMAND.COM, from
 // the emergency-boot folder below windowsDir. IO.SYS goes first so that it
 // lands contiguously on the freshly erased diskette, where the boot sector

@@ -162,25 +162,63 @@ int ParseOptions(int argc, char** argv, Options& o)
 
 extern "C" char** environ;
 
-// Unpacks the CD's ISO image into a fresh folder with xorriso, which keeps
-// the Joliet and Rock Ridge names and the files' times. "" on failure.
-std::string UnpackIso(const char* iso)
+// Runs xorriso with its output to the file output; its exit status.
+int Xorriso(const char* const* args, const char* output)
 {
-    const char* temp = getenv("TMPDIR");
-    std::string pattern = std::string(temp && temp[0] ? temp : "/tmp") + "/floppwright-image.XXXXXX";
-    char* folder = &pattern[0];
-    if (!mkdtemp(folder))
-        return "";
-    const char* args[] = {"xorriso", "-osirrox", "on", "-indev", iso, "-extract", "/", folder, nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, output, O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t child;
     int status = -1;
     if (posix_spawnp(&child, "xorriso", &actions, nullptr, const_cast<char**>(args), environ) == 0)
         waitpid(child, &status, 0);
     posix_spawn_file_actions_destroy(&actions);
+    return status;
+}
+
+// What a CD holds: 360,000 sectors of 2 KiB, in the KiB xorriso counts in.
+const unsigned long long kCdKilobytes = 720000;
+
+// Unpacks, with xorriso, the CD's top folders that the plan reads for the
+// product into a fresh folder, keeping the Joliet and Rock Ridge names and
+// the files' times. An ISO may let many files share one extent, so it is
+// measured first: one that would unpack to more than a CD holds is refused
+// ("?" and the folder). "" when no folder can be made; "!" and the folder
+// when xorriso could not read it.
+std::string UnpackIso(const char* iso, int product)
+{
+    const char* temp = getenv("TMPDIR");
+    std::string pattern = std::string(temp && temp[0] ? temp : "/tmp") + "/floppwright-image.XXXXXX";
+    char* folder = &pattern[0];
+    if (!mkdtemp(folder))
+        return "";
+    static const char* const kCdromFolders[] = {"/HD and CD-ROM", "/User's Guides", "/Utility", nullptr};
+    static const char* const kDisketteFolders[] = {"/Diskette Drive", "/User's Guides", nullptr};
+    const char* args[14] = {"xorriso", "-osirrox", "on", "-indev", iso, "-extract_l", "/", folder};
+    int count = 8;
+    std::string sizes = pattern + "/.sizes";
+    unsigned long long kilobytes = 0;
+    for (const char* const* p = product == kProductDisketteDrive ? kDisketteFolders : kCdromFolders; *p; p++) {
+        const char* measure[] = {"xorriso", "-indev", iso, "-dus", *p, nullptr};
+        if (Xorriso(measure, sizes.c_str()) != 0)
+            return "!" + pattern;
+        FILE* file = fopen(sizes.c_str(), "r");
+        unsigned long long size = 0;
+        // A folder the ISO lacks prints nothing: the plan names it missing.
+        if (file && fscanf(file, "%llu", &size) == 1) {
+            kilobytes += size;
+            args[count++] = *p;
+        }
+        if (file)
+            fclose(file);
+    }
+    unlink(sizes.c_str());
+    if (kilobytes > kCdKilobytes)
+        return "?" + pattern;
+    args[count++] = "--";
+    args[count] = nullptr;
+    int status = count > 9 ? Xorriso(args, "/dev/null") : 0;
     // xorriso takes a file that holds no ISO 9660 tree for an empty disc.
     bool holdsFiles = false;
     if (DIR* dir = status == 0 ? opendir(folder) : nullptr) {
@@ -227,7 +265,7 @@ std::string Shown(const char* planPath)
 }
 
 // Thousands apart, as the closing line reads best.
-std::string Grouped(uint32_t value)
+std::string Grouped(uint64_t value)
 {
     std::string digits = std::to_string(value);
     for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
@@ -255,6 +293,10 @@ int Refuse(const ImageRunResult& result)
         break;
     case kImageRunBadName:
         fprintf(stderr, "%s: %s has a name no diskette can hold; the image was not made\n", kMe,
+                path.c_str());
+        break;
+    case kImageRunNotPlain:
+        fprintf(stderr, "%s: %s is not a plain file or folder (a link?); the image was not made\n", kMe,
                 path.c_str());
         break;
     case kImageRunTooManyFiles:
@@ -372,11 +414,15 @@ int main(int argc, char** argv)
     if (S_ISDIR(cdInfo.st_mode))
         return MakeImage(o);
 
-    std::string unpacked = UnpackIso(o.cd);
-    if (unpacked.empty() || unpacked[0] == '!') {
+    std::string unpacked = UnpackIso(o.cd, o.product);
+    if (unpacked.empty() || unpacked[0] == '!' || unpacked[0] == '?') {
         if (!unpacked.empty())
             RemoveTree(unpacked.substr(1));
-        fprintf(stderr, "%s: cannot read the ISO image %s (xorriso could not unpack it)\n", kMe, o.cd);
+        if (!unpacked.empty() && unpacked[0] == '?')
+            fprintf(stderr, "%s: the ISO image %s would unpack to more than a CD holds; it was not read\n",
+                    kMe, o.cd);
+        else
+            fprintf(stderr, "%s: cannot read the ISO image %s (xorriso could not unpack it)\n", kMe, o.cd);
         return 1;
     }
     o.cd = unpacked.c_str();

@@ -101,13 +101,13 @@ std::string PosixHostFiles::Resolve(const char* planPath)
 bool PosixHostFiles::Find(const char* path, HostEntry& entry)
 {
     std::string host = Resolve(path);
+    // A link is not followed: it could bring in any file of the machine.
     struct stat info;
-    if (host.empty() || stat(host.c_str(), &info) != 0)
+    if (host.empty() || lstat(host.c_str(), &info) != 0)
         return false;
     entry.folder = S_ISDIR(info.st_mode);
-    if (!entry.folder && !S_ISREG(info.st_mode))
-        return false;
-    entry.size = info.st_size > 0xFFFFFFFFLL ? 0xFFFFFFFFu : static_cast<uint32_t>(info.st_size);
+    entry.other = !entry.folder && !S_ISREG(info.st_mode);
+    entry.size = static_cast<uint64_t>(info.st_size);
     // As Wine reports a Linux file: read-only when nobody may write it.
     entry.attributes = (info.st_mode & 0222) ? 0 : kAttributeReadOnly;
     entry.time = DosTimeOf(info.st_mtime);
@@ -131,7 +131,7 @@ bool PosixHostFiles::ListFolder(const char* folder, Visit visit, void* context)
 bool PosixHostFiles::ReadFile(const char* path, uint8_t* data, uint32_t size)
 {
     std::string host = Resolve(path);
-    int fd = host.empty() ? -1 : open(host.c_str(), O_RDONLY);
+    int fd = host.empty() ? -1 : open(host.c_str(), O_RDONLY | O_NOFOLLOW);
     if (fd < 0)
         return false;
     uint32_t done = 0;

@@ -43,17 +43,17 @@ const FailureCase FailureCases[] = {
     {"cancelled erase puts them back too", true, ThreeSystemFiles, kStepErase, {0, true},
      kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2"}},
     {"failed erase, failed move back: the folder is named", true, ThreeSystemFiles, kStepErase,
-     {1, false}, kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\"}, {1, false}},
+     {1, false}, kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\RUN\\"}, {1, false}},
     {"failed erase, cancelled move back: the folder is named", true, ThreeSystemFiles, kStepErase,
-     {1, false}, kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\"}, {0, true}},
+     {1, false}, kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\RUN\\"}, {0, true}},
     {"cancelled erase ends the run", true, {}, kStepErase, {0, true}, kEndedEraseFailed,
      {"confirm", "op:1"}},
     {"cancelled move back names the folder and ends the run", true, ThreeSystemFiles,
      kStepRestoreSystemFiles, {0, true}, kEndedRestoreAborted,
-     {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\"}},
+     {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\RUN\\"}},
     {"move back failing uncancelled names the folder and goes on", true, ThreeSystemFiles,
      kStepRestoreSystemFiles, {1, false}, kEndedFinished,
-     {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\", "startup:2", "op:3", "op:4", "op:5", "note"}},
+     {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\RUN\\", "startup:2", "op:3", "op:4", "op:5", "note"}},
     {"failed product copy ends the run", true, {}, kStepCopyProduct, {1, false},
      kEndedProductCopyFailed, {"confirm", "op:1", "bootable", "startup:2", "op:3"}},
     {"cancelled product copy ends the run", true, {}, kStepCopyProduct, {0, true},
@@ -79,6 +79,8 @@ TEST(CreationFailures, EachFailureEndsTheRunWhereItShould)
         // Every move back, also after a failed erase, undoes the save.
         const RecordedOperation* save = fake.Find(kStepSaveSystemFiles);
         const RecordedOperation* restore = fake.Find(kStepRestoreSystemFiles);
+        // The run's own save folder goes once it is empty, whatever the end.
+        EXPECT_EQ(fake.removedFolders, save ? Paths{"C:\\TEMP\\RUN\\"} : Paths{});
         if (save && restore) {
             EXPECT_EQ(restore->flags, 0x0511u);
             EXPECT_EQ(restore->from, save->to);
@@ -124,7 +126,7 @@ TEST(CreationSteps, SavedFilesGoBackWhereTheyCameFrom)
     ASSERT_TRUE(save && restore);
     // The BIOS file goes back first, so that it takes the first root entry.
     EXPECT_EQ(save->from, (Paths{"A:\\IO.SYS", "A:\\MSDOS.SYS", "A:\\COMMAND.COM"}));
-    EXPECT_EQ(save->to, (Paths{"C:\\TEMP\\IO.SYS", "C:\\TEMP\\MSDOS.SYS", "C:\\TEMP\\COMMAND.COM"}));
+    EXPECT_EQ(save->to, (Paths{"C:\\TEMP\\RUN\\IO.SYS", "C:\\TEMP\\RUN\\MSDOS.SYS", "C:\\TEMP\\RUN\\COMMAND.COM"}));
     EXPECT_EQ(restore->from, save->to);
     EXPECT_EQ(restore->to, save->from);
 }
@@ -138,6 +140,29 @@ TEST(CreationSteps, WindowsDisketteSavesNothing)
     RunCreation(in, fake);
     EXPECT_EQ(fake.Find(kStepSaveSystemFiles), nullptr);
     EXPECT_EQ(fake.Find(kStepRestoreSystemFiles), nullptr);
+}
+
+// Only an MS-DOS diskette that was to start a computer and got no system
+// files says so; its own saved ones, or the startup disk turned off, do not.
+TEST(CreationSteps, ClosingNoteTellsOfMissingSystemFiles)
+{
+    struct {
+        bool bootable, option;
+        std::set<std::string> diskette;
+        const char* note;
+    } cases[] = {
+        {false, true, {}, "note:no system files"},
+        {true, true, {}, "note"},
+        {false, false, {}, "note"},
+        {false, true, ThreeSystemFiles, "note"},
+    };
+    for (const auto& c : cases) {
+        FakeCreationFrontEnd fake;
+        fake.bootable = c.bootable;
+        fake.disketteFiles = c.diskette;
+        RunCreation(MsdosCdrom(c.option), fake);
+        EXPECT_EQ(fake.events.back(), c.note) << c.bootable << c.option << c.diskette.size();
+    }
 }
 
 struct SavedCase {
@@ -177,7 +202,7 @@ TEST(SavedSystemFiles, ListsFollowTheOptionAndWhatIsPresent)
         EXPECT_EQ(SplitPathList(disk), c.disk);
         Paths expectedTemp;
         for (const std::string& path : c.disk)
-            expectedTemp.push_back("C:\\TEMP\\" + path.substr(3));
+            expectedTemp.push_back("C:\\TEMP\\RUN\\" + path.substr(3));
         EXPECT_EQ(SplitPathList(temp), expectedTemp);
     }
 }
@@ -199,8 +224,8 @@ TEST(SavedSystemFiles, ALongTemporaryFolderKeepsBothListsInStep)
         ASSERT_EQ(diskPaths.size(), tempPaths.size());
         EXPECT_EQ(saved, !diskPaths.empty());
         for (size_t i = 0; i < diskPaths.size(); i++)
-            EXPECT_EQ(tempPaths[i], fake.tempFolder + diskPaths[i].substr(3));
-        if (length <= 93) {
+            EXPECT_EQ(tempPaths[i], fake.tempFolder + "RUN\\" + diskPaths[i].substr(3));
+        if (length + 4 <= 93) {
             EXPECT_EQ(diskPaths.size(), 5u);
         }
     }

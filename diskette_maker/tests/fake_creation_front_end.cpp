@@ -24,9 +24,18 @@ bool FakeCreationFrontEnd::GetTempFolder(char* folder, size_t capacity)
     return true;
 }
 
-bool FakeCreationFrontEnd::TempFolderUsable(const char*)
+bool FakeCreationFrontEnd::MakeSaveFolder(char* folder, size_t capacity)
 {
-    return tempUsable;
+    std::string made = std::string(folder) + "RUN\\";
+    if (!tempUsable || made.size() + 1 > capacity)
+        return false;
+    memcpy(folder, made.c_str(), made.size() + 1);
+    return true;
+}
+
+void FakeCreationFrontEnd::RemoveSaveFolder(const char* folder)
+{
+    removedFolders.push_back(folder);
 }
 
 bool FakeCreationFrontEnd::FileExistsIn(const char*, const char* name)
@@ -46,9 +55,10 @@ FileOperationResult FakeCreationFrontEnd::RunFileOperation(const FileOperation& 
     return {0, false};
 }
 
-void FakeCreationFrontEnd::MakeBootable()
+bool FakeCreationFrontEnd::MakeBootable()
 {
     events.push_back("bootable");
+    return bootable;
 }
 
 void FakeCreationFrontEnd::WriteStartupFiles(int product)
@@ -56,9 +66,9 @@ void FakeCreationFrontEnd::WriteStartupFiles(int product)
     events.push_back("startup:" + std::to_string(product));
 }
 
-void FakeCreationFrontEnd::ShowClosingNote()
+void FakeCreationFrontEnd::ShowClosingNote(bool withoutSystemFiles)
 {
-    events.push_back("note");
+    events.push_back(withoutSystemFiles ? "note:no system files" : "note");
 }
 
 void FakeCreationFrontEnd::ShowFilesLeftIn(const char* folder)

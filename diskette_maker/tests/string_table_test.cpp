@@ -66,7 +66,7 @@ TEST(StringTable, EveryTextExistsInThreeLanguages)
                          IDS_DISKETTE_BASE, IDS_FILESLEFT_BASE, IDS_IMAGE_REPLACE_BASE, IDS_IMAGE_DONE_BASE,
                          IDS_IMAGE_UNWRITABLE_BASE, IDS_IMAGE_MISSING_BASE, IDS_IMAGE_TOOLARGE_BASE,
                          IDS_IMAGE_BADNAME_BASE, IDS_IMAGE_TOOMANY_BASE, IDS_IMAGE_FILTER_BASE,
-                         IDS_IMAGE_NOTMADE_BASE};
+                         IDS_IMAGE_NOTMADE_BASE, IDS_NODRIVE_IMAGE_BASE, IDS_NOT_BOOTABLE_BASE};
     ASSERT_FALSE(Table().empty());
     size_t expected = 0;
     for (int base : bases) {
@@ -138,13 +138,15 @@ TEST(StringTable, OnlyTheWarningsAreFormatsAndEachTakesOneText)
             conversions++;
             bool folder = id > IDS_FILESLEFT_BASE && id <= IDS_FILESLEFT_BASE + 3;
             bool image = id > IDS_IMAGE_REPLACE_BASE && id <= IDS_IMAGE_BADNAME_BASE + 3;
-            if (folder || image) {
+            bool noDrive = id > IDS_NODRIVE_IMAGE_BASE && id <= IDS_NOT_BOOTABLE_BASE + 3;
+            if (folder || image || noDrive) {
                 EXPECT_EQ(text.compare(i, 2, "%s"), 0) << id;
             } else {
                 EXPECT_TRUE(text.compare(i, 4, "%.2s") == 0 || text.compare(i, 4, "%.1s") == 0) << id;
             }
         }
-        bool image = id > IDS_IMAGE_REPLACE_BASE && id <= IDS_IMAGE_BADNAME_BASE + 3;
+        bool image = (id > IDS_IMAGE_REPLACE_BASE && id <= IDS_IMAGE_BADNAME_BASE + 3) ||
+                     (id > IDS_NODRIVE_IMAGE_BASE && id <= IDS_NOT_BOOTABLE_BASE + 3);
         bool format = (id >= 500 && id <= 502) || (id > IDS_FILESLEFT_BASE && id <= IDS_FILESLEFT_BASE + 3) || image;
         EXPECT_EQ(conversions, format ? 1u : 0u) << id;
     }

@@ -6,6 +6,7 @@
 #include "common/core/text_builder.h"
 #include "common/windows/string_row.h"
 #include "core/image_front_end.h"
+#include "core/startup_files.h"
 #include "resource.h"
 #include "windows/creation_inputs.h"
 #include "windows/module_instance.h"
@@ -81,11 +82,41 @@ void SystemFolder(bool startupDiskOption, char (&folder)[MAX_PATH])
         return;
     char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-    if (length == 0 || length + 16 >= sizeof windows)
-        return;
-    if (windows[length - 1] == '\\')
-        windows[length - 1] = '\0';
-    JoinText(folder, sizeof folder, {windows, "\\Command\\Ebd"});
+    if (length == 0 || length >= sizeof windows || !EmergencyBootFolder(windows, folder))
+        folder[0] = '\0';
+}
+
+typedef BOOL(WINAPI *MoveFileExFunction)(const char *, const char *, DWORD);
+
+// Puts the new image in the old one's place so that a failure keeps the old
+// one. The NT family replaces in one step; the 95 family, whose kernel has
+// no MoveFileExA to import, moves the old file aside first and back if the
+// new one cannot go in. A read-only image is refused on both.
+bool MoveOver(const char *temp, const char *path, const char *folder)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return MoveFileA(temp, path) != FALSE;
+    if (attributes & FILE_ATTRIBUTE_READONLY)
+        return false;
+    int platform = PlatformKind();
+    if (platform == kPlatformNtLater || platform == kPlatformNt4) {
+        MoveFileExFunction moveEx = reinterpret_cast<MoveFileExFunction>(reinterpret_cast<void *>(
+            GetProcAddress(GetModuleHandleA("kernel32.dll"), "MoveFileExA")));
+        return moveEx && moveEx(temp, path, MOVEFILE_REPLACE_EXISTING);
+    }
+    char aside[MAX_PATH];
+    if (!GetTempFileNameA(folder, "flp", 0, aside))
+        return false;
+    DeleteFileA(aside);     // made by GetTempFileNameA; the move wants the name free
+    if (!MoveFileA(path, aside))
+        return false;
+    if (!MoveFileA(temp, path)) {
+        MoveFileA(aside, path);
+        return false;
+    }
+    DeleteFileA(aside);
+    return true;
 }
 
 // Written beside the target first and moved over it, so a failure leaves
@@ -103,27 +134,51 @@ bool WriteImageFile(const char *path, const char *name, const uint8_t *image)
         written = WriteFile(file, image, kImageBytes, &done, nullptr) && done == kImageBytes;
         written = CloseHandle(file) && written;
     }
-    // A read-only file or a folder of that name stays, and so the move fails.
-    if (written) {
-        DeleteFileA(path);
-        written = MoveFileA(temp, path) != FALSE;
-    }
+    // A folder of that name stays, and so the move fails.
+    if (written)
+        written = MoveOver(temp, path, folder);
     if (!written)
         DeleteFileA(temp);
     return written;
 }
 
+// A count of bytes in decimal. It may pass 4 GiB, and the program divides
+// in 32 bits only (no runtime helper for 64-bit division): 16-bit limbs.
+void Decimal(uint64_t value, char (&text)[24])
+{
+    uint32_t limbs[4] = {static_cast<uint32_t>(value >> 48), static_cast<uint32_t>(value >> 32) & 0xFFFF,
+                         static_cast<uint32_t>(value >> 16) & 0xFFFF, static_cast<uint32_t>(value) & 0xFFFF};
+    char reversed[24];
+    int count = 0;
+    bool more = true;
+    while (more) {
+        uint32_t rest = 0;
+        more = false;
+        for (uint32_t &limb : limbs) {
+            uint32_t part = rest << 16 | limb;
+            limb = part / 10;
+            rest = part % 10;
+            more = more || limb != 0;
+        }
+        reversed[count++] = static_cast<char>('0' + rest);
+    }
+    for (int i = 0; i < count; i++)
+        text[i] = reversed[count - 1 - i];
+    text[count] = '\0';
+}
+
 void ShowRefusal(HWND owner, int language, const ImageRunResult &result)
 {
-    char bytes[16];
+    char bytes[24];
     const char *argument = result.path;
     int text = IDS_IMAGE_TOOMANY_BASE;
-    if (result.outcome == kImageRunNoSource || result.outcome == kImageRunUnreadable) {
+    if (result.outcome == kImageRunNoSource || result.outcome == kImageRunUnreadable ||
+        result.outcome == kImageRunNotPlain) {
         text = IDS_IMAGE_MISSING_BASE;
     } else if (result.outcome == kImageRunBadName) {
         text = IDS_IMAGE_BADNAME_BASE;
     } else if (result.outcome == kImageRunTooLarge) {
-        wsprintfA(bytes, "%lu", static_cast<unsigned long>(result.summary.bytesShort));
+        Decimal(result.summary.bytesShort, bytes);
         argument = bytes;
         text = IDS_IMAGE_TOOLARGE_BASE;
     }
@@ -135,15 +190,18 @@ void ShowRefusal(HWND owner, int language, const ImageRunResult &result)
 BOOL CreateDisketteImage(HWND owner, const RunSettings &settings)
 {
     int language = settings.LanguageIndex;
-    char chosen[MAX_PATH], path[MAX_PATH], *name;
+    char chosen[MAX_PATH], path[MAX_PATH];
     if (ImageRequest.path[0]) {
         lstrcpynA(chosen, ImageRequest.path, MAX_PATH);
     } else if (!AskForPath(owner, language, chosen)) {
         return FALSE;
     }
+    // A path that ends in a backslash names a folder, and no file.
+    char *name = nullptr;
     DWORD length = GetFullPathNameA(chosen, MAX_PATH, path, &name);
-    if (length == 0 || length >= MAX_PATH) {
-        ShowMessage(owner, language, IDS_IMAGE_UNWRITABLE_BASE, chosen, MB_OK | MB_ICONERROR);
+    if (length == 0 || length >= MAX_PATH || !name) {
+        ShowTableMessage(owner, language, IDS_IMAGE_UNWRITABLE_BASE, IDS_IMAGE_NOTMADE_BASE, chosen,
+                         MB_OK | MB_ICONERROR);
         return FALSE;
     }
     // Save As asked already; a path from the command line is asked here.
@@ -174,6 +232,6 @@ BOOL CreateDisketteImage(HWND owner, const RunSettings &settings)
     else if (!written)
         ShowMessage(owner, language, IDS_IMAGE_UNWRITABLE_BASE, path, MB_OK | MB_ICONERROR);
     else
-        ShowMessage(owner, language, IDS_IMAGE_DONE_BASE, path, MB_OK | MB_ICONINFORMATION);
+        ShowClosingNote(owner, language, IDS_IMAGE_DONE_BASE, path, result.withoutSystemFiles);
     return written;
 }

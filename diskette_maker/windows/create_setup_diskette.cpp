@@ -2,9 +2,11 @@
 
 #include "common/core/text_builder.h"
 #include "core/creation_plan.h"
+#include "core/startup_files.h"
 #include "resource.h"
 #include "windows/creation_inputs.h"
 #include "windows/module_instance.h"
+#include "windows/platform_kind_win.h"
 #include "windows/shell_file_operation.h"
 #include "windows/startup_files_win.h"
 #include "windows/table_message.h"
@@ -31,10 +33,13 @@ public:
         return length != 0 && length < capacity;
     }
 
-    bool TempFolderUsable(const char* folder) override
+    bool MakeSaveFolder(char* folder, size_t capacity) override
     {
-        return ::TempFolderUsable(folder) != FALSE;
+        char made[MAX_PATH];
+        return MakeUniqueFolder(folder, made) && JoinText(folder, capacity, {made});
     }
+
+    void RemoveSaveFolder(const char* folder) override { RemoveDirectoryA(folder); }
 
     bool FileExistsIn(const char* folder, const char* name) override
     {
@@ -57,14 +62,18 @@ public:
         return {returned, operation_.fAnyOperationsAborted != FALSE};
     }
 
-    void MakeBootable() override { ::MakeBootable(owner_, inputs_); }
+    // Where the step has nothing to do (the later NT family) the diskette
+    // gets no system files either.
+    bool MakeBootable() override
+    {
+        return ::MakeBootable(owner_, inputs_) && BootableStepApplies(PlatformKind(), inputs_.startupDiskOption);
+    }
 
     void WriteStartupFiles(int product) override { ::WriteStartupFiles(inputs_.disketteRoot, product); }
 
-    void ShowClosingNote() override
+    void ShowClosingNote(bool withoutSystemFiles) override
     {
-        ShowTableMessage(owner_, inputs_.language, IDS_FINISHED_BASE, IDS_TITLE_BASE, "",
-                         MB_OK | MB_ICONINFORMATION);
+        ::ShowClosingNote(owner_, inputs_.language, IDS_FINISHED_BASE, "", withoutSystemFiles);
     }
 
     void ShowFilesLeftIn(const char* folder) override
@@ -112,13 +121,24 @@ BOOL FileExistsIn(const char* folder, const char* name)
     return OpenFile(path, &info, OF_EXIST) != HFILE_ERROR;
 }
 
-BOOL TempFolderUsable(const char* folder)
+BOOL MakeUniqueFolder(const char* temp, char (&folder)[MAX_PATH])
 {
-    char probe[MAX_PATH];
-    if (!GetTempFileNameA(folder, "$$$", 0, probe))
-        return FALSE;
-    DeleteFileA(probe);
-    return TRUE;
+    // GetTempFileNameA makes a file, not a folder, for the number 0; for
+    // any other it only names one, which CreateDirectoryA then claims.
+    DWORD unique = GetTickCount();
+    for (int tries = 0; tries < 1000; tries++) {
+        unique = (unique + 1) & 0xFFFF;
+        char path[MAX_PATH];
+        if (unique == 0)
+            continue;
+        if (!GetTempFileNameA(temp, "$$$", unique, path))
+            return FALSE;
+        if (CreateDirectoryA(path, nullptr))
+            return JoinText(folder, sizeof folder, {path, "\\"});
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            return FALSE;
+    }
+    return FALSE;
 }
 
 BOOL CreateSetupDiskette(HWND owner, const RunSettings& settings)

@@ -17,5 +17,7 @@ BOOL ConfirmErase(HWND owner, const char* root, int language);
 // system and read-only files count.
 BOOL FileExistsIn(const char* folder, const char* name);
 
-// Whether a file can be made in the folder (it is made and deleted again).
-BOOL TempFolderUsable(const char* folder);
+// Makes a new folder in temp (ending in a backslash) with a name made unique
+// as GetTempFileNameA makes one, and gives its path with a backslash in
+// folder (MAX_PATH characters).
+BOOL MakeUniqueFolder(const char* temp, char (&folder)[MAX_PATH]);

@@ -1,5 +1,6 @@
 #include "windows/main_window.h"
 
+#include "common/windows/string_row.h"
 #include "core/run_settings.h"
 #include "resource.h"
 #include "stage_clock.h"
@@ -71,6 +72,16 @@ static bool DriveGatePasses(const char* root)
     return GetDriveTypeA(root) == DRIVE_REMOVABLE && ProbeDisketteDrive(root) != 0;
 }
 
+// Most computers have no diskette drive, but every one can keep the same
+// diskette as an image file: the refusal asks whether to make one.
+static bool OfferImageInstead(HWND window, int language)
+{
+    char refusal[MAX_PATH];
+    LoadText(ModuleInstance, IDS_NODRIVE_BASE + language, refusal, sizeof refusal);
+    return ShowTableMessage(window, language, IDS_NODRIVE_IMAGE_BASE, IDS_TITLE_BASE, refusal,
+                            MB_YESNO | MB_ICONERROR) == IDYES;
+}
+
 static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
 {
     QL_STAGE("wm-create");
@@ -88,9 +99,16 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
     QL_STAGE("drive-gate");
     if (!drivePasses) {
         MakeDisk.firstPaint = 0;
-        ShowTableMessage(window, settings.LanguageIndex, IDS_NODRIVE_BASE, IDS_TITLE_BASE, "",
-                         MB_OK | MB_ICONERROR);
-        DestroyWindow(window);
+        if (!OfferImageInstead(window, settings.LanguageIndex)) {
+            DestroyWindow(window);
+            return 0;
+        }
+        // On as with "-image" and no path: Save As asks at Create Disk. The
+        // paints during the question were let by, so one more brings the
+        // product dialog.
+        ImageRequest.present = true;
+        MakeDisk.firstPaint = 1;
+        InvalidateRect(window, nullptr, TRUE);
     }
     return 0;
 }
@@ -157,7 +175,11 @@ static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
     MainCommand command = DecideMainCommand(control, HIWORD(wParam), checked);
     switch (command.kind) {
     case kCommandCopy:
-        RunCreation(window);
+        // Until the product dialog has ended with a product there is nothing
+        // to make: a Create Disk that comes earlier (another program can
+        // send one while the dialog is still up) is dropped.
+        if (IsProduct(MakeDisk.settings.ProductChoice))
+            RunCreation(window);
         return 0;
     case kCommandCancel:
         CloseMakeDiskWindow(window);

@@ -27,7 +27,8 @@ bool Win32HostFiles::Find(const char* path, HostEntry& entry)
         return false;
     FindClose(search);
     entry.folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    entry.size = found.nFileSizeHigh ? 0xFFFFFFFFu : found.nFileSizeLow;
+    entry.other = false;
+    entry.size = static_cast<uint64_t>(found.nFileSizeHigh) << 32 | found.nFileSizeLow;
     entry.attributes = static_cast<uint8_t>(found.dwFileAttributes & kKeptAttributes);
     entry.time = DosTimeOf(found.ftLastWriteTime);
     return true;

@@ -2,7 +2,10 @@
 
 #include "wine_harness.h"
 
+#include <winioctl.h>
+
 #include <cstdlib>
+#include <cstring>
 
 namespace qlh {
 
@@ -78,6 +81,37 @@ std::string TestWindowExe()
 LANGID SystemLanguage()
 {
     return GetSystemDefaultLangID();
+}
+
+// Wine's mount manager keeps the type of each drive letter. This sets the
+// type of A: (the build's floppy folder) with the request that Wine's own
+// configuration tool sends, IOCTL_MOUNTMGR_DEFINE_UNIX_DRIVE; DRIVE_NO_ROOT_DIR
+// takes the letter away.
+bool SetTypeOfDriveA(DWORD type)
+{
+    struct UnixDrive {
+        ULONG size, type, fsType;
+        DWORD serial;
+        ULONGLONG unixDevice;
+        WCHAR letter;
+        USHORT mountPointOffset, deviceOffset, labelOffset;
+    };
+    const char* build = getenv("BUILD");
+    std::string folder = std::string(build ? build : "") + "/floppy";
+    std::vector<char> request(sizeof(UnixDrive) + folder.size() + 1, 0);
+    UnixDrive* drive = reinterpret_cast<UnixDrive*>(request.data());
+    drive->size = static_cast<ULONG>(request.size());
+    drive->type = type;
+    drive->letter = L'a';
+    drive->mountPointOffset = sizeof(UnixDrive);
+    memcpy(request.data() + sizeof(UnixDrive), folder.c_str(), folder.size() + 1);
+    HANDLE manager = CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    DWORD returned = 0;
+    BOOL ok = build && DeviceIoControl(manager, CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS),
+                                       request.data(), drive->size, nullptr, 0, &returned, nullptr);
+    CloseHandle(manager);
+    return ok && GetDriveTypeA("A:\\") == type;
 }
 
 }  // namespace qlh

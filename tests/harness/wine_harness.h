@@ -79,6 +79,9 @@ std::string CdRoot();
 std::string CdPath(const std::string& relative);
 // Root of the floppy drive ("A:\"); a plain folder under Wine.
 std::string FloppyRoot();
+// Gives drive A: (the build's floppy folder) that type; DRIVE_NO_ROOT_DIR
+// takes the letter away. True when GetDriveTypeA then reports it.
+bool SetTypeOfDriveA(DWORD type);
 // The recorder program of the win64 build (a Windows path).
 std::string RecorderExe();
 // The tiny test-window program of the win64 build (used by the self-test).

@@ -64,19 +64,27 @@ public:
     explicit CopyRecorder(const std::string &why) : why_(why) {}
     bool ConfirmErase(const char *) override { return true; }
     bool GetTempFolder(char *, size_t) override { return false; }
-    bool TempFolderUsable(const char *) override { return false; }
+    bool MakeSaveFolder(char *, size_t) override { return false; }
+    void RemoveSaveFolder(const char *) override {}
     bool FileExistsIn(const char *, const char *) override { return false; }
     FileOperationResult RunFileOperation(const FileOperation &op) override
     {
         bool fromCd = op.step == kStepCopyProduct || op.step == kStepCopyGuide ||
                       op.step == kStepCopyTestPort;
-        for (const char *p = op.from; fromCd && p != nullptr && *p != '\0'; p += std::strlen(p) + 1)
-            Print(p, "Floppwright", why_);
+        // Of the product copy, an entry without "*.*" copies a folder whole
+        // (Drivers); it is listed with a trailing backslash. Every other
+        // path names a file.
+        for (const char *p = op.from; fromCd && p != nullptr && *p != '\0'; p += std::strlen(p) + 1) {
+            std::string path = p;
+            bool whole = op.step == kStepCopyProduct &&
+                         (path.size() < 4 || path.compare(path.size() - 4, 4, "\\*.*") != 0);
+            Print(whole ? path + "\\" : path, "Floppwright", why_);
+        }
         return FileOperationResult{0, false};
     }
-    void MakeBootable() override {}
+    bool MakeBootable() override { return false; }
     void WriteStartupFiles(int) override {}
-    void ShowClosingNote() override {}
+    void ShowClosingNote(bool) override {}
     void ShowFilesLeftIn(const char *) override {}
 
 private:

@@ -14,6 +14,7 @@ import sys
 IMAGES = {
     os.path.join("0009 wine", "cdrom-msdos-fr.img"): ("cdrom", "msdos", "fr"),
     "hd-windows-en.img": ("hd", "windows", "en"),
+    "nodrive.img": ("diskette", "msdos", "en"),
 }
 
 

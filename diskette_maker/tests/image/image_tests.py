@@ -319,6 +319,37 @@ def case_refusals(bench):
     refused("too large", "diskette", r"need %s bytes more" % format((clusters - CLUSTERS) * 512, ","),
             "--no-startup", cd=big)
 
+    # Nothing from outside the CD, from its tree or its ISO alike: a link to
+    # a private file, a name that Windows would read as a path, a file of
+    # 4 GiB (counted in 64 bits), an ISO whose hard links unpack past a CD.
+    secret = bench.path("secret")
+    with open(secret, "w") as f:
+        f.write("private")
+    hostile = (
+        ("link", r"LINK\.TXT is not a plain file", lambda d: os.symlink(secret, os.path.join(d, "LINK.TXT"))),
+        ("backslash", r"has a name no diskette can hold",
+         lambda d: open(os.path.join(d, "..\\..\\secret"), "w").close()),
+        ("huge", r"need 4,29\d,\d{3},\d{3} bytes more",
+         lambda d: open(os.path.join(d, "HUGE.BIN"), "w").truncate(4 << 30)),
+    )
+    for name, wanted, plant in hostile:
+        tree = bench.demo_cd(name)
+        plant(os.path.join(tree, "Diskette Drive"))
+        refused(name, "diskette", wanted, cd=tree)
+        if name != "huge":
+            iso = bench.path(name + ".iso")
+            run(["xorriso", "-as", "mkisofs", "-quiet", "-r", "-J", "-joliet-long", "-o", iso, tree])
+            refused(name + " in the ISO", "diskette", wanted, cd=iso)
+    bomb = bench.demo_cd("bomb")
+    one = os.path.join(bomb, "Diskette Drive", "ONE.BIN")
+    with open(one, "wb") as f:
+        f.write(b"\x5a" * (1 << 20))
+    for i in range(750):
+        os.link(one, os.path.join(bomb, "Diskette Drive", "L%d.BIN" % i))
+    iso = bench.path("bomb.iso")
+    run(["xorriso", "-outdev", iso, "-hardlinks", "on", "-map", bomb, "/"])
+    refused("ISO bomb", "diskette", r"more than a CD holds", cd=iso)
+
     for args, wanted in ((["--product", "zip"], r"unknown product.*zip"),
                          (["--variant", "os2"], r"unknown variant"), (["--frobnicate"], r"unknown option")):
         p = run([bench.opts.tool, "--cd", cd, "--product", "hd", "--variant", "msdos",

@@ -31,6 +31,8 @@ const std::string ConfigCdrom = Crlf + "device=qlcddrv.sys" + Crlf + std::string
 const std::string ConfigDiskette = Crlf + "device=quellorn.sys" + Crlf + std::string(21, ' ') + Crlf + Crlf;
 const std::string AutoexecCdrom = Crlf + "@if exist qlcddrv$ mscdex.exe /d:qlcddrv$ " + Crlf + Crlf;
 
+const std::string ImageOffer = "Do you want to save the setup diskette as an image file instead?";
+
 const DWORD kSystemFileAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 std::string Read(const std::string& path)
@@ -283,10 +285,12 @@ TEST_F(Maker, SystemFilesOfTheDisketteSurviveTheErase)
     ASSERT_TRUE(WriteWholeFile(FloppyRoot() + "MSDOS.SYS", "the diskette's own msdos"));
     ASSERT_TRUE(WriteWholeFile(FloppyRoot() + "COMMAND.COM", "the diskette's own command"));
     ASSERT_TRUE(WriteWholeFile(FloppyRoot() + "NOTES.TXT", "to be erased"));
+    // An earlier run's files in the temporary folder, under the same names:
+    // the run neither overwrites them nor takes them for the diskette's.
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
     for (const char* name : {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"})
-        DeleteFileA((std::string(temp) + name).c_str());
+        ASSERT_TRUE(WriteWholeFile(std::string(temp) + name, std::string("earlier ") + name));
     std::vector<std::string> tempBefore = ListDirectory(temp);
 
     Start();
@@ -301,8 +305,11 @@ TEST_F(Maker, SystemFilesOfTheDisketteSurviveTheErase)
     EXPECT_FALSE(FileExists(FloppyRoot() + "NOTES.TXT"));
     EXPECT_TRUE(FileExists(FloppyRoot() + "qlcddrv.sys"));
     for (const char* name : {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"})
-        EXPECT_FALSE(FileExists(std::string(temp) + name)) << name;
+        EXPECT_EQ(Read(std::string(temp) + name), std::string("earlier ") + name);
+    // The run's own folder went with the files.
     EXPECT_EQ(ListDirectory(temp), tempBefore);
+    for (const char* name : {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"})
+        DeleteFileA((std::string(temp) + name).c_str());
 }
 
 // This platform's shell will not delete a read-only file, so the erase
@@ -351,6 +358,21 @@ TEST_F(Maker, FailedEraseGivesTheDiskettesSystemFileBack)
     EXPECT_FALSE(FileExists(FloppyRoot() + "CONFIG.SYS")) << "nothing is written after a failed erase";
     EXPECT_FALSE(FileExists(std::string(temp) + "IO.SYS"));
     EXPECT_EQ(ListDirectory(temp), tempBefore);
+}
+
+// Without the emergency-boot files the MS-DOS diskette cannot start a
+// computer, and the closing note says so.
+TEST_F(Maker, ClosingNoteTellsOfMissingSystemFiles)
+{
+    std::string ebd = WindowsFolder() + "\\Command\\Ebd";
+    RemoveTree(ebd);
+    Start();
+    ChooseProduct(HardDrive);
+    ClickButton(Control(MsdosVariant));
+    DialogInfo note = CopyAndFinish(false);
+    EXPECT_EQ(note.text, "Finished\n\nThis diskette does not start a computer: no MS-DOS system files were "
+                         "found in " + ebd + ".");
+    EXPECT_FALSE(FileExists(FloppyRoot() + "IO.SYS"));
 }
 
 // The system-menu item turns the option off: nothing is saved, the old
@@ -489,6 +511,26 @@ TEST_F(Maker, LanguageAndVariantClicks)
     EXPECT_EQ(code, 0u);
 }
 
+// Create Disk sent by another program while the product dialog is still
+// open: no creation without a product, and the dialog goes on.
+TEST_F(Maker, CreateDiskBeforeAProductIsDropped)
+{
+    ASSERT_TRUE(WriteWholeFile(FloppyRoot() + "OLDFILE.TXT", "keep me"));
+    Start();
+    Command(window_, CopyButton, BN_CLICKED, Control(CopyButton));
+    // Posted behind it to the same thread: once OK is enabled, Create Disk
+    // has been handled.
+    Command(product_, HardDrive, BN_CLICKED, GetDlgItem(product_, HardDrive));
+    ASSERT_TRUE(WaitEnabled(GetDlgItem(product_, IDOK)));
+    EXPECT_EQ(FindTopWindows(WindowQuery{"#32770", nullptr, process_->Pid()}).size(), 1u);
+    ClickButton(GetDlgItem(product_, IDOK));
+    ASSERT_TRUE(WaitWindowGone(product_));
+    EXPECT_TRUE(WaitVisible(Control(LanguageGroup)));
+    ClickButton(Control(CancelButton));
+    EXPECT_TRUE(process_->WaitExit(5000));
+    EXPECT_EQ(Read(FloppyRoot() + "OLDFILE.TXT"), "keep me");
+}
+
 TEST_F(Maker, CancelInTheProductDialogEndsQuietly)
 {
     Start();
@@ -511,45 +553,16 @@ TEST(MakerDrive, NoDiskDriveOnWindows2000Or98)
         HWND box = WaitForDialog(process.Pid(), nullptr, 5000, &info);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(info.caption, TitleEs);
-        EXPECT_EQ(info.text, "No diskette drive found.\nFloppwright cannot continue.");
+        EXPECT_EQ(info.text, "No diskette drive found.\nFloppwright cannot continue.\n\n"
+                             "\xBF" "Desea guardar el disquete de instalaci\xF3n como archivo de imagen?");
         // Paints meanwhile must not have opened the product dialog.
         WaitPainted(box);
         EXPECT_EQ(FindTopWindows(WindowQuery{"#32770", nullptr, process.Pid()}).size(), 1u);
-        PressDialogButton(box, IDOK);
+        PressDialogButton(box, IDNO);
         DWORD code = 1;
         EXPECT_TRUE(process.WaitExit(5000, &code));
         EXPECT_EQ(code, 0u);
     }
-}
-
-// Wine's mount manager keeps the type of each drive letter. This sets the
-// type of A: (the build's floppy folder) with the request that Wine's own
-// configuration tool sends, IOCTL_MOUNTMGR_DEFINE_UNIX_DRIVE.
-bool SetTypeOfDriveA(DWORD type)
-{
-    struct UnixDrive {
-        ULONG size, type, fsType;
-        DWORD serial;
-        ULONGLONG unixDevice;
-        WCHAR letter;
-        USHORT mountPointOffset, deviceOffset, labelOffset;
-    };
-    const char* build = getenv("BUILD");
-    std::string folder = std::string(build ? build : "") + "/floppy";
-    std::vector<char> request(sizeof(UnixDrive) + folder.size() + 1, 0);
-    UnixDrive* drive = reinterpret_cast<UnixDrive*>(request.data());
-    drive->size = static_cast<ULONG>(request.size());
-    drive->type = type;
-    drive->letter = L'a';
-    drive->mountPointOffset = sizeof(UnixDrive);
-    memcpy(request.data() + sizeof(UnixDrive), folder.c_str(), folder.size() + 1);
-    HANDLE manager = CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    DWORD returned = 0;
-    BOOL ok = build && DeviceIoControl(manager, CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS),
-                                       request.data(), drive->size, nullptr, 0, &returned, nullptr);
-    CloseHandle(manager);
-    return ok && GetDriveTypeA("A:\\") == type;
 }
 
 // On NT 4.0 the probe asks no drive, so only the drive type stops the
@@ -568,8 +581,8 @@ TEST(MakerDrive, DriveThatIsNotRemovableOnNt4)
     HWND box = WaitForDialog(process.Pid(), nullptr, 5000, &info);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(info.caption, TitleEn);
-    EXPECT_EQ(info.text, "No diskette drive found.\nFloppwright cannot continue.");
-    PressDialogButton(box, IDOK);
+    EXPECT_EQ(info.text, "No diskette drive found.\nFloppwright cannot continue.\n\n" + ImageOffer);
+    PressDialogButton(box, IDNO);
     DWORD code = 1;
     EXPECT_TRUE(process.WaitExit(5000, &code));
     EXPECT_EQ(code, 0u);

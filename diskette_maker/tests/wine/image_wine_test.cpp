@@ -47,13 +47,21 @@ protected:
         std::string ebd = WindowsFolder() + "\\Command\\Ebd\\";
         MakeDirectories(ebd);
         ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(BOOT_PAYLOAD).c_str(), (ebd + "IO.SYS").c_str(), FALSE));
-        ASSERT_TRUE(WriteWholeFile(ebd + "COMMAND.COM", "stand-in command interpreter"));
+        // Written once, so that its time stays that of the kept copy.
+        if (!FileExists(ebd + "COMMAND.COM")) {
+            ASSERT_TRUE(WriteWholeFile(ebd + "COMMAND.COM", "stand-in command interpreter"));
+        }
     }
 
     void Start(const std::string& args, int product, bool msdos, const std::string& workdir = "")
     {
         process_ = std::make_unique<Process>();
         ASSERT_TRUE(process_->Start(cdExe_, args, workdir));
+        ChooseAndCopy(product, msdos);
+    }
+
+    void ChooseAndCopy(int product, bool msdos)
+    {
         window_ = WaitForWindow(WindowQuery{"QLMakeDisk", nullptr, process_->Pid()});
         ASSERT_NE(window_, nullptr);
         HWND dialog = WaitForDialog(process_->Pid());
@@ -78,6 +86,18 @@ protected:
     void Answer(const DialogInfo& info, int button)
     {
         PressDialogButton(info.window, button);
+    }
+
+    // Types the file's name into Save As and saves.
+    void SaveAs(const std::string& path)
+    {
+        DialogInfo saveAs = NextMessage();
+        HWND fileName = nullptr;
+        for (int id : SaveAsFileNames)
+            fileName = fileName ? fileName : GetDlgItem(saveAs.window, id);
+        ASSERT_NE(fileName, nullptr);
+        SetWindowTextA(fileName, path.c_str());
+        Answer(saveAs, IDOK);
     }
 
     void ExpectEnd()
@@ -227,6 +247,90 @@ TEST_F(ImageMaker, MissingSourceAndTooMuchAreRefused)
         ExpectEnd();
         EXPECT_FALSE(FileExists(path));
     }
+
+    // 4 GiB (sparse): counted in 64 bits, not wrapped to no clusters at all.
+    HANDLE huge = CreateFileA((cd / "Diskette Drive\\HUGE.BIN").c_str(), GENERIC_WRITE, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    LARGE_INTEGER size;
+    size.QuadPart = 4LL << 30;
+    ASSERT_TRUE(SetFilePointerEx(huge, size, nullptr, FILE_BEGIN) && SetEndOfFile(huge));
+    CloseHandle(huge);
+    Start("-image " + path, DisketteDrive, true);
+    DialogInfo refusal = NextMessage();
+    EXPECT_EQ(refusal.text.substr(0, 4), "4293") << refusal.text;
+    Answer(refusal, IDOK);
+    ExpectEnd();
+    EXPECT_FALSE(FileExists(path));
+}
+
+// Without any drive A: the refusal offers the image. No ends as before; Yes
+// goes on as -image without a path, and the image goes on to the native
+// comparison.
+TEST_F(ImageMaker, NoDriveAOffersTheImage)
+{
+    struct Restore {
+        ~Restore() { SetTypeOfDriveA(DRIVE_REMOVABLE); }
+    } restore;
+    ASSERT_TRUE(SetTypeOfDriveA(DRIVE_NO_ROOT_DIR));
+    std::string chosen = Kept("nodrive");
+    DeleteFileA((chosen + ".img").c_str());
+    for (int answer : {IDNO, IDYES}) {
+        process_ = std::make_unique<Process>();
+        ASSERT_TRUE(process_->Start(cdExe_, "-0009"));
+        DialogInfo offer = NextMessage();
+        EXPECT_EQ(offer.caption, TitleEn);
+        EXPECT_EQ(offer.text, "No diskette drive found.\nFloppwright cannot continue.\n\n"
+                              "Do you want to save the setup diskette as an image file instead?");
+        Answer(offer, answer);
+        ASSERT_TRUE(WaitWindowGone(offer.window));
+    }
+    ChooseAndCopy(DisketteDrive, true);
+    SaveAs(chosen);
+    DialogInfo note = NextMessage();
+    EXPECT_EQ(note.text, "Finished.\n\n" + chosen + ".img");
+    Answer(note, IDOK);
+    ExpectEnd();
+}
+
+// Where Windows keeps no emergency-boot folder (2000, XP and later) the
+// MS-DOS image does not start a computer, and the closing note says so.
+// A path that names a folder makes no image at all.
+TEST_F(ImageMaker, NoteOfAnImageWithoutSystemFilesAndAFolderRefused)
+{
+    ScopedWindowsVersion win2k("win2k", "Floppwright.exe");
+    std::string path = Kept("no-system-files.img");
+    DeleteFileA(path.c_str());
+    Start("-image " + path, HardDrive, true);
+    DialogInfo note = NextMessage();
+    EXPECT_EQ(note.text, "Finished.\n\n" + path + "\n\nThis diskette does not start a computer: no MS-DOS "
+                         "system files were found in " + WindowsFolder() + "\\Command\\Ebd.");
+    Answer(note, IDOK);
+    ExpectEnd();
+
+    Start("-image " + Kept(""), HardDrive, false);
+    DialogInfo refusal = NextMessage();
+    EXPECT_EQ(refusal.caption, "No image was made");
+    Answer(refusal, IDOK);
+    ExpectEnd();
+}
+
+// An image that another program holds open, with delete sharing: whether
+// the new one gets in or not, the old one is never lost.
+TEST_F(ImageMaker, ReplacedImageIsNeverLost)
+{
+    std::string path = Kept("held.img");
+    ASSERT_TRUE(WriteWholeFile(path, "an older image"));
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    Start("-image " + path, HardDrive, false);
+    Answer(NextMessage(), IDYES);
+    Answer(NextMessage(), IDOK);
+    ExpectEnd();
+    CloseHandle(held);
+    std::string contents;
+    ASSERT_TRUE(ReadWholeFile(path, &contents));
+    EXPECT_TRUE(contents == "an older image" || contents.size() == kImageBytes) << contents.size();
 }
 
 }  // namespace
