@@ -185,14 +185,14 @@ std::string ListEntry(HWND list, int index)
     return name;
 }
 
-// After Picker::EndsWithZero: one installer was started, by its bare path
-// and with no arguments.
+// After Picker::EndsWithZero: one installer was started, by its quoted
+// path and with no arguments.
 void ExpectStarted(const std::string& installer)
 {
     std::vector<RecorderEntry> log = ReadRecorderLog();
     ASSERT_EQ(1u, log.size());
     EXPECT_EQ(installer, log[0].module);
-    EXPECT_EQ(installer, log[0].command_line);
+    EXPECT_EQ("\"" + installer + "\"", log[0].command_line);
 }
 
 void ExpectNothingStarted()
