@@ -1,11 +1,14 @@
-// The menu's starts against two rules of Windows that Wine does not apply
-// by itself: from Vista on, CreateProcess refuses a setup that wants to run
-// as administrator (the call log makes Wine refuse it too), and a program
-// path with blanks, given unquoted, is first tried word by word as a
-// program of its own ("D:\HD.exe" for "D:\HD and CD-ROM\...").
+// The menu against three rules of Windows that Wine does not apply by
+// itself: from Vista on, CreateProcess refuses a setup that wants to run
+// as administrator (the call log makes Wine refuse it too); a program path
+// with blanks, given unquoted, is first tried word by word as a program of
+// its own ("D:\HD.exe" for "D:\HD and CD-ROM\..."); and a DLL that is not
+// a KnownDLL is looked for in the program's folder before the system's
+// (Wine prefers its own unless told otherwise with WINEDLLOVERRIDES).
 #include <gtest/gtest.h>
 
 #include "call_log.h"
+#include "call_log_shared.h"
 #include "launcher_cd.h"
 
 using namespace qlh;
@@ -71,4 +74,48 @@ TEST(StartRules, PlantedProgramsNeverRunInstead)
     } planted;
     ASSERT_TRUE(InstallRecorder("C:\\My.exe"));
     ExpectSetupsStart(copied, false);
+}
+
+// Stand-ins for winmm.dll and shell32.dll beside Setup.exe, preferred by
+// Wine (its DllOverrides for Setup.exe) as Windows prefers them: the click sound and the update page still
+// work, and neither stand-in is ever loaded. (version.dll and msvcrt.dll
+// cannot be tried so: Wine's own user32 and its DLLs need the real ones;
+// the release check proves that the programs import neither.)
+TEST(StartRules, PlantedDllsAreNeverLoaded)
+{
+    const char* const kPlanted[] = {"winmm", "shell32"};
+    LauncherCd cd(ShippedLauncherExe());
+    for (const char* dll : kPlanted)
+        ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_PLANTED_DLL).c_str(), cd.Path(std::string(dll) + ".dll").c_str(), FALSE));
+    InstallWebFixtures();
+    ClearRecorderLog();
+
+    const std::string overrides = "HKCU\\Software\\Wine\\AppDefaults\\Setup.exe\\DllOverrides";
+    ScopedRegistryKey kept(overrides);
+    for (const char* dll : kPlanted)
+        ASSERT_TRUE(RegSetString(overrides, dll, "native,builtin"));
+    RunningLauncher run;
+    ASSERT_TRUE(StartLauncher(run, cd, "-0009"));
+    ASSERT_TRUE(DismissNotice(run));
+
+    CallLog calls;
+    ASSERT_TRUE(calls.Attach(run.menu));
+    HWND button = FindWindowExA(run.menu, nullptr, "Button", nullptr);
+    ASSERT_NE(nullptr, button);
+    MouseMove(button, 20, 5);
+    EXPECT_TRUE(WaitUntil([&] {
+        for (const LoggedCall& call : calls.Calls())
+            if (call.kind == CallPlaySound)
+                return true;
+        return false;
+    }, 3000)) << "the click sound";
+
+    Command(run.menu, 3);
+    std::vector<RecorderEntry> entries = WaitRecorderEntries(1);
+    ASSERT_EQ(1u, entries.size());
+    EXPECT_NE(std::string::npos, entries[0].command_line.find("/software_library/index.html"))
+        << entries[0].command_line;
+
+    for (const char* dll : kPlanted)
+        EXPECT_FALSE(FileExists(cd.Path(std::string(dll) + ".dll.loaded"))) << dll;
 }
