@@ -18,6 +18,7 @@ typedef int(WINAPI *DrawTextProc)(HDC, LPCSTR, int, LPRECT, UINT);
 typedef BOOL(WINAPI *PlaySoundProc)(LPCSTR, HMODULE, DWORD);
 typedef DWORD(WINAPI *ModuleFileNameProc)(HMODULE, LPSTR, DWORD);
 typedef FARPROC(WINAPI *ProcAddressProc)(HMODULE, LPCSTR);
+typedef UINT(WINAPI *WinExecProc)(LPCSTR, UINT);
 typedef BOOL(WINAPI *CreateProcessProc)(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
                                         DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION);
 
@@ -27,6 +28,7 @@ PlaySoundProc realPlaySound;
 ModuleFileNameProc realModuleFileName;
 ProcAddressProc realProcAddress;
 CreateProcessProc realCreateProcess;
+WinExecProc realWinExec;
 
 CallEntry *Claim(CallKind kind)
 {
@@ -144,6 +146,18 @@ BOOL WINAPI ElevationCreateProcess(LPCSTR application, LPSTR commandLine, LPSECU
                              start, started);
 }
 
+// WinExec goes through CreateProcess inside kernel32, out of reach of the
+// redirect above; it reports a failure of CreateProcess beyond 31 as
+// ERROR_BAD_FORMAT.
+UINT WINAPI ElevationWinExec(LPCSTR commandLine, UINT show)
+{
+    char program[MAX_PATH];
+    ProgramOf(nullptr, commandLine, program);
+    if (AsksForAdministrator(program))
+        return ERROR_BAD_FORMAT;
+    return realWinExec(commandLine, show);
+}
+
 // Points the module's import slot of dll!name at replacement; returns what
 // the slot held, or null when the module does not import it.
 void *Redirect(HMODULE module, const char *dll, const char *name, void *replacement)
@@ -205,6 +219,8 @@ void RedirectImports()
         program, "kernel32.dll", "GetProcAddress", reinterpret_cast<void *>(LoggedProcAddress)));
     realCreateProcess = reinterpret_cast<CreateProcessProc>(Redirect(
         program, "kernel32.dll", "CreateProcessA", reinterpret_cast<void *>(ElevationCreateProcess)));
+    realWinExec = reinterpret_cast<WinExecProc>(
+        Redirect(program, "kernel32.dll", "WinExec", reinterpret_cast<void *>(ElevationWinExec)));
     realModuleFileName = reinterpret_cast<ModuleFileNameProc>(Redirect(
         program, "kernel32.dll", "GetModuleFileNameA", reinterpret_cast<void *>(CuttableModuleFileName)));
     InterlockedExchange(&section->hookedPid, static_cast<LONG>(GetCurrentProcessId()));
