@@ -61,12 +61,21 @@ endfunction()
 # A shipping program: ql_add_program(target OUTPUT "Name" SOURCES ... LIBS ...)
 function(ql_add_program target)
   cmake_parse_arguments(P "" "OUTPUT" "SOURCES;LIBS" ${ARGN})
-  add_executable(${target} WIN32 ${P_SOURCES})
+  # No C runtime: the programs bring their own entry point and the few C
+  # functions they call (common/windows), and import from nothing but the
+  # four system DLLs that every Windows has; see program_entry.cpp.
+  add_executable(${target} WIN32 ${P_SOURCES}
+    ${CMAKE_SOURCE_DIR}/common/windows/program_entry.cpp
+    ${CMAKE_SOURCE_DIR}/common/windows/c_functions.cpp)
   ql_windows_flags(${target})
+  target_compile_options(${target} PRIVATE -fno-threadsafe-statics)
+  # The compiler must not turn these loops back into calls of themselves.
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/common/windows/c_functions.cpp
+    TARGET_DIRECTORY ${target} PROPERTIES COMPILE_OPTIONS "-fno-builtin;-fno-tree-loop-distribute-patterns")
   if(P_OUTPUT)
     set_target_properties(${target} PROPERTIES OUTPUT_NAME "${P_OUTPUT}")
   endif()
-  target_link_libraries(${target} PRIVATE ${P_LIBS})
+  target_link_libraries(${target} PRIVATE ${P_LIBS} kernel32 user32 gdi32 advapi32 gcc)
   # Resource scripts find the shared application manifest here; each program's
   # script names it as resource 1 of type RT_MANIFEST (24). It asks for no
   # elevation, declares system DPI awareness (the programs scale their own
@@ -77,7 +86,7 @@ function(ql_add_program target)
   # QL_STAGE marks (bench/stage_clock.h): nothing here, stamps in the bench
   # variant below.
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/bench)
-  target_link_options(${target} PRIVATE -static -s -Wl,--gc-sections
+  target_link_options(${target} PRIVATE -nostdlib -static -s -Wl,--gc-sections
     -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
 endfunction()
 

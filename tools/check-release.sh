@@ -1,6 +1,7 @@
 #!/bin/sh
-# Checks the shipping 32-bit executables: imports that exist on Windows 95,
-# 98 and NT 4.0, subsystem and OS version 4.0, exactly one manifest.
+# Checks the shipping 32-bit executables: imports from the four system DLLs
+# only, and only what Windows 95, 98 and NT 4.0 export; subsystem and OS
+# version 4.0; exactly one manifest.
 # First proves that the check itself catches each kind of fault.
 set -eu
 build=${1:-build/win32}
@@ -13,23 +14,35 @@ mkdir -p "$work"
 
 cxx="i686-w64-mingw32-g++-win32 -Os -s -static -mwindows"
 v4="-Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0"
+# Built as the shipping programs are: their own entry point, no C runtime.
+bare="$top/common/windows/program_entry.cpp -nostdlib -lkernel32 -luser32 -lgdi32 -lgcc"
 i686-w64-mingw32-windres -I "$top/cmake" "$probes/manifest.rc" -O coff -o "$work/manifest.o"
-$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" $v4 -o "$work/good.exe"
-$cxx "$top/bench/bare_window.cpp" $v4 -o "$work/no-manifest.exe"
-$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" "$work/manifest.o" $v4 -o "$work/two-manifests.exe" 2>/dev/null ||
-    cp "$work/no-manifest.exe" "$work/two-manifests.exe"
-$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" -Wl,--subsystem,windows:6.0 -o "$work/new-subsystem.exe"
-$cxx "$probes/newer_import.cpp" "$work/manifest.o" $v4 -o "$work/newer-import.exe"
+i686-w64-mingw32-windres -I "$top/cmake" "$probes/two_manifests.rc" -O coff -o "$work/two-manifests.o"
+$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" $v4 $bare -o "$work/good.exe"
+$cxx "$top/bench/bare_window.cpp" $v4 $bare -o "$work/no-manifest.exe"
+$cxx "$top/bench/bare_window.cpp" "$work/two-manifests.o" $v4 $bare -o "$work/two-manifests.exe"
+$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" -Wl,--subsystem,windows:6.0 $bare -o "$work/new-subsystem.exe"
+$cxx "$probes/newer_import.cpp" "$work/manifest.o" $v4 $bare -o "$work/newer-import.exe"
+# The same window with the compiler's C runtime, which imports msvcrt.dll.
+$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" $v4 -o "$work/runtime-import.exe"
 
 echo "== the check refuses what would not load"
 $check "$work/good.exe" >/dev/null || { echo "check refused a sound program"; exit 1; }
-for bad in no-manifest two-manifests new-subsystem newer-import; do
-    if $check "$work/$bad.exe" >/dev/null; then
-        echo "check passed $bad.exe, which it must refuse"
+refuses() {
+    if out=$($check "$work/$1.exe"); then
+        echo "check passed $1.exe, which it must refuse"
         exit 1
     fi
-    echo "refused $bad.exe"
-done
+    case "$out" in
+    *"$2"*) echo "refused $1.exe: $2" ;;
+    *) echo "check refused $1.exe, but not for $2:"; echo "$out"; exit 1 ;;
+    esac
+}
+refuses no-manifest "has 0 application manifests"
+refuses two-manifests "has 2 application manifests"
+refuses new-subsystem "Subsystem version is 6.0"
+refuses newer-import "GetFileSizeEx"
+refuses runtime-import "imports msvcrt.dll, which is not one of"
 
 echo "== shipping executables"
 set --

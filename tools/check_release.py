@@ -2,10 +2,13 @@
 """Checks that shipping executables load on every Windows they target.
 
 For each executable given:
-  * every imported function must be exported by the system DLLs of
-    Windows 95, Windows 98 and Windows NT 4.0 (the lists in the export
-    folder, one "dll function" per line), or be on the short allow-list
-    below;
+  * it may import from KERNEL32, USER32, GDI32 and ADVAPI32 only: no C
+    runtime DLL (Windows 95 has no MSVCRT.DLL), and nothing that Windows
+    would look for beside the program first (every other DLL is loaded on
+    first use, by full path from the system folder);
+  * every imported function must be exported by those DLLs on Windows 95,
+    Windows 98 and Windows NT 4.0 (the lists in the export folder, one
+    "dll function" per line);
   * the PE header must say subsystem Windows GUI, subsystem version 4.0 and
     OS version 4.0, so that the 4.0 loaders accept it;
   * exactly one application manifest (RT_MANIFEST) must be linked in.
@@ -18,13 +21,9 @@ import re
 import subprocess
 import sys
 
-# winmm.dll and version.dll are missing from the export lists, but every
-# target system ships them with these functions (they date back to the
-# Windows 3.1 multimedia and version-stamping libraries).
-ALLOWED = {
-    "winmm.dll": {"PlaySoundA", "sndPlaySoundA"},
-    "version.dll": {"GetFileVersionInfoA", "GetFileVersionInfoSizeA", "VerQueryValueA"},
-}
+# KnownDLLs on every target system, or loaded into every GUI process before
+# the program's own imports: a copy beside the program is never taken.
+STATIC_DLLS = ("kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll")
 
 RT_MANIFEST = 0x18
 
@@ -99,8 +98,13 @@ def check(exe, tables, objdump_tool):
     problems = []
     dump = objdump(objdump_tool, exe)
 
+    refused = []
     for dll, func in parse_imports(dump):
-        if func in ALLOWED.get(dll, ()):
+        if dll not in STATIC_DLLS:
+            if dll not in refused:
+                refused.append(dll)
+                problems.append("imports %s, which is not one of %s"
+                                % (dll, ", ".join(d.upper() for d in STATIC_DLLS)))
             continue
         missing = [system for system, exported in tables.items() if (dll, func) not in exported]
         if missing:

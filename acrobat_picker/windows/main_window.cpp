@@ -2,6 +2,8 @@
 
 #include "core/installer_path.h"
 #include "core/placement.h"
+#include "common/core/text_builder.h"
+#include "common/windows/program_start.h"
 #include "stage_clock.h"
 #include "windows/language_dialog.h"
 
@@ -40,9 +42,11 @@ void LaunchInstaller(HWND window)
 
     INT_PTR result = ChooseLanguage(Picker.instance, window);
 
-    char command[kPathSize];
-    if (found && InstallerPath(folder, result, command, sizeof command))
-        WinExec(command, SW_SHOW);
+    char path[kPathSize];
+    char command[kPathSize + 2];
+    if (found && InstallerPath(folder, result, path, sizeof path)
+        && JoinText(command, sizeof command, {"\"", path, "\""}))
+        StartProgram(command, SW_SHOW);
 }
 
 LRESULT OnCreate(HWND window, const CREATESTRUCTA *create)

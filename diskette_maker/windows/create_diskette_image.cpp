@@ -5,6 +5,7 @@
 
 #include "common/core/text_builder.h"
 #include "common/windows/string_row.h"
+#include "common/windows/system_library.h"
 #include "core/image_front_end.h"
 #include "core/startup_files.h"
 #include "resource.h"
@@ -20,16 +21,6 @@ namespace {
 
 typedef BOOL(WINAPI *SaveFileNameFunction)(OPENFILENAMEA *);
 
-// comdlg32 is loaded only when the Save As dialog is wanted, as shell32 is
-// for the drive: nothing before Create Disk needs it.
-SaveFileNameFunction SaveFileNameEntry()
-{
-    HMODULE dialogs = LoadLibraryA("comdlg32.dll");
-    if (!dialogs)
-        return nullptr;
-    return reinterpret_cast<SaveFileNameFunction>(
-        reinterpret_cast<void *>(GetProcAddress(dialogs, "GetSaveFileNameA")));
-}
 
 // One of this run's messages: its text from the string table, formatted
 // with one argument; the question goes under "Create Disk" as the erase
@@ -45,7 +36,7 @@ int ShowMessage(HWND owner, int language, int base, const char *argument, UINT s
 
 bool AskForPath(HWND owner, int language, char (&path)[MAX_PATH])
 {
-    SaveFileNameFunction save = SaveFileNameEntry();
+    SaveFileNameFunction save = SystemFunction<SaveFileNameFunction>(kComdlg32, "GetSaveFileNameA");
     if (!save)
         return false;
     // The filter's parts are kept apart by "|" in the string table; its

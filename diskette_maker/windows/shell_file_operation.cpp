@@ -1,11 +1,11 @@
 #include "windows/shell_file_operation.h"
 
-#include "common/windows/shell_entry.h"
+#include "common/windows/system_library.h"
 
 typedef int(WINAPI *FileOperationFunction)(SHFILEOPSTRUCTA *);
 
 int ShellFileOperation(SHFILEOPSTRUCTA *operation)
 {
-    FileOperationFunction fileOperation = ShellFunction<FileOperationFunction>("SHFileOperationA");
+    FileOperationFunction fileOperation = SystemFunction<FileOperationFunction>(kShell32, "SHFileOperationA");
     return fileOperation ? fileOperation(operation) : ERROR_DLL_NOT_FOUND;
 }

@@ -1,7 +1,5 @@
 #include "windows/startup_files_win.h"
 
-#include <stdio.h>
-
 #include "common/core/text_builder.h"
 #include "core/path_list.h"
 #include "core/startup_files.h"
@@ -29,12 +27,13 @@ static bool WriteBlockFile(const char *root, const char *name, int recordId)
     char path[MAX_PATH];
     if (!JoinText(path, sizeof path, {root, name}))
         return false;
-    FILE *file = fopen(path, "wb");
-    if (!file)
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
         return false;
-    size_t written = fwrite(block, 1, kStartupBlockBytes, file);
-    bool closed = fclose(file) == 0;
-    return written == kStartupBlockBytes && closed;
+    DWORD written = 0;
+    bool whole = WriteFile(file, block, kStartupBlockBytes, &written, nullptr) && written == kStartupBlockBytes;
+    bool closed = CloseHandle(file) != FALSE;
+    return whole && closed;
 }
 
 bool WriteStartupFiles(const char *root, int productChoice)

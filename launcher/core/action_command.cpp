@@ -57,13 +57,14 @@ bool BuildActionCommand(int code, const char *launcherDirectory, int languageInd
     switch (code) {
     case kHardDriveSetup:
     case kCdRomSetup:
-        // Unquoted although the path has blanks: the system's search for
-        // the program in an unquoted command line still finds it.
-        b.Add(launcherDirectory).Add("HD and CD-ROM\\")
-            .Add(LanguageFolder(languageIndex, LetterCase::kUpper)).Add("\\Setup.exe");
+        // Every path is quoted: unquoted, Windows would first try the
+        // path's first words as a program, "D:\HD.exe" for
+        // "D:\HD and CD-ROM\...", and run whatever was put there.
+        b.Add('"').Add(launcherDirectory).Add("HD and CD-ROM\\")
+            .Add(LanguageFolder(languageIndex, LetterCase::kUpper)).Add("\\Setup.exe\"");
         break;
     case kDisketteSetup:
-        b.Add(launcherDirectory).Add("Diskette Drive\\Setup.exe");
+        b.Add('"').Add(launcherDirectory).Add("Diskette Drive\\Setup.exe\"");
         break;
     case kDisketteMaker:
         b.Add('"').Add(launcherDirectory).Add("Utility\\Floppwright.exe").Add('"')
@@ -79,7 +80,7 @@ bool BuildActionCommand(int code, const char *launcherDirectory, int languageInd
 bool BuildLingpickCommand(const char *launcherDirectory, char *out, std::size_t outSize)
 {
     TextBuilder b(out, outSize);
-    b.Add(launcherDirectory).Add("Utility\\Lingpick .exe");
+    b.Add('"').Add(launcherDirectory).Add("Utility\\Lingpick .exe\"");
     return b.Finish();
 }
 

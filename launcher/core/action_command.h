@@ -11,7 +11,7 @@ constexpr std::size_t kCommandSize = 260;
 
 enum class Action {
     kNothing,
-    kRunProgram,    // WinExec the command line
+    kRunProgram,    // start the command line (StartProgram)
     kOpenWebPage,   // ShellExecute "open" on the URL
     kShowGuides,    // reader check, then the guides dialog or the question
     kShowMessage,   // the start-up notice
@@ -43,7 +43,8 @@ const char *LanguageSwitch(int languageIndex);
 // there is no backslash or it does not fit.
 bool LauncherDirectoryFrom(const char *moduleFileName, char *out, std::size_t outSize);
 
-// The command line WinExec runs for codes 1, 2, 3 and 9. False for any
+// The command line started for codes 1, 2, 3 and 9, its program's path in
+// double quotes. False for any
 // other code, or when it does not fit.
 bool BuildActionCommand(int code, const char *launcherDirectory, int languageIndex,
                         char *out, std::size_t outSize);

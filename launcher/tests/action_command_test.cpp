@@ -22,26 +22,26 @@ struct CommandCase {
     const char *expected;
 };
 
-// Upper-case folders for the CD, lower-case switch for Floppwright, paths
-// with blanks left unquoted except Floppwright's.
+// Upper-case folders for the CD, lower-case switch for Floppwright, every
+// program's path quoted.
 TEST(ActionCommand, EveryCodeInEveryLanguage)
 {
     const CommandCase cases[] = {
-        {1, 1, "D:\\HD and CD-ROM\\0009\\Setup.exe"},
-        {1, 2, "D:\\HD and CD-ROM\\000A\\Setup.exe"},
-        {1, 3, "D:\\HD and CD-ROM\\000C\\Setup.exe"},
-        {2, 1, "D:\\HD and CD-ROM\\0009\\Setup.exe"},
-        {2, 2, "D:\\HD and CD-ROM\\000A\\Setup.exe"},
-        {2, 3, "D:\\HD and CD-ROM\\000C\\Setup.exe"},
-        {3, 1, "D:\\Diskette Drive\\Setup.exe"},
-        {3, 2, "D:\\Diskette Drive\\Setup.exe"},
-        {3, 3, "D:\\Diskette Drive\\Setup.exe"},
+        {1, 1, "\"D:\\HD and CD-ROM\\0009\\Setup.exe\""},
+        {1, 2, "\"D:\\HD and CD-ROM\\000A\\Setup.exe\""},
+        {1, 3, "\"D:\\HD and CD-ROM\\000C\\Setup.exe\""},
+        {2, 1, "\"D:\\HD and CD-ROM\\0009\\Setup.exe\""},
+        {2, 2, "\"D:\\HD and CD-ROM\\000A\\Setup.exe\""},
+        {2, 3, "\"D:\\HD and CD-ROM\\000C\\Setup.exe\""},
+        {3, 1, "\"D:\\Diskette Drive\\Setup.exe\""},
+        {3, 2, "\"D:\\Diskette Drive\\Setup.exe\""},
+        {3, 3, "\"D:\\Diskette Drive\\Setup.exe\""},
         {9, 1, "\"D:\\Utility\\Floppwright.exe\" -0009"},
         {9, 2, "\"D:\\Utility\\Floppwright.exe\" -000a"},
         {9, 3, "\"D:\\Utility\\Floppwright.exe\" -000c"},
         // A language out of range falls back to the English folder and
         // passes no switch at all.
-        {1, 0, "D:\\HD and CD-ROM\\0009\\Setup.exe"},
+        {1, 0, "\"D:\\HD and CD-ROM\\0009\\Setup.exe\""},
         {9, 4, "\"D:\\Utility\\Floppwright.exe\""},
         // Codes that start no program build nothing.
         {5, 1, "<refused>"},
@@ -59,7 +59,7 @@ TEST(ActionCommand, OtherCommands)
 {
     char out[kCommandSize];
     ASSERT_TRUE(BuildLingpickCommand("E:\\CD\\", out, sizeof out));
-    EXPECT_STREQ("E:\\CD\\Utility\\Lingpick .exe", out);
+    EXPECT_STREQ("\"E:\\CD\\Utility\\Lingpick .exe\"", out);
 
     const struct { int language; const char *expected; } folders[] = {
         {1, "E:\\CD\\User's Guides\\0009"},
@@ -105,7 +105,7 @@ TEST(ActionCommand, OverlongCommandsAreRefused)
     }
 
     char out[kCommandSize];
-    std::string fits = Directory(kCommandSize - 1 - std::strlen("Utility\\Lingpick .exe"));
+    std::string fits = Directory(kCommandSize - 1 - std::strlen("\"Utility\\Lingpick .exe\""));
     EXPECT_TRUE(BuildLingpickCommand(fits.c_str(), out, sizeof out));
     EXPECT_FALSE(BuildLingpickCommand((fits + "y").c_str(), out, sizeof out));
     EXPECT_STREQ("", out);

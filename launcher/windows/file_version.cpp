@@ -1,22 +1,36 @@
 #include "windows/file_version.h"
 
 #include "core/reader_command.h"
+#include "common/windows/system_library.h"
+
+namespace {
+
+typedef DWORD(WINAPI *VersionSizeFunction)(LPCSTR, LPDWORD);
+typedef BOOL(WINAPI *VersionInfoFunction)(LPCSTR, DWORD, DWORD, LPVOID);
+typedef BOOL(WINAPI *VersionValueFunction)(LPCVOID, LPCSTR, LPVOID *, PUINT);
+
+} // namespace
 
 bool ReadFileVersion(const char *path, DWORD *versionMS, DWORD *versionLS)
 {
     *versionMS = 0;
     *versionLS = 0;
+    VersionSizeFunction versionSize = SystemFunction<VersionSizeFunction>(kVersion, "GetFileVersionInfoSizeA");
+    VersionInfoFunction versionInfo = SystemFunction<VersionInfoFunction>(kVersion, "GetFileVersionInfoA");
+    VersionValueFunction versionValue = SystemFunction<VersionValueFunction>(kVersion, "VerQueryValueA");
+    if (!versionSize || !versionInfo || !versionValue)
+        return false;
     DWORD ignored = 0;
-    DWORD size = GetFileVersionInfoSizeA(const_cast<char *>(path), &ignored);
+    DWORD size = versionSize(path, &ignored);
     if (size == 0)
         return false;
     void *block = HeapAlloc(GetProcessHeap(), 0, size);
     if (block == nullptr)
         return false;
-    if (GetFileVersionInfoA(const_cast<char *>(path), 0, size, block)) {
+    if (versionInfo(path, 0, size, block)) {
         VS_FIXEDFILEINFO *fixed = nullptr;
         UINT length = 0;
-        if (VerQueryValueA(block, const_cast<char *>("\\"), reinterpret_cast<void **>(&fixed), &length)
+        if (versionValue(block, "\\", reinterpret_cast<void **>(&fixed), &length)
             && fixed != nullptr && length >= sizeof *fixed) {
             *versionMS = fixed->dwFileVersionMS;
             *versionLS = fixed->dwFileVersionLS;

@@ -8,6 +8,7 @@
 #include "windows/guides_dialog.h"
 #include "windows/message_dialog.h"
 #include "windows/shell_open.h"
+#include "common/windows/program_start.h"
 #include "common/windows/string_row.h"
 
 namespace {
@@ -24,19 +25,13 @@ bool GetLauncherDirectory(char *directory, std::size_t size)
     return LauncherDirectoryFrom(module, directory, size);
 }
 
-// Programs are started and forgotten: neither waited for nor checked.
-void StartProgram(const char *commandLine)
-{
-    WinExec(commandLine, SW_SHOWNORMAL);
-}
-
 void RunActionProgram(int code, int language)
 {
     char directory[kCommandSize];
     char commandLine[kCommandSize];
     if (GetLauncherDirectory(directory, sizeof directory)
         && BuildActionCommand(code, directory, language, commandLine, sizeof commandLine))
-        StartProgram(commandLine);
+        StartProgram(commandLine, SW_SHOWNORMAL);
 }
 
 void OpenUpdatePage()
@@ -69,7 +64,7 @@ void ShowUserGuides(HWND window, MenuState &menu)
     char commandLine[kCommandSize];
     if (GetLauncherDirectory(directory, sizeof directory)
         && BuildLingpickCommand(directory, commandLine, sizeof commandLine))
-        StartProgram(commandLine);
+        StartProgram(commandLine, SW_SHOWNORMAL);
 }
 
 void RunButton(HWND window, MenuState &menu, int button)

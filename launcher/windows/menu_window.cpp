@@ -17,6 +17,7 @@
 #include "windows/menu_button.h"
 #include "windows/menu_commands.h"
 #include "common/windows/string_row.h"
+#include "common/windows/system_library.h"
 #include "windows/web_access.h"
 
 namespace {
@@ -544,8 +545,9 @@ MenuState *MenuStateOf(HWND menu)
 
 void PlayClickSound(const MenuState &menu)
 {
-    PlaySoundA(MAKEINTRESOURCEA(IDW_CLICK), menu.MenuInstance,
-               SND_RESOURCE | SND_NOSTOP | SND_ASYNC);
+    typedef BOOL(WINAPI *PlaySoundFunction)(LPCSTR, HMODULE, DWORD);
+    if (PlaySoundFunction play = SystemFunction<PlaySoundFunction>(kWinmm, "PlaySoundA"))
+        play(MAKEINTRESOURCEA(IDW_CLICK), menu.MenuInstance, SND_RESOURCE | SND_NOSTOP | SND_ASYNC);
 }
 
 void FocusButton(const MenuState &menu, int button)

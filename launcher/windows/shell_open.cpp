@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include "common/windows/shell_entry.h"
+#include "common/windows/system_library.h"
 
 typedef HINSTANCE(WINAPI *ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
 
 void OpenWithShell(const char *target)
 {
-    if (ShellExecuteFunction shellExecute = ShellFunction<ShellExecuteFunction>("ShellExecuteA"))
+    if (ShellExecuteFunction shellExecute = SystemFunction<ShellExecuteFunction>(kShell32, "ShellExecuteA"))
         shellExecute(NULL, "open", target, NULL, NULL, SW_SHOWNORMAL);
 }

@@ -2,7 +2,10 @@
 // writes on screen and which sounds it plays; it can also make the program's
 // own path too long to read. A WH_GETMESSAGE hook brings
 // call_log.dll into the program, which redirects the program's own imports
-// of the two functions through a log in a named shared section.
+// of DrawTextA and GetProcAddress through a log in a named shared section.
+// While attached, the program's CreateProcessA (and WinExec) refuses a program whose
+// manifest asks to run as administrator with ERROR_ELEVATION_REQUIRED, as
+// Windows Vista and later do.
 #ifndef QL_CALL_LOG_H
 #define QL_CALL_LOG_H
 

@@ -1,7 +1,11 @@
 // Loaded by the system into the hooked program: it redirects the main
-// module's imports of DrawTextA and PlaySoundA through functions that log
-// each call to the shared section, then do what was asked. On request it
-// also answers GetModuleFileNameA as for a path too long for the buffer.
+// module's imports of DrawTextA, and the PlaySoundA that the program looks
+// up with GetProcAddress, through functions that log each call to the
+// shared section, then do what was asked. On request it also answers
+// GetModuleFileNameA as for a path too long for the buffer. And it makes
+// the program's CreateProcessA follow the rule of Windows Vista and later,
+// which Wine does not model: a program whose manifest asks to run as
+// administrator is refused with ERROR_ELEVATION_REQUIRED.
 #include <windows.h>
 
 #include <string.h>
@@ -13,11 +17,18 @@ namespace {
 typedef int(WINAPI *DrawTextProc)(HDC, LPCSTR, int, LPRECT, UINT);
 typedef BOOL(WINAPI *PlaySoundProc)(LPCSTR, HMODULE, DWORD);
 typedef DWORD(WINAPI *ModuleFileNameProc)(HMODULE, LPSTR, DWORD);
+typedef FARPROC(WINAPI *ProcAddressProc)(HMODULE, LPCSTR);
+typedef UINT(WINAPI *WinExecProc)(LPCSTR, UINT);
+typedef BOOL(WINAPI *CreateProcessProc)(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
+                                        DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION);
 
 CallLogSection *section;
 DrawTextProc realDrawText;
 PlaySoundProc realPlaySound;
 ModuleFileNameProc realModuleFileName;
+ProcAddressProc realProcAddress;
+CreateProcessProc realCreateProcess;
+WinExecProc realWinExec;
 
 CallEntry *Claim(CallKind kind)
 {
@@ -74,6 +85,77 @@ DWORD WINAPI CuttableModuleFileName(HMODULE module, LPSTR buffer, DWORD size)
     buffer[size - 1] = '\0';
     SetLastError(ERROR_INSUFFICIENT_BUFFER);
     return size;
+}
+
+FARPROC WINAPI LoggedProcAddress(HMODULE module, LPCSTR name)
+{
+    FARPROC found = realProcAddress(module, name);
+    if (!found || IS_INTRESOURCE(name) || strcmp(name, "PlaySoundA") != 0)
+        return found;
+    realPlaySound = reinterpret_cast<PlaySoundProc>(reinterpret_cast<void *>(found));
+    return reinterpret_cast<FARPROC>(reinterpret_cast<void *>(LoggedPlaySound));
+}
+
+// The program CreateProcessA would run: the application name, else the
+// command line's first word, quoted or up to the first blank.
+void ProgramOf(LPCSTR application, LPCSTR commandLine, char (&program)[MAX_PATH])
+{
+    program[0] = '\0';
+    if (application) {
+        lstrcpynA(program, application, MAX_PATH);
+        return;
+    }
+    if (!commandLine)
+        return;
+    const char *p = commandLine;
+    char end = *p == '"' ? *p++ : ' ';
+    int n = 0;
+    for (; *p && *p != end && n < MAX_PATH - 1; p++)
+        program[n++] = *p;
+    program[n] = '\0';
+}
+
+bool AsksForAdministrator(const char *program)
+{
+    HMODULE file = LoadLibraryExA(program, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!file)
+        return false;
+    bool asks = false;
+    if (HRSRC found = FindResourceA(file, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24))) {
+        const char *text = static_cast<const char *>(LockResource(LoadResource(file, found)));
+        DWORD size = SizeofResource(file, found);
+        const char kLevel[] = "requireAdministrator";
+        for (DWORD i = 0; text && !asks && i + sizeof kLevel - 1 <= size; i++)
+            asks = memcmp(text + i, kLevel, sizeof kLevel - 1) == 0;
+    }
+    FreeLibrary(file);
+    return asks;
+}
+
+BOOL WINAPI ElevationCreateProcess(LPCSTR application, LPSTR commandLine, LPSECURITY_ATTRIBUTES process,
+                                   LPSECURITY_ATTRIBUTES thread, BOOL inherit, DWORD flags, LPVOID environment,
+                                   LPCSTR folder, LPSTARTUPINFOA start, LPPROCESS_INFORMATION started)
+{
+    char program[MAX_PATH];
+    ProgramOf(application, commandLine, program);
+    if (AsksForAdministrator(program)) {
+        SetLastError(740);   // ERROR_ELEVATION_REQUIRED
+        return FALSE;
+    }
+    return realCreateProcess(application, commandLine, process, thread, inherit, flags, environment, folder,
+                             start, started);
+}
+
+// WinExec goes through CreateProcess inside kernel32, out of reach of the
+// redirect above; it reports a failure of CreateProcess beyond 31 as
+// ERROR_BAD_FORMAT.
+UINT WINAPI ElevationWinExec(LPCSTR commandLine, UINT show)
+{
+    char program[MAX_PATH];
+    ProgramOf(nullptr, commandLine, program);
+    if (AsksForAdministrator(program))
+        return ERROR_BAD_FORMAT;
+    return realWinExec(commandLine, show);
 }
 
 // Points the module's import slot of dll!name at replacement; returns what
@@ -133,8 +215,12 @@ void RedirectImports()
     HMODULE program = GetModuleHandleA(nullptr);
     realDrawText = reinterpret_cast<DrawTextProc>(
         Redirect(program, "user32.dll", "DrawTextA", reinterpret_cast<void *>(LoggedDrawText)));
-    realPlaySound = reinterpret_cast<PlaySoundProc>(
-        Redirect(program, "winmm.dll", "PlaySoundA", reinterpret_cast<void *>(LoggedPlaySound)));
+    realProcAddress = reinterpret_cast<ProcAddressProc>(Redirect(
+        program, "kernel32.dll", "GetProcAddress", reinterpret_cast<void *>(LoggedProcAddress)));
+    realCreateProcess = reinterpret_cast<CreateProcessProc>(Redirect(
+        program, "kernel32.dll", "CreateProcessA", reinterpret_cast<void *>(ElevationCreateProcess)));
+    realWinExec = reinterpret_cast<WinExecProc>(
+        Redirect(program, "kernel32.dll", "WinExec", reinterpret_cast<void *>(ElevationWinExec)));
     realModuleFileName = reinterpret_cast<ModuleFileNameProc>(Redirect(
         program, "kernel32.dll", "GetModuleFileNameA", reinterpret_cast<void *>(CuttableModuleFileName)));
     InterlockedExchange(&section->hookedPid, static_cast<LONG>(GetCurrentProcessId()));

@@ -115,7 +115,7 @@ bool EndsWithZero(Process& process, const std::string& program)
 }
 
 // The Hard Drive button starts the setup of the language's folder, on the
-// CD a recorder, by its bare path.
+// CD a recorder, by its quoted path.
 void CheckHardDriveButton(HWND menu, const Texts& t)
 {
     ClickButton(FindChild(menu, kHardDriveButton));
@@ -123,9 +123,7 @@ void CheckHardDriveButton(HWND menu, const Texts& t)
     std::string setup = CdPath(std::string("HD and CD-ROM\\") + t.setup_folder + "\\Setup.exe");
     if (Check(started.size() == 1, "the Hard Drive button starts one program")) {
         Check(started[0].module == setup, "it is " + setup, started[0].module);
-        // The menu passes the path unquoted; Wine quotes a found program
-        // whose path holds blanks.
-        Check(started[0].command_line == "\"" + setup + "\"", "its command line is the bare path",
+        Check(started[0].command_line == "\"" + setup + "\"", "its command line is the quoted path",
               started[0].command_line);
     }
 }

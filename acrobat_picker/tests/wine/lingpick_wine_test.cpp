@@ -6,6 +6,7 @@
 // Suites ending in _es, _fr or _de run with that user language; all others
 // in English.
 
+#include "call_log.h"
 #include "wine_harness.h"
 
 #include <gtest/gtest.h>
@@ -138,12 +139,11 @@ private:
 // A running Lingpick and its language dialog.
 class Picker {
 public:
-    // Started the way the menu starts it: the bare path, unquoted, although
-    // it holds a blank.
+    // Started the way the menu starts it: the path in quotes.
     bool Start(const std::string& program)
     {
         ClearRecorderLog();
-        if (!process_.StartCommandLine(program))
+        if (!process_.StartCommandLine("\"" + program + "\""))
             return false;
         dialog_ = WaitForDialog(process_.Pid(), "Acrobat Setup");
         return dialog_ != nullptr && Sync(dialog_);
@@ -185,14 +185,14 @@ std::string ListEntry(HWND list, int index)
     return name;
 }
 
-// After Picker::EndsWithZero: one installer was started, by its bare path
-// and with no arguments.
+// After Picker::EndsWithZero: one installer was started, by its quoted
+// path and with no arguments.
 void ExpectStarted(const std::string& installer)
 {
     std::vector<RecorderEntry> log = ReadRecorderLog();
     ASSERT_EQ(1u, log.size());
     EXPECT_EQ(installer, log[0].module);
-    EXPECT_EQ(installer, log[0].command_line);
+    EXPECT_EQ("\"" + installer + "\"", log[0].command_line);
 }
 
 void ExpectNothingStarted()
@@ -252,6 +252,50 @@ void CheckPickingAnother(const char* prompt, LRESULT index, const char* installe
 }
 
 }  // namespace
+
+// From Vista on, CreateProcess refuses an installer that wants to run as
+// administrator (the call log makes Wine refuse it too): OK must still
+// start it, through the shell.
+TEST(Lingpick, InstallerThatNeedsConsentStartsThroughTheShell)
+{
+    PickerCd cd;
+    ASSERT_TRUE(cd.Ok());
+    ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_ADMIN_RECORDER_EXE).c_str(), (cd / EnglishInstaller).c_str(), FALSE));
+    Picker picker;
+    ASSERT_TRUE(picker.Start(cd.Program()));
+    CallLog log;
+    ASSERT_TRUE(log.Attach(picker.Dialog()));
+    PressDialogButton(picker.Dialog(), IDOK);
+    EXPECT_TRUE(picker.EndsWithZero());
+    std::vector<RecorderEntry> entries = WaitRecorderEntries(1);
+    ASSERT_EQ(1u, entries.size());
+    EXPECT_EQ(cd / EnglishInstaller, entries[0].module);
+}
+
+// A CD copied to "C:\My CD\": a C:\My.exe, which an unquoted start would
+// try first, never runs in the installer's place.
+TEST(Lingpick, PlantedProgramNeverRunsInstead)
+{
+    PickerCd cd;
+    ASSERT_TRUE(cd.Ok());
+    const std::string copied = "C:\\My CD\\";
+    struct Planted {
+        std::string folder;
+        ~Planted()
+        {
+            RemoveTree(folder);
+            DeleteFileA("C:\\My.exe");
+        }
+    } planted{copied};
+    RemoveTree(copied);
+    ASSERT_TRUE(CopyTree(cd / "", copied));
+    ASSERT_TRUE(InstallRecorder("C:\\My.exe"));
+    Picker picker;
+    ASSERT_TRUE(picker.Start(copied + "Utility\\Lingpick .exe"));
+    PressDialogButton(picker.Dialog(), IDOK);
+    EXPECT_TRUE(picker.EndsWithZero());
+    ExpectStarted(copied + EnglishInstaller);
+}
 
 TEST(Lingpick, EnglishUserGetsEnglish)
 {

@@ -333,4 +333,41 @@ TEST_F(ImageMaker, ReplacedImageIsNeverLost)
     EXPECT_TRUE(contents == "an older image" || contents.size() == kImageBytes) << contents.size();
 }
 
+// Stand-ins for comdlg32.dll and shell32.dll beside Floppwright, preferred
+// by Wine (its DllOverrides for Floppwright.exe) as Windows prefers a DLL
+// in the program's folder that is not a KnownDLL: Save As still works, and
+// neither stand-in is ever loaded.
+TEST_F(ImageMaker, PlantedDllsAreNeverLoaded)
+{
+    TempDir cd;
+    ASSERT_TRUE(CopyTree(CdPath(""), cd.Path()));
+    const char* const kPlanted[] = {"comdlg32", "shell32"};
+    for (const char* dll : kPlanted)
+        ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_PLANTED_DLL).c_str(),
+                              (cd / "Utility\\" + dll + ".dll").c_str(), FALSE));
+    const std::string overrides = "HKCU\\Software\\Wine\\AppDefaults\\Floppwright.exe\\DllOverrides";
+    ScopedRegistryKey kept(overrides);
+    for (const char* dll : kPlanted)
+        ASSERT_TRUE(RegSetString(overrides, dll, "native,builtin"));
+
+    std::string chosen = Kept("planted");
+    DeleteFileA((chosen + ".img").c_str());
+    cdExe_ = cd / "Utility\\Floppwright.exe";
+    Start("-image", HardDrive, false, Kept(""));
+    DialogInfo saveAs = NextMessage();
+    HWND fileName = nullptr;
+    for (int id : SaveAsFileNames)
+        fileName = fileName ? fileName : GetDlgItem(saveAs.window, id);
+    ASSERT_NE(fileName, nullptr) << "the system's Save As dialog";
+    SetWindowTextA(fileName, chosen.c_str());
+    Answer(saveAs, IDOK);
+    DialogInfo note = NextMessage();
+    EXPECT_EQ(note.text, "Finished.\n\n" + chosen + ".img");
+    Answer(note, IDOK);
+    ExpectEnd();
+    for (const char* dll : kPlanted)
+        EXPECT_FALSE(FileExists(cd / "Utility\\" + dll + ".dll.loaded")) << dll;
+    DeleteFileA((chosen + ".img").c_str());
+}
+
 }  // namespace

@@ -74,6 +74,18 @@ LauncherCd::LauncherCd(const std::string& launcherExe) : root_(dir_.Path())
     }
 }
 
+LauncherCd::LauncherCd(const LauncherCd& cd, const std::string& root) : root_(root), copied_(true)
+{
+    RemoveTree(root_);
+    CopyTree(cd.Root(), root_);
+}
+
+LauncherCd::~LauncherCd()
+{
+    if (copied_)
+        RemoveTree(root_);
+}
+
 bool StartLauncher(RunningLauncher& run, const LauncherCd& cd, const std::string& args)
 {
     if (!run.process.Start(cd.Path("Setup.exe"), args))

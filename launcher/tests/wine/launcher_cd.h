@@ -20,6 +20,12 @@ std::string Ansi(const char* utf8);
 class LauncherCd {
 public:
     explicit LauncherCd(const std::string& launcherExe);
+    // A copy of `cd` at `root` (with a trailing backslash), as a CD copied
+    // to a hard disk; removed again with this object.
+    LauncherCd(const LauncherCd& cd, const std::string& root);
+    ~LauncherCd();
+    LauncherCd(const LauncherCd&) = delete;
+    LauncherCd& operator=(const LauncherCd&) = delete;
     // With a trailing backslash.
     const std::string& Root() const { return root_; }
     std::string Path(const std::string& relative) const { return root_ + relative; }
@@ -27,6 +33,7 @@ public:
 private:
     qlh::TempDir dir_;
     std::string root_;
+    bool copied_ = false;
 };
 
 // A running launcher with its notice.

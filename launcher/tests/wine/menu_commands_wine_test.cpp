@@ -20,34 +20,26 @@ protected:
 };
 LauncherCd* MenuCommands::cd_;
 
-// Wine's CreateProcess puts quotes around an unquoted program path with
-// blanks once it has found the program; Windows hands the line on as given.
-std::string AsWineStartsIt(const std::string& commandLine, bool quoted)
-{
-    return quoted ? commandLine : "\"" + commandLine + "\"";
-}
-
 struct StartCase {
     const char* args;
     int button;
     const char* program;      // relative to the CD root
-    const char* commandLine;  // after the CD root; a leading quote is put back
-    bool quoted;
+    const char* commandLine;  // after the quote and the CD root
 };
 
-// The setups go unquoted with no arguments; Floppwright gets its path quoted
-// and the lower-case language switch.
+// Every program's path is quoted; Floppwright gets the lower-case language
+// switch, the setups nothing.
 TEST_F(MenuCommands, ProgramsStartWithTheirExactCommandLines)
 {
     const StartCase cases[] = {
-        {"-0009", 0, "HD and CD-ROM\\0009\\Setup.exe", "HD and CD-ROM\\0009\\Setup.exe", false},
-        {"-000a", 0, "HD and CD-ROM\\000A\\Setup.exe", "HD and CD-ROM\\000A\\Setup.exe", false},
-        {"-000c", 1, "HD and CD-ROM\\000C\\Setup.exe", "HD and CD-ROM\\000C\\Setup.exe", false},
-        {"-0009", 1, "HD and CD-ROM\\0009\\Setup.exe", "HD and CD-ROM\\0009\\Setup.exe", false},
-        {"-000a", 2, "Diskette Drive\\Setup.exe", "Diskette Drive\\Setup.exe", false},
-        {"-0009", 4, "Utility\\Floppwright.exe", "Utility\\Floppwright.exe\" -0009", true},
-        {"-000a", 4, "Utility\\Floppwright.exe", "Utility\\Floppwright.exe\" -000a", true},
-        {"-000c", 4, "Utility\\Floppwright.exe", "Utility\\Floppwright.exe\" -000c", true},
+        {"-0009", 0, "HD and CD-ROM\\0009\\Setup.exe", "HD and CD-ROM\\0009\\Setup.exe\""},
+        {"-000a", 0, "HD and CD-ROM\\000A\\Setup.exe", "HD and CD-ROM\\000A\\Setup.exe\""},
+        {"-000c", 1, "HD and CD-ROM\\000C\\Setup.exe", "HD and CD-ROM\\000C\\Setup.exe\""},
+        {"-0009", 1, "HD and CD-ROM\\0009\\Setup.exe", "HD and CD-ROM\\0009\\Setup.exe\""},
+        {"-000a", 2, "Diskette Drive\\Setup.exe", "Diskette Drive\\Setup.exe\""},
+        {"-0009", 4, "Utility\\Floppwright.exe", "Utility\\Floppwright.exe\" -0009"},
+        {"-000a", 4, "Utility\\Floppwright.exe", "Utility\\Floppwright.exe\" -000a"},
+        {"-000c", 4, "Utility\\Floppwright.exe", "Utility\\Floppwright.exe\" -000c"},
     };
     for (const StartCase& c : cases) {
         SCOPED_TRACE(std::string(c.args) + " button " + std::to_string(c.button));
@@ -59,8 +51,7 @@ TEST_F(MenuCommands, ProgramsStartWithTheirExactCommandLines)
         std::vector<RecorderEntry> entries = WaitRecorderEntries(1);
         ASSERT_EQ(1u, entries.size());
         EXPECT_EQ(cd_->Path(c.program), entries[0].module);
-        std::string expected = (c.quoted ? "\"" : "") + cd_->Root() + c.commandLine;
-        EXPECT_EQ(AsWineStartsIt(expected, c.quoted), entries[0].command_line);
+        EXPECT_EQ("\"" + cd_->Root() + c.commandLine, entries[0].command_line);
         EXPECT_TRUE(run.process.Running()) << "the menu stays after a start";
     }
 }
