@@ -1,7 +1,7 @@
 #!/bin/sh
 # Checks the shipping 32-bit executables: imports from the four system DLLs
 # only, and only what Windows 95, 98 and NT 4.0 export; subsystem and OS
-# version 4.0; exactly one manifest.
+# version 4.0; exactly one manifest; each within its size.
 # First proves that the check itself catches each kind of fault.
 set -eu
 build=${1:-build/win32}
@@ -55,3 +55,17 @@ for exe in "$build/launcher/launcher.exe" "$build/diskette_maker/Floppwright.exe
     fi
 done
 $check "$@"
+
+# Each program stays within the size it is held to; the menu may take
+# 8 KiB more than 64 for its banners drawn for higher DPI.
+within() {
+    bytes=$(wc -c <"$build/$1")
+    if [ "$bytes" -gt $(($2 * 1024)) ]; then
+        echo "$1 is $bytes bytes, over its $2 KiB"
+        exit 1
+    fi
+    echo "$1: $bytes bytes, within $2 KiB"
+}
+within launcher/launcher.exe 72
+within diskette_maker/Floppwright.exe 48
+within "acrobat_picker/Lingpick .exe" 24
