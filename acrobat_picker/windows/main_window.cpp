@@ -4,7 +4,6 @@
 #include "core/placement.h"
 #include "common/core/text_builder.h"
 #include "common/windows/program_start.h"
-#include "stage_clock.h"
 #include "windows/language_dialog.h"
 
 namespace {
@@ -29,7 +28,6 @@ PickerWindow Picker;
 // nothing: a truncated path could start some other program.
 void LaunchInstaller(HWND window)
 {
-    QL_STAGE("launch");
     // One char more than MAX_PATH tells a 259-char path from a cut one on
     // every Windows: NT fills the buffer and returns its size, 9x returns
     // the length of what it copied.
