@@ -87,7 +87,7 @@ INT_PTR CALLBACK LanguageDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
 
 } // namespace
 
-INT_PTR ChooseLanguage(HINSTANCE instance, HWND owner)
+INT_PTR ShowLanguageDialog(HINSTANCE instance, HWND owner)
 {
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_LANGUAGE), owner,
                            LanguageDialogProc, reinterpret_cast<LPARAM>(instance));

@@ -6,7 +6,8 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    HWND window = CreateMainWindow(instance);
+    PickerWindow picker = {instance, false};
+    HWND window = CreateMainWindow(picker);
     if (!window)
         return 0;
     // Minimized whatever the caller asked for: the window only owns the
