@@ -44,10 +44,17 @@ void StageStamp(const char *stage)
     WriteFile(log, d, static_cast<DWORD>(digits + sizeof digits - d), &written, NULL);
 }
 
-// Only the programs' own windows: top-level ones and dialogs, not controls.
+// Only the program's own windows, top-level ones and dialogs: not its
+// controls, nor the windows that the system makes for the thread.
+bool IsOwnWindow(HINSTANCE instance, LONG style)
+{
+    return instance == GetModuleHandleA(NULL) && !(style & WS_CHILD);
+}
+
 bool IsTopLevel(HWND window)
 {
-    return !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD);
+    return IsOwnWindow(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)),
+                       GetWindowLongA(window, GWL_STYLE));
 }
 
 // A top-level window is about to be made (its class is registered by then).
@@ -55,7 +62,7 @@ LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_CREATEWND) {
         const CBT_CREATEWNDA *create = reinterpret_cast<const CBT_CREATEWNDA *>(lParam);
-        if (!(create->lpcs->style & WS_CHILD))
+        if (IsOwnWindow(create->lpcs->hInstance, create->lpcs->style))
             StageStamp("create-window");
     }
     return CallNextHookEx(NULL, code, wParam, lParam);
