@@ -3,8 +3,6 @@
 // Floppwright and Lingpick do, and does nothing else.
 #include <windows.h>
 
-#include "stage_clock.h"
-
 static const int kBareDialog = 101;
 
 static LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -18,10 +16,8 @@ static LRESULT CALLBACK BareWindowProc(HWND window, UINT message, WPARAM wParam,
 
 static INT_PTR CALLBACK BareDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_INITDIALOG) {
-        QL_STAGE("dialog-init");
+    if (message == WM_INITDIALOG)
         return TRUE;
-    }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
         EndDialog(dialog, LOWORD(wParam));
         return TRUE;
@@ -31,7 +27,6 @@ static INT_PTR CALLBACK BareDialogProc(HWND dialog, UINT message, WPARAM wParam,
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
-    QL_STAGE("winmain");
     WNDCLASSA wc = {};
     wc.lpfnWndProc = BareWindowProc;
     wc.hInstance = instance;
@@ -43,7 +38,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
                                 CW_USEDEFAULT, 240, 120, NULL, NULL, instance, NULL);
     ShowWindow(window, show);
     UpdateWindow(window);
-    QL_STAGE("window-shown");
     DialogBoxParamA(instance, MAKEINTRESOURCEA(kBareDialog), window, BareDialogProc, 0);
     DestroyWindow(window);
     MSG msg;

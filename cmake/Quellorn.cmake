@@ -83,16 +83,15 @@ function(ql_add_program target)
   # 10/11 as supported, so that GetVersionEx tells the truth there. It
   # carries no comments: every byte of it ships in each program.
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/cmake)
-  # QL_STAGE marks (bench/stage_clock.h): nothing here, stamps in the bench
-  # variant below.
-  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/bench)
   target_link_options(${target} PRIVATE -nostdlib -static -s -Wl,--gc-sections
     -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
 endfunction()
 
 # The bench variant of a program, for `bench_driver stages`: the same
-# sources, libraries and include folders, with its QL_STAGE marks stamping the
-# time. Call it where the program is defined; not for shipping.
+# sources, libraries and include folders, with bench/stage_clock.cpp wrapped
+# around its WinMain to stamp the time of each start-up stage from outside.
+# Call it where the program is defined; not for shipping. The wrapped name is
+# the 64-bit one (the 32-bit WinMain is decorated), where the Wine drivers run.
 function(ql_add_stage_variant target program)
   get_target_property(sources ${program} SOURCES)
   get_target_property(libs ${program} LINK_LIBRARIES)
@@ -103,7 +102,7 @@ function(ql_add_stage_variant target program)
   ql_add_program(${target} OUTPUT ${target}
     SOURCES ${sources} ${CMAKE_SOURCE_DIR}/bench/stage_clock.cpp LIBS ${libs})
   target_include_directories(${target} PRIVATE ${includes})
-  target_compile_definitions(${target} PRIVATE QL_STAGE_CLOCK)
+  target_link_options(${target} PRIVATE -Wl,--wrap=WinMain)
 endfunction()
 
 # A native unit test: ql_add_unit_test(target SOURCES ... LIBS ...)

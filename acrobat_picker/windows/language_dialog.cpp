@@ -5,7 +5,6 @@
 #include "common/windows/string_row.h"
 #include "core/language_table.h"
 #include "resource.h"
-#include "stage_clock.h"
 
 namespace {
 
@@ -25,7 +24,6 @@ void FillLanguageList(HWND list, const LanguageTable &table)
 
 INT_PTR OnInitDialog(HWND dialog, HINSTANCE instance)
 {
-    QL_STAGE("dialog-init");
     CentreWindow(dialog, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                  SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowTextA(dialog, kCaption);
@@ -43,7 +41,6 @@ INT_PTR OnInitDialog(HWND dialog, HINSTANCE instance)
     HWND list = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
     FillLanguageList(list, table);
     SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(ListIndexOfRow(table, def)), 0);
-    QL_STAGE("dialog-init-done");
     return FALSE;
 }
 
@@ -90,7 +87,7 @@ INT_PTR CALLBACK LanguageDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
 
 } // namespace
 
-INT_PTR ChooseLanguage(HINSTANCE instance, HWND owner)
+INT_PTR ShowLanguageDialog(HINSTANCE instance, HWND owner)
 {
     return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_LANGUAGE), owner,
                            LanguageDialogProc, reinterpret_cast<LPARAM>(instance));

@@ -5,4 +5,4 @@
 
 // Runs the dialog modally over `owner`. Returns the chosen row's code, or -1
 // when the user cancelled, chose nothing, or the dialog could not be shown.
-INT_PTR ChooseLanguage(HINSTANCE instance, HWND owner);
+INT_PTR ShowLanguageDialog(HINSTANCE instance, HWND owner);

@@ -2,21 +2,18 @@
 // starts the matching installer from the CD.
 #include <windows.h>
 
-#include "stage_clock.h"
 #include "windows/main_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    QL_STAGE("winmain");
-    HWND window = CreateMainWindow(instance);
-    QL_STAGE("main-window-created");
+    PickerWindow picker = {instance, false};
+    HWND window = CreateMainWindow(picker);
     if (!window)
         return 0;
     // Minimized whatever the caller asked for: the window only owns the
     // dialog and stands for it on the taskbar.
     ShowWindow(window, SW_MINIMIZE);
     UpdateWindow(window);
-    QL_STAGE("window-shown");
 
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0) > 0) {

@@ -3,13 +3,11 @@
 
 #include "core/window_rules.h"
 #include "resource.h"
-#include "stage_clock.h"
 #include "windows/create_diskette_image.h"
 #include "windows/main_window.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
 {
-    QL_STAGE("winmain");
     // Without its window nothing would ever post the quit message.
     if (!RegisterMakeDiskClass(instance))
         return 0;
@@ -19,9 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
     TakeImageOption(commandLine, ImageRequest, rest, sizeof rest);
     CopyLoweredCommandLine(CommandLineCopy, sizeof CommandLineCopy, rest);
 
-    QL_STAGE("class-registered");
     HWND window = CreateDialogParamA(instance, MAKEINTRESOURCEA(IDD_MAKEDISK), nullptr, nullptr, 0);
-    QL_STAGE("main-window-created");
     if (!window)
         return 0;
     ShowWindow(window, showCommand);

@@ -3,7 +3,6 @@
 #include "common/windows/string_row.h"
 #include "core/run_settings.h"
 #include "resource.h"
-#include "stage_clock.h"
 #include "windows/create_diskette_image.h"
 #include "windows/create_setup_diskette.h"
 #include "windows/dialog_text.h"
@@ -84,7 +83,6 @@ static bool OfferImageInstead(HWND window, int language)
 
 static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
 {
-    QL_STAGE("wm-create");
     ModuleInstance = creation->hInstance;
     CentreWindow(window, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
                  SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -96,7 +94,6 @@ static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
     lstrcpynA(settings.DisketteRoot, "A:\\", kDisketteRootSize);
 
     bool drivePasses = DriveGatePasses(settings.DisketteRoot);
-    QL_STAGE("drive-gate");
     if (!drivePasses) {
         MakeDisk.firstPaint = 0;
         if (!OfferImageInstead(window, settings.LanguageIndex)) {
@@ -135,7 +132,6 @@ static bool RunOneTimeSetUp(HWND window)
     CheckDlgButton(window, LanguageButton(settings.LanguageIndex), BST_CHECKED);
     CheckDlgButton(window, IDC_VARIANT_WINDOWS, BST_CHECKED);
 
-    QL_STAGE("product-dialog-call");
     settings.ProductChoice = static_cast<int32_t>(ShowProductDialog(window, settings.LanguageIndex));
     if (settings.ProductChoice == kProductCancelled) {
         CloseMakeDiskWindow(window);
@@ -148,7 +144,6 @@ static bool RunOneTimeSetUp(HWND window)
 
 static LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam)
 {
-    QL_STAGE("main-paint");
     RefreshTexts(window, MainWindowTexts(), MakeDisk.settings.LanguageIndex);
     if (MakeDisk.firstPaint) {
         MakeDisk.firstPaint = 0;

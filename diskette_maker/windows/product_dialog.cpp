@@ -3,7 +3,6 @@
 #include "core/run_settings.h"
 #include "core/window_rules.h"
 #include "resource.h"
-#include "stage_clock.h"
 #include "windows/dialog_text.h"
 #include "windows/module_instance.h"
 
@@ -24,7 +23,6 @@ static ProductDialogState* StateOf(HWND dialog)
 
 static BOOL OnInitDialog(HWND dialog, ProductDialogState* state)
 {
-    QL_STAGE("dialog-init");
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
     CentreWindow(dialog, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                  SWP_NOSIZE | SWP_NOACTIVATE);
@@ -34,7 +32,6 @@ static BOOL OnInitDialog(HWND dialog, ProductDialogState* state)
     // OK waits for a product, so the dialog can only end with one or Cancel.
     EnableWindow(GetDlgItem(dialog, IDOK), FALSE);
     RefreshTexts(dialog, ProductDialogTexts(), state->language);
-    QL_STAGE("dialog-init-done");
     return TRUE;
 }
 

@@ -13,6 +13,3 @@ bool WriteStartupFiles(const char *root, int productChoice);
 // and boot sector where it can; false only when the system files could not
 // be copied.
 bool MakeBootable(HWND owner, const CreationInputs &inputs);
-
-// The core's system-file copy carried out on the running Windows.
-bool CopySystemFiles(HWND owner, const char *root);

@@ -2,26 +2,15 @@
 
 namespace {
 
-template <typename Handle>
-Handle Noted(GdiLedger &ledger, Handle object)
+void DeleteIfSet(HGDIOBJ object)
 {
     if (object != nullptr)
-        ledger.NoteMade();
-    return object;
-}
-
-void DeleteNoted(GdiLedger &ledger, HGDIOBJ *object)
-{
-    if (*object == nullptr)
-        return;
-    DeleteObject(*object);
-    *object = nullptr;
-    ledger.NoteDeleted();
+        DeleteObject(object);
 }
 
 } // namespace
 
-HFONT CreateDialogFont(GdiLedger &ledger, HDC dc, BOOL underline)
+HFONT CreateDialogFont(HDC dc, BOOL underline)
 {
     LOGFONTA font;
     ZeroMemory(&font, sizeof font);
@@ -31,36 +20,33 @@ HFONT CreateDialogFont(GdiLedger &ledger, HDC dc, BOOL underline)
     font.lfUnderline = underline ? TRUE : FALSE;
     font.lfPitchAndFamily = FF_SWISS | DEFAULT_PITCH;
     lstrcpynA(font.lfFaceName, "Arial", LF_FACESIZE);
-    return Noted(ledger, CreateFontIndirectA(&font));
+    return CreateFontIndirectA(&font);
 }
 
-HBITMAP LoadDialogBitmap(GdiLedger &ledger, HINSTANCE instance, int id)
+HBITMAP LoadDialogBitmap(HINSTANCE instance, int id)
 {
-    return Noted(ledger, LoadBitmapA(instance, MAKEINTRESOURCEA(id)));
+    return LoadBitmapA(instance, MAKEINTRESOURCEA(id));
 }
 
-HBRUSH CreateDialogBrush(GdiLedger &ledger, COLORREF colour)
+HBRUSH CreateDialogBrush(COLORREF colour)
 {
-    return Noted(ledger, CreateSolidBrush(colour));
+    return CreateSolidBrush(colour);
 }
 
-void DeleteDialogObject(GdiLedger &ledger, HFONT *object)
+void DeleteDialogObject(HFONT *object)
 {
-    HGDIOBJ generic = *object;
-    DeleteNoted(ledger, &generic);
+    DeleteIfSet(*object);
     *object = nullptr;
 }
 
-void DeleteDialogObject(GdiLedger &ledger, HBITMAP *object)
+void DeleteDialogObject(HBITMAP *object)
 {
-    HGDIOBJ generic = *object;
-    DeleteNoted(ledger, &generic);
+    DeleteIfSet(*object);
     *object = nullptr;
 }
 
-void DeleteDialogObject(GdiLedger &ledger, HBRUSH *object)
+void DeleteDialogObject(HBRUSH *object)
 {
-    HGDIOBJ generic = *object;
-    DeleteNoted(ledger, &generic);
+    DeleteIfSet(*object);
     *object = nullptr;
 }

@@ -51,12 +51,11 @@ HBITMAP BitmapOfGuideButton(const GuidesDialog &guides, int controlId)
 
 void ReleaseGuideObjects(GuidesDialog &guides)
 {
-    GdiLedger &ledger = guides.menu.DialogLedger;
-    DeleteDialogObject(ledger, &guides.CloseBitmap);
-    DeleteDialogObject(ledger, &guides.Guide1Bitmap);
-    DeleteDialogObject(ledger, &guides.Guide2Bitmap);
-    DeleteDialogObject(ledger, &guides.GuideFont);
-    DeleteDialogObject(ledger, &guides.GuideHoverFont);
+    DeleteDialogObject(&guides.CloseBitmap);
+    DeleteDialogObject(&guides.Guide1Bitmap);
+    DeleteDialogObject(&guides.Guide2Bitmap);
+    DeleteDialogObject(&guides.GuideFont);
+    DeleteDialogObject(&guides.GuideHoverFont);
 }
 
 void MakeGuideFontsIfPending(HWND dialog, GuidesDialog &guides)
@@ -65,8 +64,8 @@ void MakeGuideFontsIfPending(HWND dialog, GuidesDialog &guides)
         return;
     HDC dc = GetDC(dialog);
     SetMapMode(dc, MM_TEXT);
-    guides.GuideFont = CreateDialogFont(guides.menu.DialogLedger, dc, FALSE);
-    guides.GuideHoverFont = CreateDialogFont(guides.menu.DialogLedger, dc, TRUE);
+    guides.GuideFont = CreateDialogFont(dc, FALSE);
+    guides.GuideHoverFont = CreateDialogFont(dc, TRUE);
     ReleaseDC(dialog, dc);
     guides.GuideFontsPending = false;
 }
@@ -119,10 +118,9 @@ INT_PTR OnGuidesInitDialog(HWND dialog, GuidesDialog &guides)
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(&guides));
     CentreOnOwnerWindow(dialog);
     HINSTANCE instance = guides.menu.MenuInstance;
-    GdiLedger &ledger = guides.menu.DialogLedger;
-    guides.CloseBitmap = LoadDialogBitmap(ledger, instance, kCloseCrossBitmap);
-    guides.Guide1Bitmap = LoadDialogBitmap(ledger, instance, kSpeedDiscBitmap);
-    guides.Guide2Bitmap = LoadDialogBitmap(ledger, instance, kSegmentDiscBitmap);
+    guides.CloseBitmap = LoadDialogBitmap(instance, kCloseCrossBitmap);
+    guides.Guide1Bitmap = LoadDialogBitmap(instance, kSpeedDiscBitmap);
+    guides.Guide2Bitmap = LoadDialogBitmap(instance, kSegmentDiscBitmap);
     SubclassGuideButtons(dialog, guides);
     // An overlong folder leaves GuidePath empty, and no guide then opens.
     StoreGuideFolder(guides.GuidePath, sizeof guides.GuidePath, guides.folder);

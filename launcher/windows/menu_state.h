@@ -7,7 +7,6 @@
 #include <windows.h>
 
 #include "core/colours.h"
-#include "core/gdi_ledger.h"
 #include "core/menu_model.h"
 
 // The scalars come first and the arrays last: on 32-bit x86 a member
@@ -44,9 +43,6 @@ struct MenuState {
     RECT TextRect;
     // The banner art drawn for the screen's DPI.
     int BannerId;
-
-    // The books of what the dialogs made and have not deleted yet.
-    GdiLedger DialogLedger;
 
     HWND ButtonWindow[kMaxButtons];
     unsigned char ButtonUnavailable[kMaxButtons];

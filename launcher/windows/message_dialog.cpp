@@ -97,7 +97,7 @@ INT_PTR OnMessagePaint(HWND dialog, MessageDialog &notice)
     if (notice.MessageFirstPaint) {
         notice.MessageFirstPaint = false;
         SetMapMode(dc, MM_TEXT);
-        notice.MessageFont = CreateDialogFont(notice.menu.DialogLedger, dc, FALSE);
+        notice.MessageFont = CreateDialogFont(dc, FALSE);
         WPARAM font = reinterpret_cast<WPARAM>(notice.MessageFont);
         SendDlgItemMessageA(dialog, kMessageText, WM_SETFONT, font, TRUE);
         SendDlgItemMessageA(dialog, kMessageOk, WM_SETFONT, font, TRUE);
@@ -142,12 +142,12 @@ INT_PTR OnMessageDrawItem(MessageDialog &notice, const DRAWITEMSTRUCT *item)
     Painter chosen[4];
     int count = ChooseMessagePainters(static_cast<int>(item->CtlID), item->itemAction,
                                       item->itemState, chosen);
-    HBRUSH face = CreateDialogBrush(notice.menu.DialogLedger, kMessageFaceColour);
+    HBRUSH face = CreateDialogBrush(kMessageFaceColour);
     char label[kTextBufferSize];
     LoadText(notice.menu.MenuInstance, labelId, label, sizeof label);
     for (int i = 0; i < count; ++i)
         painters[static_cast<int>(chosen[i])](item->hDC, &item->rcItem, label, face);
-    DeleteDialogObject(notice.menu.DialogLedger, &face);
+    DeleteDialogObject(&face);
     return TRUE;
 }
 
@@ -193,7 +193,7 @@ INT_PTR CALLBACK MessageDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_CTLCOLORDLG:
         return reinterpret_cast<INT_PTR>(InfoBrush());
     case WM_DESTROY:
-        DeleteDialogObject(notice.menu.DialogLedger, &notice.MessageFont);
+        DeleteDialogObject(&notice.MessageFont);
         return FALSE;
     default:
         return FALSE;

@@ -15,10 +15,18 @@
 #include <string.h>
 
 #include "core/run_settings.h"
+#include "windows/bootable_front_end_win.h"
 #include "windows/module_instance.h"
 #include "windows/platform_kind_win.h"
 #include "windows/raw_diskette_win.h"
 #include "windows/startup_files_win.h"
+
+// The core's system-file copy carried out on the running Windows.
+static bool CopySystemFilesStep(const char *root)
+{
+    Win32BootableFrontEnd frontEnd(NULL);
+    return CopySystemFiles(root, PlatformKind(), frontEnd);
+}
 
 static int RunStep(int argc, char **argv)
 {
@@ -36,7 +44,7 @@ static int RunStep(int argc, char **argv)
         return WriteStartupFiles(inputs.disketteRoot, inputs.product) ? 1 : 0;
     }
     if (strcmp(step, "copy-system-files") == 0)
-        return CopySystemFiles(NULL, inputs.disketteRoot) ? 1 : 0;
+        return CopySystemFilesStep(inputs.disketteRoot) ? 1 : 0;
     if (strcmp(step, "make-bootable") == 0) {
         inputs.startupDiskOption = strcmp(argument, "off") != 0;
         return MakeBootable(NULL, inputs) ? 1 : 0;

@@ -5,6 +5,7 @@
 // nothing of the query.
 #include <windows.h>
 
+#include "tests/variant/dialog_object_count.h"
 #include "windows/menu_window.h"
 
 namespace {
@@ -16,10 +17,8 @@ WNDPROC OriginalMenuProc;
 
 LRESULT CALLBACK AnswerGdiBalance(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_COMMAND && wParam == kGdiBalanceQuery) {
-        const MenuState *menu = MenuStateOf(window);
-        return menu ? menu->DialogLedger.live : 0;
-    }
+    if (message == WM_COMMAND && wParam == kGdiBalanceQuery)
+        return LiveDialogObjects();
     return CallWindowProcA(OriginalMenuProc, window, message, wParam, lParam);
 }
 
