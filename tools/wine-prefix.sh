@@ -6,7 +6,10 @@
 # the *.reg files in place.
 #
 # Template: <build>/wine-template
-#   - made without Mono and Gecko (no prompts) and without sound drivers
+#   - made without Mono and Gecko (no prompts) and without sound drivers,
+#     and run without them: there is no sound server here, and Wine's
+#     PulseAudio driver, finding none, has aborted a test's program inside
+#     libpulse (an assertion in pa_context_disconnect) as it ended
 #   - Managed=N (otherwise every window close waits 2 s under Xvfb)
 #   - no crash dialog (a crashing program must fail its test, not wait)
 #   - drives: D: the fake CD (<build>/testcd, "cdrom"), A: a folder
@@ -35,6 +38,9 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
 "Managed"="N"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Drivers]
+"Audio"=""
 
 [HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
 "ShowCrashDialog"=dword:00000000
