@@ -24,6 +24,7 @@ inline bool IsProduct(int32_t choice)
 }
 
 enum { kDisketteRootSize = 4 };
+constexpr char kDisketteRoot[kDisketteRootSize] = "A:\\";
 
 struct RunSettings {
     uint16_t LanguageIndex;       // 1 English, 2 Spanish, 3 French

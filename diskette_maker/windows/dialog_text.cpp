@@ -22,7 +22,7 @@ void RefreshTexts(HWND window, const TextTargets& texts, int language)
         if (!control)
             continue;
         char text[MAX_PATH];
-        LoadText(ModuleInstance, target.stringBase + language, text, sizeof text);
+        LoadText(ModuleInstance(), target.stringBase + language, text, sizeof text);
         // Every paint refreshes, and a button redraws itself on each new
         // text: setting the text it already has would only paint it again,
         // which the product dialog, shown once the main window has painted,

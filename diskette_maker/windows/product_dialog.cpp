@@ -86,6 +86,6 @@ static INT_PTR CALLBACK ProductDialogProc(HWND dialog, UINT message, WPARAM wPar
 INT_PTR ShowProductDialog(HWND owner, int language)
 {
     ProductDialogState state = {language, kProductNone, nullptr};
-    return DialogBoxParamA(ModuleInstance, MAKEINTRESOURCEA(IDD_PRODUCT), owner, ProductDialogProc,
+    return DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_PRODUCT), owner, ProductDialogProc,
                            reinterpret_cast<LPARAM>(&state));
 }

@@ -15,7 +15,6 @@
 #include <string.h>
 
 #include "core/run_settings.h"
-#include "windows/module_instance.h"
 #include "windows/platform_kind_win.h"
 #include "windows/raw_diskette_win.h"
 #include "windows/startup_files_win.h"
@@ -46,6 +45,5 @@ static int RunStep(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
-    ModuleInstance = GetModuleHandleA(NULL);
     return RunStep(argc, argv);
 }

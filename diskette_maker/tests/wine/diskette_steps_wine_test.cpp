@@ -10,7 +10,6 @@
 #include "core/run_settings.h"
 #include "resource.h"
 #include "wine_harness.h"
-#include "windows/module_instance.h"
 #include "windows/record_blocks.h"
 #include "windows/startup_files_win.h"
 
@@ -71,7 +70,6 @@ class DisketteSteps : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ModuleInstance = GetModuleHandleA(NULL);
         EmptyFloppy();
         RemoveTree(EmergencyBootFolder());
     }
