@@ -249,7 +249,7 @@ bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& front
     return true;
 }
 
-bool MakeBootable(const CreationInputs& in, int platformKind, BootableFrontEnd& frontEnd)
+bool RunBootableStep(const CreationInputs& in, int platformKind, BootableFrontEnd& frontEnd)
 {
     if (!BootableStepApplies(platformKind, in.startupDiskOption) || !frontEnd.ProbeDrive(in.disketteRoot))
         return true;

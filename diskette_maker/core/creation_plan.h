@@ -163,7 +163,7 @@ protected:
 // off, or without a drive that answers; otherwise the system files, then the
 // boot sector. False only when the system files could not be copied; the
 // boot sector is then left as it was.
-bool MakeBootable(const CreationInputs& inputs, int platformKind, BootableFrontEnd& frontEnd);
+bool RunBootableStep(const CreationInputs& inputs, int platformKind, BootableFrontEnd& frontEnd);
 
 // IO.SYS and COMMAND.COM from the emergency-boot folder, an empty MSDOS.SYS,
 // and IO.SYS and MSDOS.SYS marked as system files. Refused on Windows 95,

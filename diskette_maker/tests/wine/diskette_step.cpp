@@ -32,13 +32,13 @@ static int RunStep(int argc, char **argv)
         return ProbeDisketteDrive(inputs.disketteRoot);
     if (strcmp(step, "write-startup") == 0) {
         inputs.product = atoi(argument);
-        return WriteStartupFiles(inputs.disketteRoot, inputs.product) ? 1 : 0;
+        return WriteStartupFilesToDiskette(inputs.disketteRoot, inputs.product) ? 1 : 0;
     }
     if (strcmp(step, "copy-system-files") == 0)
         return CopySystemFiles(NULL, inputs.disketteRoot) ? 1 : 0;
     if (strcmp(step, "make-bootable") == 0) {
         inputs.startupDiskOption = strcmp(argument, "off") != 0;
-        return MakeBootable(NULL, inputs) ? 1 : 0;
+        return MakeDisketteBootable(NULL, inputs) ? 1 : 0;
     }
     return 100;
 }
