@@ -23,6 +23,19 @@ inline bool IsProduct(int32_t choice)
     return choice >= kProductHardDrive && choice <= kProductDisketteDrive;
 }
 
+// The diskette drive has only an MS-DOS diskette: no Windows variant to
+// choose.
+inline bool HasOnlyMsdosVariant(int32_t product)
+{
+    return product == kProductDisketteDrive;
+}
+
+// The variant a run makes, whatever the window or the command line chose.
+inline bool MakesMsdosVariant(int32_t product, bool msdosChosen)
+{
+    return msdosChosen || HasOnlyMsdosVariant(product);
+}
+
 enum { kDisketteRootSize = 4 };
 constexpr char kDisketteRoot[kDisketteRootSize] = "A:\\";
 
