@@ -40,8 +40,8 @@ enum { kDisketteRootSize = 4 };
 constexpr char kDisketteRoot[kDisketteRootSize] = "A:\\";
 
 struct RunSettings {
-    uint16_t LanguageIndex;       // 1 English, 2 Spanish, 3 French
-    int32_t ProductChoice;
-    uint32_t StartupDiskOption;   // follows the system-menu item "Make Startup Disk (MS-DOS)"
+    Language LanguageIndex;
+    Product ProductChoice;
+    bool StartupDiskOption;   // follows the system-menu item "Make Startup Disk (MS-DOS)"
     char DisketteRoot[kDisketteRootSize];   // root of the target drive, always "A:\"
 };

@@ -67,7 +67,7 @@ void SystemFolder(bool startupDiskOption, char (&folder)[MAX_PATH])
 {
     folder[0] = '\0';
     int platform = PlatformKind();
-    if (platform == kPlatformNtLater || platform == kPlatformWin95 || !startupDiskOption)
+    if (!BootableStepApplies(platform, startupDiskOption) || platform == kPlatformWin95)
         return;
     char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);

@@ -12,7 +12,7 @@ bool GatherCreationInputs(HWND window, const RunSettings& settings, char (&modul
     inputs.product = settings.ProductChoice;
     inputs.msdosVariant =
         MakesMsdosVariant(settings.ProductChoice, IsDlgButtonChecked(window, IDC_VARIANT_MSDOS) == BST_CHECKED);
-    inputs.startupDiskOption = settings.StartupDiskOption != 0;
+    inputs.startupDiskOption = settings.StartupDiskOption;
     inputs.disketteRoot = settings.DisketteRoot;
     inputs.modulePath = modulePath;
     return true;

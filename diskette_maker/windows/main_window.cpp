@@ -98,9 +98,9 @@ HWND CreateMakeDiskWindow(const MakeDiskStart& start, MakeDiskWindowState& state
 {
     ZeroMemory(&state, sizeof state);
     state.start = start;
-    state.settings.LanguageIndex = static_cast<uint16_t>(start.language);
+    state.settings.LanguageIndex = start.language;
     state.settings.ProductChoice = kProductNone;
-    state.settings.StartupDiskOption = 1;
+    state.settings.StartupDiskOption = true;
     lstrcpynA(state.settings.DisketteRoot, kDisketteRoot, kDisketteRootSize);
     state.firstPaint = true;
 
@@ -135,7 +135,7 @@ static bool RunOneTimeSetUp(HWND window, MakeDiskWindowState& state)
     CheckDlgButton(window, IDC_VARIANT_WINDOWS, BST_CHECKED);
 
     QL_STAGE("product-dialog-call");
-    settings.ProductChoice = static_cast<int32_t>(ShowProductDialog(window, settings.LanguageIndex));
+    settings.ProductChoice = static_cast<Product>(ShowProductDialog(window, settings.LanguageIndex));
     if (settings.ProductChoice == kProductCancelled) {
         CloseMakeDiskWindow(window, state);
         return false;
@@ -187,7 +187,7 @@ static LRESULT OnCommand(HWND window, MakeDiskWindowState& state, WPARAM wParam,
         break;
     }
     if (command.language)
-        state.settings.LanguageIndex = static_cast<uint16_t>(command.language);
+        state.settings.LanguageIndex = static_cast<Language>(command.language);
     ApplyControlChanges(window, command.changes);
     RefreshTexts(window, MainWindowTexts(), state.settings.LanguageIndex);
     return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
@@ -195,8 +195,8 @@ static LRESULT OnCommand(HWND window, MakeDiskWindowState& state, WPARAM wParam,
 
 static void OnStartupDiskItem(MakeDiskWindowState& state)
 {
-    uint32_t& option = state.settings.StartupDiskOption;
-    option = option ? 0 : 1;
+    bool& option = state.settings.StartupDiskOption;
+    option = !option;
     CheckMenuItem(state.systemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | (option ? MF_CHECKED : MF_UNCHECKED));
 }
 
