@@ -13,8 +13,6 @@
 #include "windows/raw_diskette_win.h"
 #include "windows/table_message.h"
 
-static LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
 namespace {
 
 MakeDiskWindowState* StateOf(HWND window)
@@ -22,31 +20,10 @@ MakeDiskWindowState* StateOf(HWND window)
     return reinterpret_cast<MakeDiskWindowState*>(GetWindowLongPtrA(window, DWLP_USER));
 }
 
-}  // namespace
+const char* const kMakeDiskClass = "QLMakeDisk";
+const char* const kStartupDiskItem = "Make Startup Disk (MS-DOS)";
 
-static const char* const kMakeDiskClass = "QLMakeDisk";
-static const char* const kStartupDiskItem = "Make Startup Disk (MS-DOS)";
-
-BOOL RegisterMakeDiskClass(HINSTANCE instance)
-{
-    WNDCLASSEXA windowClass;
-    ZeroMemory(&windowClass, sizeof windowClass);
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-    windowClass.lpfnWndProc = MakeDiskWindowProc;
-    // Dialog 101 names this class, so its windows carry the dialog's own data.
-    windowClass.cbWndExtra = DLGWINDOWEXTRA;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAKEDISK));
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAKEDISK), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kMakeDiskClass;
-    return RegisterClassExA(&windowClass) != 0;
-}
-
-static void DeleteHeadingFont(MakeDiskWindowState& state)
+void DeleteHeadingFont(MakeDiskWindowState& state)
 {
     if (state.headingFont) {
         DeleteObject(state.headingFont);
@@ -54,7 +31,7 @@ static void DeleteHeadingFont(MakeDiskWindowState& state)
     }
 }
 
-static void CloseMakeDiskWindow(HWND window, MakeDiskWindowState& state)
+void CloseMakeDiskWindow(HWND window, MakeDiskWindowState& state)
 {
     DeleteHeadingFont(state);
     DestroyWindow(window);
@@ -62,7 +39,7 @@ static void CloseMakeDiskWindow(HWND window, MakeDiskWindowState& state)
 
 // Most computers have no diskette drive, but every one can keep the same
 // diskette as an image file: the refusal asks whether to make one.
-static bool OfferImageInstead(HWND window, HINSTANCE instance, int language)
+bool OfferImageInstead(HWND window, HINSTANCE instance, int language)
 {
     char refusal[MAX_PATH];
     LoadText(instance, IDS_NODRIVE_BASE + language, refusal, sizeof refusal);
@@ -73,7 +50,7 @@ static bool OfferImageInstead(HWND window, HINSTANCE instance, int language)
 // The window's start, once it has its state: centred, shown, and when the
 // drive gate refused, the question whether to make an image instead. False
 // when the answer was No and the window is gone.
-static bool StartMakeDiskWindow(HWND window, MakeDiskWindowState& state)
+bool StartMakeDiskWindow(HWND window, MakeDiskWindowState& state)
 {
     QL_STAGE("wm-create");
     CentreWindow(window, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
@@ -94,25 +71,7 @@ static bool StartMakeDiskWindow(HWND window, MakeDiskWindowState& state)
     return true;
 }
 
-HWND CreateMakeDiskWindow(const MakeDiskStart& start, MakeDiskWindowState& state)
-{
-    ZeroMemory(&state, sizeof state);
-    state.start = start;
-    state.settings.LanguageIndex = start.language;
-    state.settings.ProductChoice = kProductNone;
-    state.settings.StartupDiskOption = true;
-    lstrcpynA(state.settings.DisketteRoot, kDisketteRoot, kDisketteRootSize);
-    state.firstPaint = true;
-
-    HWND window = CreateDialogParamA(start.instance, MAKEINTRESOURCEA(IDD_MAKEDISK), nullptr, nullptr, 0);
-    if (!window)
-        return nullptr;
-    // No paint comes before the message loop, so none misses the state.
-    SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
-    return StartMakeDiskWindow(window, state) ? window : nullptr;
-}
-
-static void AddStartupDiskItem(HWND window, MakeDiskWindowState& state)
+void AddStartupDiskItem(HWND window, MakeDiskWindowState& state)
 {
     HMENU menu = state.systemMenu = GetSystemMenu(window, FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
@@ -126,7 +85,7 @@ static void AddStartupDiskItem(HWND window, MakeDiskWindowState& state)
 // Runs once, on the first paint: fonts and checks, then the product dialog
 // modal over the window. False when the dialog was cancelled and the window
 // is gone.
-static bool RunOneTimeSetUp(HWND window, MakeDiskWindowState& state)
+bool RunOneTimeSetUp(HWND window, MakeDiskWindowState& state)
 {
     RunSettings& settings = state.settings;
     state.headingFont = CreateHeadingFont("Tahoma", true, false);
@@ -145,7 +104,7 @@ static bool RunOneTimeSetUp(HWND window, MakeDiskWindowState& state)
     return true;
 }
 
-static LRESULT OnPaint(HWND window, MakeDiskWindowState& state, WPARAM wParam, LPARAM lParam)
+LRESULT OnPaint(HWND window, MakeDiskWindowState& state, WPARAM wParam, LPARAM lParam)
 {
     QL_STAGE("main-paint");
     RefreshTexts(window, MainWindowTexts(), state.settings.LanguageIndex);
@@ -157,7 +116,7 @@ static LRESULT OnPaint(HWND window, MakeDiskWindowState& state, WPARAM wParam, L
     return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
 
-static void OnCreateDisk(HWND window, MakeDiskWindowState& state)
+void OnCreateDisk(HWND window, MakeDiskWindowState& state)
 {
     ApplyControlChanges(window, ControlsDuringCreation());
     if (state.start.imageRequest.present)
@@ -167,7 +126,7 @@ static void OnCreateDisk(HWND window, MakeDiskWindowState& state)
     CloseMakeDiskWindow(window, state);
 }
 
-static LRESULT OnCommand(HWND window, MakeDiskWindowState& state, WPARAM wParam, LPARAM lParam)
+LRESULT OnCommand(HWND window, MakeDiskWindowState& state, WPARAM wParam, LPARAM lParam)
 {
     int control = LOWORD(wParam);
     bool checked = IsDlgButtonChecked(window, control) == BST_CHECKED;
@@ -193,14 +152,14 @@ static LRESULT OnCommand(HWND window, MakeDiskWindowState& state, WPARAM wParam,
     return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
 }
 
-static void OnStartupDiskItem(MakeDiskWindowState& state)
+void OnStartupDiskItem(MakeDiskWindowState& state)
 {
     bool& option = state.settings.StartupDiskOption;
     option = !option;
     CheckMenuItem(state.systemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | (option ? MF_CHECKED : MF_UNCHECKED));
 }
 
-static LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Until CreateMakeDiskWindow has lent the state the window is only
     // being built, and after WM_NCDESTROY it is gone: the defaults do.
@@ -226,4 +185,43 @@ static LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wPa
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+BOOL RegisterMakeDiskClass(HINSTANCE instance)
+{
+    WNDCLASSEXA windowClass;
+    ZeroMemory(&windowClass, sizeof windowClass);
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = MakeDiskWindowProc;
+    // Dialog 101 names this class, so its windows carry the dialog's own data.
+    windowClass.cbWndExtra = DLGWINDOWEXTRA;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAKEDISK));
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageA(instance, MAKEINTRESOURCEA(IDI_MAKEDISK), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kMakeDiskClass;
+    return RegisterClassExA(&windowClass) != 0;
+}
+
+HWND CreateMakeDiskWindow(const MakeDiskStart& start, MakeDiskWindowState& state)
+{
+    ZeroMemory(&state, sizeof state);
+    state.start = start;
+    state.settings.LanguageIndex = start.language;
+    state.settings.ProductChoice = kProductNone;
+    state.settings.StartupDiskOption = true;
+    lstrcpynA(state.settings.DisketteRoot, kDisketteRoot, kDisketteRootSize);
+    state.firstPaint = true;
+
+    HWND window = CreateDialogParamA(start.instance, MAKEINTRESOURCEA(IDD_MAKEDISK), nullptr, nullptr, 0);
+    if (!window)
+        return nullptr;
+    // No paint comes before the message loop, so none misses the state.
+    SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
+    return StartMakeDiskWindow(window, state) ? window : nullptr;
 }
