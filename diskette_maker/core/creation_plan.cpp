@@ -234,10 +234,8 @@ CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
     return kEndedFinished;
 }
 
-bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& frontEnd)
+bool PlaceSystemFiles(const char* root, BootableFrontEnd& frontEnd)
 {
-    if (platformKind == kPlatformWin95)
-        return false;
     char ioSys[kCreationPathSize], msdosSys[kCreationPathSize];
     if (!JoinText(ioSys, sizeof ioSys, {root, "IO.SYS"}) ||
         !JoinText(msdosSys, sizeof msdosSys, {root, "MSDOS.SYS"}))
@@ -249,7 +247,14 @@ bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& front
     return true;
 }
 
-bool MakeBootable(const CreationInputs& in, int platformKind, BootableFrontEnd& frontEnd)
+bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& frontEnd)
+{
+    if (platformKind == kPlatformWin95)
+        return false;
+    return PlaceSystemFiles(root, frontEnd);
+}
+
+bool RunBootableStep(const CreationInputs& in, int platformKind, BootableFrontEnd& frontEnd)
 {
     if (!BootableStepApplies(platformKind, in.startupDiskOption) || !frontEnd.ProbeDrive(in.disketteRoot))
         return true;

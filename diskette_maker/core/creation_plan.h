@@ -163,9 +163,13 @@ protected:
 // off, or without a drive that answers; otherwise the system files, then the
 // boot sector. False only when the system files could not be copied; the
 // boot sector is then left as it was.
-bool MakeBootable(const CreationInputs& inputs, int platformKind, BootableFrontEnd& frontEnd);
+bool RunBootableStep(const CreationInputs& inputs, int platformKind, BootableFrontEnd& frontEnd);
 
 // IO.SYS and COMMAND.COM from the emergency-boot folder, an empty MSDOS.SYS,
-// and IO.SYS and MSDOS.SYS marked as system files. Refused on Windows 95,
+// and IO.SYS and MSDOS.SYS marked as system files: what makes a diskette
+// (or its image) start MS-DOS.
+bool PlaceSystemFiles(const char* root, BootableFrontEnd& frontEnd);
+
+// PlaceSystemFiles on a drive of the running Windows. Refused on Windows 95,
 // which keeps no emergency-boot folder of this kind.
 bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& frontEnd);

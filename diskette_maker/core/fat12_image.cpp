@@ -389,6 +389,15 @@ bool Fat12Image::AddFile(int parent, const char* name, const uint8_t* data, uint
     return PlaceData(index, data, size);
 }
 
+bool Fat12Image::SetFileAttributes(int parent, const char* name, uint8_t attributes)
+{
+    int index = Find(parent, name);
+    if (index < 0 || nodes_[index].folder)
+        return false;
+    nodes_[index].attributes = attributes;
+    return true;
+}
+
 uint32_t Fat12Image::EntriesOf(int folder) const
 {
     uint32_t entries = folder == 0 ? 0 : 2;     // "." and ".."

@@ -82,6 +82,10 @@ public:
     bool AddFile(int parent, const char* name, const uint8_t* data, uint64_t size,
                  uint8_t attributes, DosTime time);
 
+    // Gives the file of that name in parent new attributes; false when there
+    // is none.
+    bool SetFileAttributes(int parent, const char* name, uint8_t attributes);
+
     // Writes folders, FATs and the boot record; the image is complete when
     // the outcome is kImageFits.
     ImageSummary Finish();

@@ -281,8 +281,25 @@ bool ImageCreationFrontEnd::MakeBootable()
 {
     if (!systemFolder_ || !systemFolder_[0])
         return false;
-    // IO.SYS first, so that it lies at the start of the data area; it gets
-    // the drive path's attributes, COMMAND.COM keeps its own.
+    return PlaceSystemFiles("", *this);
+}
+
+// The image has no drive to answer, and its boot sector is in place from
+// the start.
+bool ImageCreationFrontEnd::ProbeDrive(const char*)
+{
+    return true;
+}
+
+bool ImageCreationFrontEnd::WriteBootSector(const char*)
+{
+    return true;
+}
+
+// Both files or neither; IO.SYS first, so that it lies at the start of the
+// data area. They keep their own attributes until the rule marks IO.SYS.
+bool ImageCreationFrontEnd::CopyEmergencyBootFiles(const char*)
+{
     static const char* const kSystemFiles[] = {"IO.SYS", "COMMAND.COM"};
     char paths[2][kCreationPathSize];
     HostEntry entries[2];
@@ -292,13 +309,25 @@ bool ImageCreationFrontEnd::MakeBootable()
             return false;
     }
     for (int i = 0; i < 2; i++) {
-        uint8_t attributes = i == 0 ? kSystemFileAttributes : entries[i].attributes | kAttributeArchive;
+        uint8_t attributes = entries[i].attributes | kAttributeArchive;
         if (!CopyFile(paths[i], entries[i], 0, kSystemFiles[i], "", attributes))
             return false;
     }
-    image_.AddFile(0, "MSDOS.SYS", nullptr, 0, kSystemFileAttributes, kMadeByTheRun);
-    FilePlaced("MSDOS.SYS", 0);
     return true;
+}
+
+// MSDOS.SYS only has to be present; as ever, a refusal of its entry does
+// not fail the bootable step.
+bool ImageCreationFrontEnd::CreateEmptyFile(const char* path)
+{
+    image_.AddFile(0, path, nullptr, 0, kAttributeArchive, kMadeByTheRun);
+    FilePlaced(path, 0);
+    return true;
+}
+
+void ImageCreationFrontEnd::MarkSystemFile(const char* path)
+{
+    image_.SetFileAttributes(0, path, kSystemFileAttributes);
 }
 
 void ImageCreationFrontEnd::WriteStartupFiles(int product)

@@ -66,7 +66,9 @@ struct ImageRunResult {
     bool withoutSystemFiles;        // an MS-DOS image that does not start a computer
 };
 
-class ImageCreationFrontEnd : public CreationFrontEnd {
+// It is its own bootable front end too, so the system-file rule of the
+// drive is the image's as well.
+class ImageCreationFrontEnd : public CreationFrontEnd, private BootableFrontEnd {
 public:
     // systemFolder holds IO.SYS and COMMAND.COM for the bootable step, or is
     // empty for none; without both files the step is left out.
@@ -100,6 +102,13 @@ private:
     bool CopyFile(const char* source, const HostEntry& entry, int folder, const char* name,
                   const char* imagePath, uint8_t attributes);
     void Fail(ImageRunOutcome outcome, const char* path);
+
+    // The bootable step's primitives on the image, whose root is "".
+    bool ProbeDrive(const char* root) override;
+    bool CopyEmergencyBootFiles(const char* root) override;
+    bool CreateEmptyFile(const char* path) override;
+    void MarkSystemFile(const char* path) override;
+    bool WriteBootSector(const char* root) override;
 
     HostFiles& files_;
     RecordSource& records_;

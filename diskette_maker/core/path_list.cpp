@@ -2,8 +2,10 @@
 
 #include <cstring>
 
+namespace {
+
 // Offset of the list's closing NUL, or capacity when there is none.
-static size_t ClosingNul(const char *list, size_t capacity)
+size_t ClosingNul(const char *list, size_t capacity)
 {
     size_t at = 0;
     while (at < capacity && list[at] != '\0') {
@@ -14,14 +16,8 @@ static size_t ClosingNul(const char *list, size_t capacity)
     return at < capacity ? at : capacity;
 }
 
-size_t PathListBytes(const char *list, size_t capacity)
-{
-    size_t end = ClosingNul(list, capacity);
-    return end < capacity ? end + 1 : 0;
-}
-
 // Bytes the list would occupy with path added, or 0 if it cannot take it.
-static size_t BytesAfterAppend(const char *list, const char *path, size_t capacity)
+size_t BytesAfterAppend(const char *list, const char *path, size_t capacity)
 {
     size_t end = ClosingNul(list, capacity);
     size_t length = strlen(path);
@@ -30,6 +26,14 @@ static size_t BytesAfterAppend(const char *list, const char *path, size_t capaci
     if (length > capacity || end + length + 2 > capacity)
         return 0;
     return end + length + 2;
+}
+
+}  // namespace
+
+size_t PathListBytes(const char *list, size_t capacity)
+{
+    size_t end = ClosingNul(list, capacity);
+    return end < capacity ? end + 1 : 0;
 }
 
 size_t AppendToPathList(char *list, const char *path, size_t capacity)

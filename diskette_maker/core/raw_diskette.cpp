@@ -12,7 +12,9 @@ enum : uint32_t {
     kHighDensitySectors = 2880,
 };
 
-static uint32_t ReadLe(const uint8_t *p, int bytes)
+namespace {
+
+uint32_t ReadLe(const uint8_t *p, int bytes)
 {
     uint32_t value = 0;
     while (bytes-- > 0)
@@ -22,7 +24,7 @@ static uint32_t ReadLe(const uint8_t *p, int bytes)
 
 // A VWIN32 request succeeds when DeviceIoControl does and the service
 // leaves the carry clear.
-static bool SendRegisters(DiskDevice &device, uint32_t code, DiocRegisters &regs)
+bool SendRegisters(DiskDevice &device, uint32_t code, DiocRegisters &regs)
 {
     DeviceRequest request = {};
     request.controlCode = code;
@@ -30,7 +32,7 @@ static bool SendRegisters(DiskDevice &device, uint32_t code, DiocRegisters &regs
     return device.Send(request) && !(regs.reg_Flags & kCarryFlag);
 }
 
-static int ProbeThroughBios(DiskDevice &device)
+int ProbeThroughBios(DiskDevice &device)
 {
     device.OpenVwin32();
     DiocRegisters regs = {};
@@ -40,7 +42,7 @@ static int ProbeThroughBios(DiskDevice &device)
     return answered ? 4 : 0;
 }
 
-static int ProbeThroughVolume(DiskDevice &device, char letter)
+int ProbeThroughVolume(DiskDevice &device, char letter)
 {
     char volume[] = "\\\\.\\A:";
     volume[4] = letter;
@@ -62,6 +64,8 @@ static int ProbeThroughVolume(DiskDevice &device, char letter)
             return 1;
     return 0;
 }
+
+}  // namespace
 
 int ProbeDisketteDrive(int platformKind, const char *root, DiskDevice &device)
 {
@@ -109,8 +113,10 @@ bool DescribesHighDensityDiskette(const uint8_t *sector)
     return true;
 }
 
+namespace {
+
 // INT 25h/26h on one logical sector of drive (0 = A).
-static bool TransferSector(DiskDevice &device, uint32_t code, uint8_t drive, uint8_t *buffer)
+bool TransferSector(DiskDevice &device, uint32_t code, uint8_t drive, uint8_t *buffer)
 {
     DiocRegisters regs = {};
     regs.reg_EAX = drive;
@@ -122,7 +128,7 @@ static bool TransferSector(DiskDevice &device, uint32_t code, uint8_t drive, uin
 
 // INT 21h AX=440Dh, CX=084Ah (lock, level 0) or 086Ah (unlock); BL is the
 // 1-based drive.
-static bool SetVolumeLock(DiskDevice &device, uint32_t function, uint8_t drive)
+bool SetVolumeLock(DiskDevice &device, uint32_t function, uint8_t drive)
 {
     DiocRegisters regs = {};
     regs.reg_EAX = kIoctlBlockDevice;
@@ -131,7 +137,7 @@ static bool SetVolumeLock(DiskDevice &device, uint32_t function, uint8_t drive)
     return SendRegisters(device, VWIN32_DIOC_DOS_IOCTL, regs);
 }
 
-static bool WriteAndVerify(DiskDevice &device, uint8_t drive, const uint8_t *image)
+bool WriteAndVerify(DiskDevice &device, uint8_t drive, const uint8_t *image)
 {
     uint8_t sector[kSectorBytes];
     if (!TransferSector(device, VWIN32_DIOC_DOS_INT25, drive, sector) ||
@@ -145,6 +151,8 @@ static bool WriteAndVerify(DiskDevice &device, uint8_t drive, const uint8_t *ima
         return false;
     return memcmp(sector, image, kSectorBytes) == 0;
 }
+
+}  // namespace
 
 bool WriteBootSector(DiskDevice &device, char driveLetter, const uint8_t *image)
 {

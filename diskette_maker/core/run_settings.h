@@ -23,11 +23,25 @@ inline bool IsProduct(int32_t choice)
     return choice >= kProductHardDrive && choice <= kProductDisketteDrive;
 }
 
+// The diskette drive has only an MS-DOS diskette: no Windows variant to
+// choose.
+inline bool HasOnlyMsdosVariant(int32_t product)
+{
+    return product == kProductDisketteDrive;
+}
+
+// The variant a run makes, whatever the window or the command line chose.
+inline bool MakesMsdosVariant(int32_t product, bool msdosChosen)
+{
+    return msdosChosen || HasOnlyMsdosVariant(product);
+}
+
 enum { kDisketteRootSize = 4 };
+constexpr char kDisketteRoot[kDisketteRootSize] = "A:\\";
 
 struct RunSettings {
-    uint16_t LanguageIndex;       // 1 English, 2 Spanish, 3 French
-    int32_t ProductChoice;
-    uint32_t StartupDiskOption;   // follows the system-menu item "Make Startup Disk (MS-DOS)"
+    Language LanguageIndex;
+    Product ProductChoice;
+    bool StartupDiskOption;   // follows the system-menu item "Make Startup Disk (MS-DOS)"
     char DisketteRoot[kDisketteRootSize];   // root of the target drive, always "A:\"
 };

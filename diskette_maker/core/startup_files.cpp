@@ -29,21 +29,25 @@ bool WritesAutoexec(int32_t productChoice)
     return productChoice == kProductCdromDrive;
 }
 
-bool BootableStepApplies(int platformKind, uint32_t startupDiskOption)
+bool BootableStepApplies(int platformKind, bool startupDiskOption)
 {
-    return platformKind != kPlatformNtLater && startupDiskOption != 0;
+    return platformKind != kPlatformNtLater && startupDiskOption;
 }
+
+namespace {
 
 // folder + tail into a kPathBytes buffer; false if it would not fit. A folder
 // that already ends in a backslash (a Windows installed in a drive's root)
 // does not get a second one.
-static bool JoinPath(char *out, const char *folder, const char *tail)
+bool JoinPath(char *out, const char *folder, const char *tail)
 {
     size_t length = strlen(folder);
     if (length > 0 && folder[length - 1] == '\\' && tail[0] == '\\')
         tail++;
     return JoinText(out, kPathBytes, {folder, tail});
 }
+
+}  // namespace
 
 bool EmergencyBootFolder(const char *windowsDir, char *out)
 {

@@ -15,7 +15,7 @@ bool WritesAutoexec(int32_t productChoice);
 // Whether the bootable step has anything to do before it probes the drive:
 // not where Windows keeps no emergency-boot files to copy (the later NT
 // family) and not when the user turned the startup disk off.
-bool BootableStepApplies(int platformKind, uint32_t startupDiskOption);
+bool BootableStepApplies(int platformKind, bool startupDiskOption);
 
 // The emergency-boot folder below windowsDir, where Windows 98, Me and
 // NT 4.0 keep the MS-DOS system files; out holds MAX_PATH characters.

@@ -120,7 +120,7 @@ TextTargets ProductDialogTexts()
 
 ControlChanges ControlsAfterProduct(int product)
 {
-    if (product == kProductHardDrive || product == kProductCdromDrive)
+    if (IsProduct(product) && !HasOnlyMsdosVariant(product))
         return Changes(kShowLanguageGroup);
     return Changes(kDisketteDriveOnly);
 }

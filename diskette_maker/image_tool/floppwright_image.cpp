@@ -350,7 +350,7 @@ int MakeImage(const Options& o)
     CreationInputs inputs = {};
     inputs.language = o.language;
     inputs.product = o.product;
-    inputs.msdosVariant = o.variant == kVariantMsdos || o.product == kProductDisketteDrive;     // the window's rule
+    inputs.msdosVariant = MakesMsdosVariant(o.product, o.variant == kVariantMsdos);
     inputs.startupDiskOption = o.startup;
     inputs.disketteRoot = "A:\\";
     inputs.modulePath = modulePath.c_str();

@@ -298,7 +298,7 @@ TEST(BootableStep, StepsByPlatformOptionAndOutcome)
         fake.created = c.created;
         fake.bootSector = c.bootSector;
         CreationInputs inputs = MsdosCdrom(c.option);
-        EXPECT_EQ(MakeBootable(inputs, c.platform, fake), c.result) << c.name;
+        EXPECT_EQ(RunBootableStep(inputs, c.platform, fake), c.result) << c.name;
         EXPECT_EQ(fake.events, c.events) << c.name;
     }
 }

@@ -15,8 +15,6 @@
 #include "windows/table_message.h"
 #include "windows/win32_host_files.h"
 
-ImageOption ImageRequest;
-
 namespace {
 
 typedef BOOL(WINAPI *SaveFileNameFunction)(OPENFILENAMEA *);
@@ -42,7 +40,7 @@ bool AskForPath(HWND owner, int language, char (&path)[MAX_PATH])
     // The filter's parts are kept apart by "|" in the string table; its
     // closing "|" becomes the list's second NUL.
     char filter[MAX_PATH];
-    LoadText(ModuleInstance, IDS_IMAGE_FILTER_BASE + language, filter, sizeof filter);
+    LoadText(ModuleInstance(), IDS_IMAGE_FILTER_BASE + language, filter, sizeof filter);
     for (char *p = filter; *p; p++)
         if (*p == '|')
             *p = '\0';
@@ -69,7 +67,7 @@ void SystemFolder(bool startupDiskOption, char (&folder)[MAX_PATH])
 {
     folder[0] = '\0';
     int platform = PlatformKind();
-    if (platform == kPlatformNtLater || platform == kPlatformWin95 || !startupDiskOption)
+    if (!BootableStepApplies(platform, startupDiskOption) || platform == kPlatformWin95)
         return;
     char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
@@ -178,12 +176,12 @@ void ShowRefusal(HWND owner, int language, const ImageRunResult &result)
 
 }  // namespace
 
-BOOL CreateDisketteImage(HWND owner, const RunSettings &settings)
+BOOL CreateDisketteImage(HWND owner, const ImageOption &request, const RunSettings &settings)
 {
     int language = settings.LanguageIndex;
     char chosen[MAX_PATH], path[MAX_PATH];
-    if (ImageRequest.path[0]) {
-        lstrcpynA(chosen, ImageRequest.path, MAX_PATH);
+    if (request.path[0]) {
+        lstrcpynA(chosen, request.path, MAX_PATH);
     } else if (!AskForPath(owner, language, chosen)) {
         return FALSE;
     }
@@ -196,7 +194,7 @@ BOOL CreateDisketteImage(HWND owner, const RunSettings &settings)
         return FALSE;
     }
     // Save As asked already; a path from the command line is asked here.
-    if (ImageRequest.path[0] && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES &&
+    if (request.path[0] && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES &&
         ShowMessage(owner, language, IDS_IMAGE_REPLACE_BASE, path, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) ==
             IDNO)
         return FALSE;

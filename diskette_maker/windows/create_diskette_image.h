@@ -7,10 +7,7 @@
 #include "core/image_option.h"
 #include "core/run_settings.h"
 
-// The option as the command line gave it; set by the program's entry.
-extern ImageOption ImageRequest;
-
 // Asks for the file when the command line named none (Save As), asks
 // before replacing one the command line named, makes the image, writes it
 // and tells the user. TRUE when the image was written.
-BOOL CreateDisketteImage(HWND owner, const RunSettings& settings);
+BOOL CreateDisketteImage(HWND owner, const ImageOption& request, const RunSettings& settings);

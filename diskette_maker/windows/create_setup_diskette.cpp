@@ -13,6 +13,63 @@
 
 namespace {
 
+// Asks before erasing a diskette that may hold files; true to go on.
+bool AskBeforeErase(HWND owner, const char* root, int language)
+{
+    char pattern[MAX_PATH];
+    if (!JoinText(pattern, sizeof pattern, {root, "*.*"}))
+        return false;
+
+    // A drive without a diskette must not raise the system's own dialog.
+    UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(pattern, &entry);
+    DWORD error = GetLastError();
+    SetErrorMode(previousMode);
+    bool found = search != INVALID_HANDLE_VALUE;
+    if (found)
+        FindClose(search);
+    if (!EraseNeedsQuestion(found, error))
+        return true;
+
+    return ShowTableMessage(owner, language, IDS_ERASEWARNING_BASE, IDS_COPY_BASE, root,
+                            MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDNO;
+}
+
+// Whether folder (ending in a backslash) holds a file of that name; hidden,
+// system and read-only files count.
+bool FolderHoldsFile(const char* folder, const char* name)
+{
+    char path[MAX_PATH];
+    if (!JoinText(path, sizeof path, {folder, name}))
+        return false;
+    OFSTRUCT info;
+    return OpenFile(path, &info, OF_EXIST) != HFILE_ERROR;
+}
+
+// Makes a new folder in temp (ending in a backslash) with a name made unique
+// as GetTempFileNameA makes one, and gives its path with a backslash in
+// folder (MAX_PATH characters).
+bool MakeUniqueFolder(const char* temp, char (&folder)[MAX_PATH])
+{
+    // GetTempFileNameA makes a file, not a folder, for the number 0; for
+    // any other it only names one, which CreateDirectoryA then claims.
+    DWORD unique = GetTickCount();
+    for (int tries = 0; tries < 1000; tries++) {
+        unique = (unique + 1) & 0xFFFF;
+        char path[MAX_PATH];
+        if (unique == 0)
+            continue;
+        if (!GetTempFileNameA(temp, "$$$", unique, path))
+            return false;
+        if (CreateDirectoryA(path, nullptr))
+            return JoinText(folder, sizeof folder, {path, "\\"});
+        if (GetLastError() != ERROR_ALREADY_EXISTS)
+            return false;
+    }
+    return false;
+}
+
 // Carries the creation's steps out with the shell's file operations and the
 // file APIs, owned by the diskette maker window.
 class ShellCreationFrontEnd : public CreationFrontEnd {
@@ -24,7 +81,7 @@ public:
 
     bool ConfirmErase(const char* root) override
     {
-        return ::ConfirmErase(owner_, root, inputs_.language) != FALSE;
+        return AskBeforeErase(owner_, root, inputs_.language);
     }
 
     bool GetTempFolder(char* folder, size_t capacity) override
@@ -43,7 +100,7 @@ public:
 
     bool FileExistsIn(const char* folder, const char* name) override
     {
-        return ::FileExistsIn(folder, name) != FALSE;
+        return FolderHoldsFile(folder, name);
     }
 
     FileOperationResult RunFileOperation(const FileOperation& step) override
@@ -66,10 +123,10 @@ public:
     // gets no system files either.
     bool MakeBootable() override
     {
-        return ::MakeBootable(owner_, inputs_) && BootableStepApplies(PlatformKind(), inputs_.startupDiskOption);
+        return MakeDisketteBootable(owner_, inputs_) && BootableStepApplies(PlatformKind(), inputs_.startupDiskOption);
     }
 
-    void WriteStartupFiles(int product) override { ::WriteStartupFiles(inputs_.disketteRoot, product); }
+    void WriteStartupFiles(int product) override { WriteStartupFilesToDiskette(inputs_.disketteRoot, product); }
 
     void ShowClosingNote(bool withoutSystemFiles) override
     {
@@ -89,57 +146,6 @@ private:
 };
 
 }  // namespace
-
-BOOL ConfirmErase(HWND owner, const char* root, int language)
-{
-    char pattern[MAX_PATH];
-    if (!JoinText(pattern, sizeof pattern, {root, "*.*"}))
-        return FALSE;
-
-    // A drive without a diskette must not raise the system's own dialog.
-    UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS);
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA(pattern, &entry);
-    DWORD error = GetLastError();
-    SetErrorMode(previousMode);
-    bool found = search != INVALID_HANDLE_VALUE;
-    if (found)
-        FindClose(search);
-    if (!EraseNeedsQuestion(found, error))
-        return TRUE;
-
-    return ShowTableMessage(owner, language, IDS_ERASEWARNING_BASE, IDS_COPY_BASE, root,
-                            MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDNO;
-}
-
-BOOL FileExistsIn(const char* folder, const char* name)
-{
-    char path[MAX_PATH];
-    if (!JoinText(path, sizeof path, {folder, name}))
-        return FALSE;
-    OFSTRUCT info;
-    return OpenFile(path, &info, OF_EXIST) != HFILE_ERROR;
-}
-
-BOOL MakeUniqueFolder(const char* temp, char (&folder)[MAX_PATH])
-{
-    // GetTempFileNameA makes a file, not a folder, for the number 0; for
-    // any other it only names one, which CreateDirectoryA then claims.
-    DWORD unique = GetTickCount();
-    for (int tries = 0; tries < 1000; tries++) {
-        unique = (unique + 1) & 0xFFFF;
-        char path[MAX_PATH];
-        if (unique == 0)
-            continue;
-        if (!GetTempFileNameA(temp, "$$$", unique, path))
-            return FALSE;
-        if (CreateDirectoryA(path, nullptr))
-            return JoinText(folder, sizeof folder, {path, "\\"});
-        if (GetLastError() != ERROR_ALREADY_EXISTS)
-            return FALSE;
-    }
-    return FALSE;
-}
 
 BOOL CreateSetupDiskette(HWND owner, const RunSettings& settings)
 {

@@ -10,8 +10,9 @@ bool GatherCreationInputs(HWND window, const RunSettings& settings, char (&modul
         return false;
     inputs.language = settings.LanguageIndex;
     inputs.product = settings.ProductChoice;
-    inputs.msdosVariant = IsDlgButtonChecked(window, IDC_VARIANT_MSDOS) == BST_CHECKED;
-    inputs.startupDiskOption = settings.StartupDiskOption != 0;
+    inputs.msdosVariant =
+        MakesMsdosVariant(settings.ProductChoice, IsDlgButtonChecked(window, IDC_VARIANT_MSDOS) == BST_CHECKED);
+    inputs.startupDiskOption = settings.StartupDiskOption;
     inputs.disketteRoot = settings.DisketteRoot;
     inputs.modulePath = modulePath;
     return true;

@@ -5,14 +5,18 @@
 #include "common/windows/string_row.h"
 #include "windows/module_instance.h"
 
+namespace {
+
 // True when the window's text is exactly `text` (at most MAX_PATH - 1 chars).
-static bool HasText(HWND window, const char* text)
+bool HasText(HWND window, const char* text)
 {
     int length = lstrlenA(text);
     char shown[MAX_PATH];
     return GetWindowTextLengthA(window) == length && GetWindowTextA(window, shown, sizeof shown) == length &&
            std::memcmp(shown, text, static_cast<size_t>(length)) == 0;
 }
+
+}  // namespace
 
 void RefreshTexts(HWND window, const TextTargets& texts, int language)
 {
@@ -22,7 +26,7 @@ void RefreshTexts(HWND window, const TextTargets& texts, int language)
         if (!control)
             continue;
         char text[MAX_PATH];
-        LoadText(ModuleInstance, target.stringBase + language, text, sizeof text);
+        LoadText(ModuleInstance(), target.stringBase + language, text, sizeof text);
         // Every paint refreshes, and a button redraws itself on each new
         // text: setting the text it already has would only paint it again,
         // which the product dialog, shown once the main window has painted,

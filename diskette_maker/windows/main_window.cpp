@@ -12,23 +12,178 @@
 #include "windows/raw_diskette_win.h"
 #include "windows/table_message.h"
 
-char CommandLineCopy[kCommandLineCopySize];
+namespace {
 
-// The window's state: the run settings it owns, writes and hands to the
-// creation, and what its one-time set-up made.
-struct MakeDiskWindowState {
-    RunSettings settings;
-    // Cleared by the one-time set-up of the first paint, and before the drive
-    // message, so paints during that message box never open the product dialog.
-    DWORD firstPaint;
-    HFONT headingFont;
-    HMENU systemMenu;
-};
+MakeDiskWindowState* StateOf(HWND window)
+{
+    return reinterpret_cast<MakeDiskWindowState*>(GetWindowLongPtrA(window, DWLP_USER));
+}
 
-static MakeDiskWindowState MakeDisk = {{kEnglish, kProductNone, 1, "A:\\"}, 1, nullptr, nullptr};
+const char* const kMakeDiskClass = "QLMakeDisk";
+const char* const kStartupDiskItem = "Make Startup Disk (MS-DOS)";
 
-static const char* const kMakeDiskClass = "QLMakeDisk";
-static const char* const kStartupDiskItem = "Make Startup Disk (MS-DOS)";
+void DeleteHeadingFont(MakeDiskWindowState& state)
+{
+    if (state.headingFont) {
+        DeleteObject(state.headingFont);
+        state.headingFont = nullptr;
+    }
+}
+
+void CloseMakeDiskWindow(HWND window, MakeDiskWindowState& state)
+{
+    DeleteHeadingFont(state);
+    DestroyWindow(window);
+}
+
+// Most computers have no diskette drive, but every one can keep the same
+// diskette as an image file: the refusal asks whether to make one.
+bool OfferImageInstead(HWND window, HINSTANCE instance, int language)
+{
+    char refusal[MAX_PATH];
+    LoadText(instance, IDS_NODRIVE_BASE + language, refusal, sizeof refusal);
+    return ShowTableMessage(window, language, IDS_NODRIVE_IMAGE_BASE, IDS_TITLE_BASE, refusal,
+                            MB_YESNO | MB_ICONERROR) == IDYES;
+}
+
+// The window's start, once it has its state: centred, shown, and when the
+// drive gate refused, the question whether to make an image instead. False
+// when the answer was No and the window is gone.
+bool StartMakeDiskWindow(HWND window, MakeDiskWindowState& state)
+{
+    CentreWindow(window, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
+                 SWP_NOSIZE | SWP_SHOWWINDOW);
+    if (state.start.drivePasses)
+        return true;
+    state.firstPaint = false;
+    if (!OfferImageInstead(window, state.start.instance, state.settings.LanguageIndex)) {
+        DestroyWindow(window);
+        return false;
+    }
+    // On as with "-image" and no path: Save As asks at Create Disk. The
+    // paints during the question were let by, so one more brings the
+    // product dialog.
+    state.start.imageRequest.present = true;
+    state.firstPaint = true;
+    InvalidateRect(window, nullptr, TRUE);
+    return true;
+}
+
+void AddStartupDiskItem(HWND window, MakeDiskWindowState& state)
+{
+    HMENU menu = state.systemMenu = GetSystemMenu(window, FALSE);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING | MF_CHECKED, IDM_STARTUPDISK, kStartupDiskItem);
+    StartupItemState item = StartupItemForPlatform(PlatformKind());
+    CheckMenuItem(menu, IDM_STARTUPDISK, MF_BYCOMMAND | (item.checked ? MF_CHECKED : MF_UNCHECKED));
+    if (item.grayed)
+        EnableMenuItem(menu, IDM_STARTUPDISK, MF_BYCOMMAND | MF_GRAYED);
+}
+
+// Runs once, on the first paint: fonts and checks, then the product dialog
+// modal over the window. False when the dialog was cancelled and the window
+// is gone.
+bool RunOneTimeSetUp(HWND window, MakeDiskWindowState& state)
+{
+    RunSettings& settings = state.settings;
+    state.headingFont = CreateHeadingFont("Tahoma", true, false);
+    SendDlgItemMessageA(window, IDC_HEADING, WM_SETFONT, reinterpret_cast<WPARAM>(state.headingFont), TRUE);
+    CheckDlgButton(window, LanguageButton(settings.LanguageIndex), BST_CHECKED);
+    CheckDlgButton(window, IDC_VARIANT_WINDOWS, BST_CHECKED);
+
+    settings.ProductChoice = static_cast<Product>(ShowProductDialog(window, settings.LanguageIndex));
+    if (settings.ProductChoice == kProductCancelled) {
+        CloseMakeDiskWindow(window, state);
+        return false;
+    }
+    ApplyControlChanges(window, ControlsAfterProduct(settings.ProductChoice));
+    AddStartupDiskItem(window, state);
+    return true;
+}
+
+LRESULT OnPaint(HWND window, MakeDiskWindowState& state, WPARAM wParam, LPARAM lParam)
+{
+    RefreshTexts(window, MainWindowTexts(), state.settings.LanguageIndex);
+    if (state.firstPaint) {
+        state.firstPaint = false;
+        if (!RunOneTimeSetUp(window, state))
+            return 0;
+    }
+    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+}
+
+void OnCreateDisk(HWND window, MakeDiskWindowState& state)
+{
+    ApplyControlChanges(window, ControlsDuringCreation());
+    if (state.start.imageRequest.present)
+        CreateDisketteImage(window, state.start.imageRequest, state.settings);
+    else
+        CreateSetupDiskette(window, state.settings);
+    CloseMakeDiskWindow(window, state);
+}
+
+LRESULT OnCommand(HWND window, MakeDiskWindowState& state, WPARAM wParam, LPARAM lParam)
+{
+    int control = LOWORD(wParam);
+    bool checked = IsDlgButtonChecked(window, control) == BST_CHECKED;
+    MainCommand command = DecideMainCommand(control, HIWORD(wParam), checked);
+    switch (command.kind) {
+    case kCommandCopy:
+        // Until the product dialog has ended with a product there is nothing
+        // to make: a Create Disk that comes earlier (another program can
+        // send one while the dialog is still up) is dropped.
+        if (IsProduct(state.settings.ProductChoice))
+            OnCreateDisk(window, state);
+        return 0;
+    case kCommandCancel:
+        CloseMakeDiskWindow(window, state);
+        return 0;
+    default:
+        break;
+    }
+    if (command.language)
+        state.settings.LanguageIndex = static_cast<Language>(command.language);
+    ApplyControlChanges(window, command.changes);
+    RefreshTexts(window, MainWindowTexts(), state.settings.LanguageIndex);
+    return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
+}
+
+void OnStartupDiskItem(MakeDiskWindowState& state)
+{
+    bool& option = state.settings.StartupDiskOption;
+    option = !option;
+    CheckMenuItem(state.systemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | (option ? MF_CHECKED : MF_UNCHECKED));
+}
+
+LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Until CreateMakeDiskWindow has lent the state the window is only
+    // being built, and after WM_NCDESTROY it is gone: the defaults do.
+    MakeDiskWindowState* state = StateOf(window);
+    if (!state)
+        return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case WM_DESTROY:
+        // The system menu's Close and Alt+F4 come this way without Cancel.
+        DeleteHeadingFont(*state);
+        PostQuitMessage(0);
+        return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrA(window, DWLP_USER, 0);
+        break;
+    case WM_PAINT:
+        return OnPaint(window, *state, wParam, lParam);
+    case WM_COMMAND:
+        return OnCommand(window, *state, wParam, lParam);
+    case WM_SYSCOMMAND:
+        if (LOWORD(wParam) == IDM_STARTUPDISK)
+            OnStartupDiskItem(*state);
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
 
 BOOL RegisterMakeDiskClass(HINSTANCE instance)
 {
@@ -49,171 +204,20 @@ BOOL RegisterMakeDiskClass(HINSTANCE instance)
     return RegisterClassExA(&windowClass) != 0;
 }
 
-static void DeleteHeadingFont()
+HWND CreateMakeDiskWindow(const MakeDiskStart& start, MakeDiskWindowState& state)
 {
-    if (MakeDisk.headingFont) {
-        DeleteObject(MakeDisk.headingFont);
-        MakeDisk.headingFont = nullptr;
-    }
-}
+    ZeroMemory(&state, sizeof state);
+    state.start = start;
+    state.settings.LanguageIndex = start.language;
+    state.settings.ProductChoice = kProductNone;
+    state.settings.StartupDiskOption = true;
+    lstrcpynA(state.settings.DisketteRoot, kDisketteRoot, kDisketteRootSize);
+    state.firstPaint = true;
 
-static void CloseMakeDiskWindow(HWND window)
-{
-    DeleteHeadingFont();
-    DestroyWindow(window);
-}
-
-// An image needs no diskette drive.
-static bool DriveGatePasses(const char* root)
-{
-    if (ImageRequest.present)
-        return true;
-    return GetDriveTypeA(root) == DRIVE_REMOVABLE && ProbeDisketteDrive(root) != 0;
-}
-
-// Most computers have no diskette drive, but every one can keep the same
-// diskette as an image file: the refusal asks whether to make one.
-static bool OfferImageInstead(HWND window, int language)
-{
-    char refusal[MAX_PATH];
-    LoadText(ModuleInstance, IDS_NODRIVE_BASE + language, refusal, sizeof refusal);
-    return ShowTableMessage(window, language, IDS_NODRIVE_IMAGE_BASE, IDS_TITLE_BASE, refusal,
-                            MB_YESNO | MB_ICONERROR) == IDYES;
-}
-
-static LRESULT OnCreate(HWND window, const CREATESTRUCTA* creation)
-{
-    ModuleInstance = creation->hInstance;
-    CentreWindow(window, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
-                 SWP_NOSIZE | SWP_SHOWWINDOW);
-
-    RunSettings& settings = MakeDisk.settings;
-    int language = LanguageFromSystem(GetSystemDefaultLangID());
-    settings.LanguageIndex = static_cast<uint16_t>(
-        LanguageFromCommandLine(CommandLineCopy, CodeOrder::kFirstFoundWins, language));
-    lstrcpynA(settings.DisketteRoot, "A:\\", kDisketteRootSize);
-
-    bool drivePasses = DriveGatePasses(settings.DisketteRoot);
-    if (!drivePasses) {
-        MakeDisk.firstPaint = 0;
-        if (!OfferImageInstead(window, settings.LanguageIndex)) {
-            DestroyWindow(window);
-            return 0;
-        }
-        // On as with "-image" and no path: Save As asks at Create Disk. The
-        // paints during the question were let by, so one more brings the
-        // product dialog.
-        ImageRequest.present = true;
-        MakeDisk.firstPaint = 1;
-        InvalidateRect(window, nullptr, TRUE);
-    }
-    return 0;
-}
-
-static void AddStartupDiskItem(HWND window)
-{
-    HMENU menu = MakeDisk.systemMenu = GetSystemMenu(window, FALSE);
-    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING | MF_CHECKED, IDM_STARTUPDISK, kStartupDiskItem);
-    StartupItemState state = StartupItemForPlatform(PlatformKind());
-    CheckMenuItem(menu, IDM_STARTUPDISK, MF_BYCOMMAND | (state.checked ? MF_CHECKED : MF_UNCHECKED));
-    if (state.grayed)
-        EnableMenuItem(menu, IDM_STARTUPDISK, MF_BYCOMMAND | MF_GRAYED);
-}
-
-// Runs once, on the first paint: fonts and checks, then the product dialog
-// modal over the window. False when the dialog was cancelled and the window
-// is gone.
-static bool RunOneTimeSetUp(HWND window)
-{
-    RunSettings& settings = MakeDisk.settings;
-    MakeDisk.headingFont = CreateHeadingFont("Tahoma", true, false);
-    SendDlgItemMessageA(window, IDC_HEADING, WM_SETFONT, reinterpret_cast<WPARAM>(MakeDisk.headingFont), TRUE);
-    CheckDlgButton(window, LanguageButton(settings.LanguageIndex), BST_CHECKED);
-    CheckDlgButton(window, IDC_VARIANT_WINDOWS, BST_CHECKED);
-
-    settings.ProductChoice = static_cast<int32_t>(ShowProductDialog(window, settings.LanguageIndex));
-    if (settings.ProductChoice == kProductCancelled) {
-        CloseMakeDiskWindow(window);
-        return false;
-    }
-    ApplyControlChanges(window, ControlsAfterProduct(settings.ProductChoice));
-    AddStartupDiskItem(window);
-    return true;
-}
-
-static LRESULT OnPaint(HWND window, WPARAM wParam, LPARAM lParam)
-{
-    RefreshTexts(window, MainWindowTexts(), MakeDisk.settings.LanguageIndex);
-    if (MakeDisk.firstPaint) {
-        MakeDisk.firstPaint = 0;
-        if (!RunOneTimeSetUp(window))
-            return 0;
-    }
-    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
-}
-
-static void RunCreation(HWND window)
-{
-    ApplyControlChanges(window, ControlsDuringCreation());
-    if (ImageRequest.present)
-        CreateDisketteImage(window, MakeDisk.settings);
-    else
-        CreateSetupDiskette(window, MakeDisk.settings);
-    CloseMakeDiskWindow(window);
-}
-
-static LRESULT OnCommand(HWND window, WPARAM wParam, LPARAM lParam)
-{
-    int control = LOWORD(wParam);
-    bool checked = IsDlgButtonChecked(window, control) == BST_CHECKED;
-    MainCommand command = DecideMainCommand(control, HIWORD(wParam), checked);
-    switch (command.kind) {
-    case kCommandCopy:
-        // Until the product dialog has ended with a product there is nothing
-        // to make: a Create Disk that comes earlier (another program can
-        // send one while the dialog is still up) is dropped.
-        if (IsProduct(MakeDisk.settings.ProductChoice))
-            RunCreation(window);
-        return 0;
-    case kCommandCancel:
-        CloseMakeDiskWindow(window);
-        return 0;
-    default:
-        break;
-    }
-    if (command.language)
-        MakeDisk.settings.LanguageIndex = static_cast<uint16_t>(command.language);
-    ApplyControlChanges(window, command.changes);
-    RefreshTexts(window, MainWindowTexts(), MakeDisk.settings.LanguageIndex);
-    return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
-}
-
-static void OnStartupDiskItem()
-{
-    uint32_t& option = MakeDisk.settings.StartupDiskOption;
-    option = option ? 0 : 1;
-    CheckMenuItem(MakeDisk.systemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | (option ? MF_CHECKED : MF_UNCHECKED));
-}
-
-LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_CREATE:
-        return OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
-    case WM_DESTROY:
-        // The system menu's Close and Alt+F4 come this way without Cancel.
-        DeleteHeadingFont();
-        PostQuitMessage(0);
-        return 0;
-    case WM_PAINT:
-        return OnPaint(window, wParam, lParam);
-    case WM_COMMAND:
-        return OnCommand(window, wParam, lParam);
-    case WM_SYSCOMMAND:
-        if (LOWORD(wParam) == IDM_STARTUPDISK)
-            OnStartupDiskItem();
-        break;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
+    HWND window = CreateDialogParamA(start.instance, MAKEINTRESOURCEA(IDD_MAKEDISK), nullptr, nullptr, 0);
+    if (!window)
+        return nullptr;
+    // No paint comes before the message loop, so none misses the state.
+    SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
+    return StartMakeDiskWindow(window, state) ? window : nullptr;
 }

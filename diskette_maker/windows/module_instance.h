@@ -1,7 +1,11 @@
-// The module whose string table and Record blocks Floppwright uses; set by
-// the window at creation (the test driver sets its own).
+// The module whose string table and Record blocks Floppwright uses: the
+// program's own image. A test driver links the same resources into its own,
+// so the answer holds there too, and nothing has to be set first.
 #pragma once
 
 #include <windows.h>
 
-extern HINSTANCE ModuleInstance;
+inline HINSTANCE ModuleInstance()
+{
+    return GetModuleHandleA(nullptr);
+}

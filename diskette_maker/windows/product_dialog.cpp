@@ -8,6 +8,8 @@
 
 static_assert(kProductDialogOk == IDOK && kProductDialogCancel == IDCANCEL, "product dialog buttons");
 
+namespace {
+
 // The dialog's data, lent by ShowProductDialog through the creation
 // parameter and kept in DWLP_USER.
 struct ProductDialogState {
@@ -16,12 +18,12 @@ struct ProductDialogState {
     HFONT headingFont;
 };
 
-static ProductDialogState* StateOf(HWND dialog)
+ProductDialogState* StateOf(HWND dialog)
 {
     return reinterpret_cast<ProductDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-static BOOL OnInitDialog(HWND dialog, ProductDialogState* state)
+BOOL OnInitDialog(HWND dialog, ProductDialogState* state)
 {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
     CentreWindow(dialog, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
@@ -36,14 +38,14 @@ static BOOL OnInitDialog(HWND dialog, ProductDialogState* state)
 }
 
 // The one way out: the heading font goes with the dialog.
-static void EndProductDialog(HWND dialog, ProductDialogState* state, INT_PTR result)
+void EndProductDialog(HWND dialog, ProductDialogState* state, INT_PTR result)
 {
     DeleteObject(state->headingFont);
     state->headingFont = nullptr;
     EndDialog(dialog, result);
 }
 
-static BOOL OnCommand(HWND dialog, int control)
+BOOL OnCommand(HWND dialog, int control)
 {
     ProductDialogState* state = StateOf(dialog);
     if (!state)
@@ -69,7 +71,7 @@ static BOOL OnCommand(HWND dialog, int control)
     }
 }
 
-static INT_PTR CALLBACK ProductDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+INT_PTR CALLBACK ProductDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_INITDIALOG:
@@ -80,9 +82,11 @@ static INT_PTR CALLBACK ProductDialogProc(HWND dialog, UINT message, WPARAM wPar
     return FALSE;
 }
 
+}  // namespace
+
 INT_PTR ShowProductDialog(HWND owner, int language)
 {
     ProductDialogState state = {language, kProductNone, nullptr};
-    return DialogBoxParamA(ModuleInstance, MAKEINTRESOURCEA(IDD_PRODUCT), owner, ProductDialogProc,
+    return DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_PRODUCT), owner, ProductDialogProc,
                            reinterpret_cast<LPARAM>(&state));
 }

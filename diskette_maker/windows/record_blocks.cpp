@@ -6,12 +6,12 @@
 const BYTE *LoadRecordBlock(int id, DWORD *size)
 {
     *size = 0;
-    HRSRC found = FindResourceA(ModuleInstance, MAKEINTRESOURCEA(id), RECORD_TYPE_NAME);
+    HRSRC found = FindResourceA(ModuleInstance(), MAKEINTRESOURCEA(id), RECORD_TYPE_NAME);
     if (!found)
         return NULL;
-    HGLOBAL loaded = LoadResource(ModuleInstance, found);
+    HGLOBAL loaded = LoadResource(ModuleInstance(), found);
     const BYTE *bytes = loaded ? (const BYTE *)LockResource(loaded) : NULL;
     if (bytes)
-        *size = SizeofResource(ModuleInstance, found);
+        *size = SizeofResource(ModuleInstance(), found);
     return bytes;
 }

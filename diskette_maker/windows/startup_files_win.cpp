@@ -7,10 +7,12 @@
 #include "windows/platform_kind_win.h"
 #include "windows/record_blocks.h"
 
+namespace {
+
 // Writes one 48-byte block as root + name, replacing any old file. A short
 // write or a failed close (the data never reached the diskette) counts as
 // failure.
-static bool WriteBlockFile(const char *root, const char *name, int recordId)
+bool WriteBlockFile(const char *root, const char *name, int recordId)
 {
     DWORD size;
     const BYTE *block = LoadRecordBlock(recordId, &size);
@@ -28,18 +30,20 @@ static bool WriteBlockFile(const char *root, const char *name, int recordId)
     return whole && closed;
 }
 
-bool WriteStartupFiles(const char *root, int productChoice)
+}  // namespace
+
+bool WriteStartupFilesToDiskette(const char *root, int product)
 {
-    int config = ConfigRecordFor(productChoice);
+    int config = ConfigRecordFor(product);
     if (config == 0 || !WriteBlockFile(root, "CONFIG.SYS", config))
         return false;
-    if (!WritesAutoexec(productChoice))
+    if (!WritesAutoexec(product))
         return true;
     return WriteBlockFile(root, "AUTOEXEC.BAT", IDR_AUTOEXEC_CDROM);
 }
 
-bool MakeBootable(HWND owner, const CreationInputs &inputs)
+bool MakeDisketteBootable(HWND owner, const CreationInputs &inputs)
 {
     Win32BootableFrontEnd frontEnd(owner);
-    return MakeBootable(inputs, PlatformKind(), frontEnd);
+    return RunBootableStep(inputs, PlatformKind(), frontEnd);
 }

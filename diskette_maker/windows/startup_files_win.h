@@ -7,9 +7,9 @@
 
 // Writes CONFIG.SYS (and for the CD-ROM drive AUTOEXEC.BAT) to the diskette
 // root; true when every byte of them reached the diskette.
-bool WriteStartupFiles(const char *root, int productChoice);
+bool WriteStartupFilesToDiskette(const char *root, int product);
 
 // The core's bootable step carried out on the running Windows: system files
 // and boot sector where it can; false only when the system files could not
 // be copied.
-bool MakeBootable(HWND owner, const CreationInputs &inputs);
+bool MakeDisketteBootable(HWND owner, const CreationInputs &inputs);

@@ -7,19 +7,23 @@
 #include "resource.h"
 #include "windows/module_instance.h"
 
-static void FormatTableText(int language, int textBase, const char* argument, char (&text)[2 * MAX_PATH])
+namespace {
+
+void FormatTableText(int language, int textBase, const char* argument, char (&text)[2 * MAX_PATH])
 {
     char format[MAX_PATH];
-    LoadText(ModuleInstance, textBase + language, format, sizeof format);
+    LoadText(ModuleInstance(), textBase + language, format, sizeof format);
     FormatDriveWarning(format, argument, text, sizeof text);
 }
 
-static int ShowText(HWND owner, int language, const char* text, int captionBase, UINT style)
+int ShowText(HWND owner, int language, const char* text, int captionBase, UINT style)
 {
     char caption[64];
-    LoadText(ModuleInstance, captionBase + language, caption, sizeof caption);
+    LoadText(ModuleInstance(), captionBase + language, caption, sizeof caption);
     return MessageBoxA(owner, text, caption, style);
 }
+
+}  // namespace
 
 int ShowTableMessage(HWND owner, int language, int textBase, int captionBase, const char* argument,
                      UINT style)

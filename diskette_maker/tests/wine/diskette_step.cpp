@@ -16,7 +16,6 @@
 
 #include "core/run_settings.h"
 #include "windows/bootable_front_end_win.h"
-#include "windows/module_instance.h"
 #include "windows/platform_kind_win.h"
 #include "windows/raw_diskette_win.h"
 #include "windows/startup_files_win.h"
@@ -41,19 +40,18 @@ static int RunStep(int argc, char **argv)
         return ProbeDisketteDrive(inputs.disketteRoot);
     if (strcmp(step, "write-startup") == 0) {
         inputs.product = atoi(argument);
-        return WriteStartupFiles(inputs.disketteRoot, inputs.product) ? 1 : 0;
+        return WriteStartupFilesToDiskette(inputs.disketteRoot, inputs.product) ? 1 : 0;
     }
     if (strcmp(step, "copy-system-files") == 0)
         return CopySystemFilesStep(inputs.disketteRoot) ? 1 : 0;
     if (strcmp(step, "make-bootable") == 0) {
         inputs.startupDiskOption = strcmp(argument, "off") != 0;
-        return MakeBootable(NULL, inputs) ? 1 : 0;
+        return MakeDisketteBootable(NULL, inputs) ? 1 : 0;
     }
     return 100;
 }
 
 int main(int argc, char **argv)
 {
-    ModuleInstance = GetModuleHandleA(NULL);
     return RunStep(argc, argv);
 }

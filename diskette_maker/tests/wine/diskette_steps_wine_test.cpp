@@ -10,7 +10,6 @@
 #include "core/run_settings.h"
 #include "resource.h"
 #include "wine_harness.h"
-#include "windows/module_instance.h"
 #include "windows/record_blocks.h"
 #include "windows/startup_files_win.h"
 
@@ -71,7 +70,6 @@ class DisketteSteps : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ModuleInstance = GetModuleHandleA(NULL);
         EmptyFloppy();
         RemoveTree(EmergencyBootFolder());
     }
@@ -121,7 +119,7 @@ TEST_F(DisketteSteps, StartupFilesPerProduct)
         EmptyFloppy();
         // An old CONFIG.SYS is replaced, not appended to.
         ASSERT_TRUE(WriteWholeFile(Floppy("CONFIG.SYS"), std::string(100, 'x')));
-        EXPECT_TRUE(WriteStartupFiles("A:\\", p.product)) << p.product;
+        EXPECT_TRUE(WriteStartupFilesToDiskette("A:\\", p.product)) << p.product;
         std::string config = Record(p.config);
         ASSERT_EQ(config.size(), 48u);
         EXPECT_EQ(Contents(Floppy("CONFIG.SYS")), config) << p.product;
@@ -147,20 +145,20 @@ TEST_F(DisketteSteps, StartupFilesStopWhenConfigSysCannotBeCreated)
     // A folder in the way stands for any CONFIG.SYS that cannot be opened
     // (the tests run as root, so a read-only file would still open).
     ASSERT_TRUE(MakeDirectories(Floppy("CONFIG.SYS")));
-    EXPECT_FALSE(WriteStartupFiles("A:\\", kProductCdromDrive));
+    EXPECT_FALSE(WriteStartupFilesToDiskette("A:\\", kProductCdromDrive));
     EXPECT_FALSE(FileExists(Floppy("AUTOEXEC.BAT")));
 }
 
 TEST_F(DisketteSteps, StartupFilesReportAutoexecThatCannotBeCreated)
 {
     ASSERT_TRUE(MakeDirectories(Floppy("AUTOEXEC.BAT")));
-    EXPECT_FALSE(WriteStartupFiles("A:\\", kProductCdromDrive));
+    EXPECT_FALSE(WriteStartupFilesToDiskette("A:\\", kProductCdromDrive));
     EXPECT_EQ(Contents(Floppy("CONFIG.SYS")), Record(IDR_CONFIG_CDROM));
 }
 
 TEST_F(DisketteSteps, StartupFilesRefuseUnknownProduct)
 {
-    EXPECT_FALSE(WriteStartupFiles("A:\\", kProductNone));
+    EXPECT_FALSE(WriteStartupFilesToDiskette("A:\\", kProductNone));
     EXPECT_FALSE(FileExists(Floppy("CONFIG.SYS")));
 }
 

@@ -1,3 +1,0 @@
-#include "windows/module_instance.h"
-
-HINSTANCE ModuleInstance;
