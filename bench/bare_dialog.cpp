@@ -34,8 +34,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
     wc.lpszClassName = "BareDialogOwner";
     RegisterClassA(&wc);
-    HWND window = CreateWindowA("BareDialogOwner", "Bare dialog owner", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 240, 120, NULL, NULL, instance, NULL);
+    HWND window = CreateWindowA("BareDialogOwner", "Bare dialog owner", WS_OVERLAPPEDWINDOW,
+                                CW_USEDEFAULT, CW_USEDEFAULT, 240, 120, NULL, NULL, instance, NULL);
     ShowWindow(window, show);
     UpdateWindow(window);
     DialogBoxParamA(instance, MAKEINTRESOURCEA(kBareDialog), window, BareDialogProc, 0);

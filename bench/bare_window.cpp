@@ -20,8 +20,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
     wc.lpszClassName = "BareWindow";
     RegisterClassA(&wc);
-    HWND window = CreateWindowA("BareWindow", "Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                240, 120, NULL, NULL, instance, NULL);
+    HWND window = CreateWindowA("BareWindow", "Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 240, 120, NULL, NULL, instance, NULL);
     ShowWindow(window, show);
     MSG msg;
     while (GetMessageA(&msg, NULL, 0, 0) > 0) {

@@ -65,9 +65,9 @@ struct Subject {
 };
 
 struct Run {
-    double start = 0;            // the clock just before CreateProcess
-    double up = -1;              // seconds to the first matching window; -1: none came
-    double peakWorkingSet = 0;   // MiB, once the window's thread is idle
+    double start = 0;          // the clock just before CreateProcess
+    double up = -1;            // seconds to the first matching window; -1: none came
+    double peakWorkingSet = 0; // MiB, once the window's thread is idle
 };
 
 // Peak working set of a process so far, in MiB; 0 if it cannot be read.
@@ -130,7 +130,8 @@ struct Medians {
     }
 };
 
-void Report(const Subject &program, const Medians &programRuns, const Subject &bare, const Medians &bareRuns)
+void Report(const Subject &program, const Medians &programRuns, const Subject &bare,
+            const Medians &bareRuns)
 {
     if (programRuns.up.empty() || bareRuns.up.empty()) {
         std::printf("%-12s no window appeared (%zu/%zu runs)\n", program.name.c_str(),
@@ -138,12 +139,14 @@ void Report(const Subject &program, const Medians &programRuns, const Subject &b
         return;
     }
     const double p = Median(programRuns.up), b = Median(bareRuns.up);
-    std::printf("%-12s start-up     %7.1f ms   %-11s %7.1f ms   ratio %.2f  (target <= 1.10, %d runs each)\n",
+    std::printf("%-12s start-up     %7.1f ms   %-11s %7.1f ms   ratio %.2f  (target <= 1.10, %d "
+                "runs each)\n",
                 program.name.c_str(), p * 1000, bare.name.c_str(), b * 1000, p / b, kRuns);
     const double pm = Median(programRuns.memory), bm = Median(bareRuns.memory);
     if (pm > 0 && bm > 0)
-        std::printf("%-12s peak working set %5.2f MiB  %-11s %5.2f MiB  ratio %.2f  (target <= 1.20)\n",
-                    program.name.c_str(), pm, bare.name.c_str(), bm, pm / bm);
+        std::printf(
+            "%-12s peak working set %5.2f MiB  %-11s %5.2f MiB  ratio %.2f  (target <= 1.20)\n",
+            program.name.c_str(), pm, bare.name.c_str(), bm, pm / bm);
     else
         std::printf("%-12s peak working set unreadable\n", program.name.c_str());
 }
@@ -228,18 +231,21 @@ void TimeStages(const std::vector<Subject> &subjects, const std::string &log)
             DeleteFileA(log.c_str());
             Run r = StartOnce(subjects[i]);
             if (run < 0 || r.up < 0)
-                continue;   // the first round only warms the file cache
+                continue; // the first round only warms the file cache
             std::vector<std::pair<std::string, double>> stamps = ReadStamps(log, r.start);
             stamps.emplace_back("window-seen", r.up * 1000);
             times[i].AddRun(stamps);
         }
     }
     for (size_t i = 0; i < subjects.size(); ++i) {
-        std::printf("%s (medians over %d runs, ms)     after start   stage\n", subjects[i].name.c_str(), kRuns);
+        std::printf("%s (medians over %d runs, ms)     after start   stage\n",
+                    subjects[i].name.c_str(), kRuns);
         for (const std::string &name : times[i].order)
             std::printf("  %-24s %7.1f   %7.1f%s\n", name.c_str(), Median(times[i].at[name]),
                         Median(times[i].step[name]),
-                        times[i].at[name].size() < static_cast<size_t>(kRuns) ? "   (not in every run)" : "");
+                        times[i].at[name].size() < static_cast<size_t>(kRuns)
+                            ? "   (not in every run)"
+                            : "");
     }
     std::fflush(stdout);
 }
@@ -303,8 +309,9 @@ int Repaints()
     }
     Sleep(600);
     Sync(window);
-    std::printf("menu text area repainted %ld time(s) during a sweep over %zu buttons (must be 1)\n",
-                paints.Count(), buttons.size());
+    std::printf(
+        "menu text area repainted %ld time(s) during a sweep over %zu buttons (must be 1)\n",
+        paints.Count(), buttons.size());
     return 0;
 }
 
@@ -322,7 +329,8 @@ int main(int argc, char **argv)
     }
     if (argc >= 2 && !std::strcmp(argv[1], "repaints"))
         return Repaints();
-    std::fprintf(stderr, "usage: bench_driver startup BARE_WINDOW BARE_DIALOG | stages EXE..."
-                         " | repaints\n");
+    std::fprintf(stderr,
+                 "usage: bench_driver startup BARE_WINDOW BARE_DIALOG | stages EXE..."
+                 " | repaints\n");
     return 2;
 }

@@ -5,7 +5,8 @@
 // counter) to the file that QL_STAGE_LOG names, for `bench_driver stages`.
 #include <windows.h>
 
-extern "C" int WINAPI __real_WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show);
+extern "C" int WINAPI __real_WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine,
+                                     int show);
 
 namespace {
 
@@ -23,8 +24,8 @@ void StageStamp(const char *stage)
         char path[MAX_PATH];
         DWORD length = GetEnvironmentVariableA("QL_STAGE_LOG", path, sizeof path);
         if (length > 0 && length < sizeof path)
-            log = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, NULL);
+            log = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
     }
     if (log == INVALID_HANDLE_VALUE)
         return;
@@ -112,7 +113,8 @@ LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-extern "C" int WINAPI __wrap_WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show)
+extern "C" int WINAPI __wrap_WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine,
+                                     int show)
 {
     StageStamp("winmain");
     DWORD thread = GetCurrentThreadId();

@@ -13,9 +13,13 @@ struct Installer {
 // The folder names are code page 1252 bytes: n with tilde is 0xF1, c with
 // cedilla 0xE7. The literals are split so no hex escape swallows a letter.
 const Installer kInstallers[] = {
-    { kPrimaryEnglish, "English\\ar500enu.exe" },
-    { kPrimarySpanish, "Espa\xF1" "ol\\ar405esl.exe" },
-    { kPrimaryFrench, "Fran\xE7" "ais\\ar500fra.exe" },
+    {kPrimaryEnglish, "English\\ar500enu.exe"},
+    {kPrimarySpanish,
+     "Espa\xF1"
+     "ol\\ar405esl.exe"},
+    {kPrimaryFrench,
+     "Fran\xE7"
+     "ais\\ar500fra.exe"},
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr std::size_t kPathSize = 260;   // MAX_PATH: 259 chars and the NUL
+constexpr std::size_t kPathSize = 260; // MAX_PATH: 259 chars and the NUL
 
 // The installer below "\Acrobat\" for a dialog result (the primary language
 // 9, 10 or 12), or nullptr for every other result, -1 (cancelled) included.

@@ -36,7 +36,7 @@ int HexDigit(char c)
     return -1;
 }
 
-constexpr int kMaxCodeDigits = 8;   // the most an unsigned holds
+constexpr int kMaxCodeDigits = 8; // the most an unsigned holds
 
 // "0x0009" and plain "0009" alike, as a base-16 reader would take them; at
 // most eight digits so the value cannot wrap.
@@ -67,7 +67,7 @@ bool ParseLanguageRow(const char *text, LanguageRow &row)
     if (!NextField(cursor, code, sizeof code) || !ParseCode(code, row.code))
         return false;
     return NextField(cursor, row.prompt, sizeof row.prompt) &&
-           NextField(cursor, row.name, sizeof row.name);
+        NextField(cursor, row.name, sizeof row.name);
 }
 
 void ReadLanguageTable(const StringSource &strings, LanguageTable &table)

@@ -5,20 +5,20 @@
 
 #include "common/core/string_source.h"
 
-constexpr int kLanguageRowSize = 120;   // a row is read into this many chars, NUL included
+constexpr int kLanguageRowSize = 120; // a row is read into this many chars, NUL included
 constexpr unsigned kFirstRowId = 1;
 constexpr unsigned kLastTableRowId = 9; // the default row may come from ids 1 to 9
 constexpr unsigned kLastListRowId = 3;  // the list offers ids 1 to 3
 
 struct LanguageRow {
-    unsigned id;             // string resource id the row came from
-    unsigned code;           // primary language id; also the dialog's result
+    unsigned id;   // string resource id the row came from
+    unsigned code; // primary language id; also the dialog's result
     char prompt[kLanguageRowSize];
     char name[kLanguageRowSize];
 };
 
 struct LanguageTable {
-    LanguageRow rows[kLastTableRowId];   // well-formed rows in id order
+    LanguageRow rows[kLastTableRowId]; // well-formed rows in id order
     int count;
 };
 

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr char kCaption[] = "Acrobat Setup";
-constexpr INT_PTR kNoLanguage = -1;   // what Cancel, or no choice, ends with
+constexpr INT_PTR kNoLanguage = -1; // what Cancel, or no choice, ends with
 
 void FillLanguageList(HWND list, const LanguageTable &table)
 {
@@ -18,7 +18,8 @@ void FillLanguageList(HWND list, const LanguageTable &table)
         const LanguageRow &row = table.rows[i];
         LRESULT index = SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.name));
         if (index >= 0)
-            SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(row.code));
+            SendMessageA(list, CB_SETITEMDATA, static_cast<WPARAM>(index),
+                         static_cast<LPARAM>(row.code));
     }
 }
 
@@ -49,8 +50,9 @@ INT_PTR OnOk(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_LANGUAGE_LIST);
     LRESULT index = SendMessageA(list, CB_GETCURSEL, 0, 0);
-    LRESULT code = index == CB_ERR ? kNoLanguage
-                                   : SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+    LRESULT code = index == CB_ERR
+        ? kNoLanguage
+        : SendMessageA(list, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
     EndDialog(dialog, code);
     return TRUE;
 }
@@ -89,6 +91,6 @@ INT_PTR CALLBACK LanguageDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM
 
 INT_PTR ShowLanguageDialog(HINSTANCE instance, HWND owner)
 {
-    return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_LANGUAGE), owner,
-                           LanguageDialogProc, reinterpret_cast<LPARAM>(instance));
+    return DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_LANGUAGE), owner, LanguageDialogProc,
+                           reinterpret_cast<LPARAM>(instance));
 }

@@ -32,15 +32,14 @@ void LaunchInstaller(HWND window, HINSTANCE instance)
     DWORD length = GetModuleFileNameA(instance, module, sizeof module);
     module[sizeof module - 1] = '\0';
     char folder[kPathSize];
-    bool found = length > 0 && length < kPathSize &&
-                 AcrobatFolder(module, folder, sizeof folder);
+    bool found = length > 0 && length < kPathSize && AcrobatFolder(module, folder, sizeof folder);
 
     INT_PTR result = ShowLanguageDialog(instance, window);
 
     char path[kPathSize];
     char command[kPathSize + 2];
-    if (found && InstallerPath(folder, result, path, sizeof path)
-        && JoinText(command, sizeof command, {"\"", path, "\""}))
+    if (found && InstallerPath(folder, result, path, sizeof path) &&
+        JoinText(command, sizeof command, {"\"", path, "\""}))
         StartProgram(command, SW_SHOW);
 }
 
@@ -116,7 +115,6 @@ HWND CreateMainWindow(PickerWindow &picker)
     wc.lpszClassName = kClassName;
     if (!RegisterClassA(&wc))
         return NULL;
-    return CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW,
-                           CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                           NULL, NULL, instance, &picker);
+    return CreateWindowExA(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, CW_USEDEFAULT, NULL, NULL, instance, &picker);
 }

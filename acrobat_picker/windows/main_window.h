@@ -8,7 +8,7 @@
 // finds it through GWLP_USERDATA.
 struct PickerWindow {
     HINSTANCE instance;
-    bool positionSeen;   // set by the first WM_WINDOWPOSCHANGING
+    bool positionSeen; // set by the first WM_WINDOWPOSCHANGING
 };
 
 // Registers the window class and creates the main window over `picker`.

@@ -15,5 +15,11 @@ struct Point {
     int y;
 };
 
-inline int RectWidth(const Rect &r) { return r.right - r.left; }
-inline int RectHeight(const Rect &r) { return r.bottom - r.top; }
+inline int RectWidth(const Rect &r)
+{
+    return r.right - r.left;
+}
+inline int RectHeight(const Rect &r)
+{
+    return r.bottom - r.top;
+}

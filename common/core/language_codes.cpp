@@ -15,11 +15,8 @@ struct LanguageCode {
 // The folder names are taken from here too, so the launcher's folders and
 // the codes on both command lines cannot drift apart.
 const LanguageCode kCodes[] = {
-    {"0009", kEnglish},
-    {"000c", kFrench},
-    {"000C", kFrench},
-    {"000a", kSpanish},
-    {"000A", kSpanish},
+    {"0009", kEnglish}, {"000c", kFrench},  {"000C", kFrench},
+    {"000a", kSpanish}, {"000A", kSpanish},
 };
 
 } // namespace

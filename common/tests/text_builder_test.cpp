@@ -8,13 +8,15 @@ namespace {
 
 TEST(TextBuilder, CutAtLastBackslash)
 {
-    const struct { const char *path, *cut; } cases[] = {
-        { "D:\\Utility\\Lingpick .exe", "D:\\Utility" },
-        { "D:\\Utility", "D:" },
-        { "D:", "D:" },
-        { "D:\\", "D:" },
-        { "Lingpick .exe", "Lingpick .exe" },
-        { "", "" },
+    const struct {
+        const char *path, *cut;
+    } cases[] = {
+        {"D:\\Utility\\Lingpick .exe", "D:\\Utility"},
+        {"D:\\Utility", "D:"},
+        {"D:", "D:"},
+        {"D:\\", "D:"},
+        {"Lingpick .exe", "Lingpick .exe"},
+        {"", ""},
     };
     for (auto c : cases) {
         char path[260];

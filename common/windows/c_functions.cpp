@@ -81,8 +81,7 @@ int strcmp(const char *a, const char *b)
 char *strcpy(char *to, const char *from)
 {
     char *t = to;
-    while ((*t++ = *from++) != '\0') {
-    }
+    while ((*t++ = *from++) != '\0') {}
     return to;
 }
 

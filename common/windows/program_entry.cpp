@@ -24,8 +24,7 @@ void RunStaticConstructors()
 LPSTR CommandTail(LPSTR line)
 {
     if (*line == '"') {
-        for (line++; *line && *line != '"'; line++) {
-        }
+        for (line++; *line && *line != '"'; line++) {}
         if (*line == '"')
             line++;
     } else {

@@ -63,7 +63,8 @@ bool StartProgram(const char *commandLine, int show)
     start.dwFlags = STARTF_USESHOWWINDOW;
     start.wShowWindow = static_cast<WORD>(show);
     PROCESS_INFORMATION started;
-    if (CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start, &started)) {
+    if (CreateProcessA(nullptr, line, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &start,
+                       &started)) {
         // As WinExec does: the program has a moment to show its window
         // before the caller's next message is handled.
         WaitForInputIdle(started.hProcess, kInputIdleWait);

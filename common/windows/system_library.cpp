@@ -4,7 +4,8 @@
 
 namespace {
 
-const char *const kDllNames[kSystemDllCount] = {"shell32.dll", "winmm.dll", "version.dll", "comdlg32.dll"};
+const char *const kDllNames[kSystemDllCount] = {"shell32.dll", "winmm.dll", "version.dll",
+                                                "comdlg32.dll"};
 
 // LOAD_WITH_ALTERED_SEARCH_PATH, which Windows 95 and NT 4.0 already know,
 // makes the DLL's own imports be looked for from its folder rather than

@@ -17,8 +17,7 @@ enum SystemDll { kShell32, kWinmm, kVersion, kComdlg32, kSystemDllCount };
 FARPROC SystemEntry(SystemDll dll, const char *name);
 
 // SystemEntry as a pointer of the export's own type.
-template <typename Function>
-Function SystemFunction(SystemDll dll, const char *name)
+template <typename Function> Function SystemFunction(SystemDll dll, const char *name)
 {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemEntry(dll, name)));
+    return reinterpret_cast<Function>(reinterpret_cast<void *>(SystemEntry(dll, name)));
 }

@@ -25,24 +25,24 @@ const StepRule kStepRules[kCreationStepCount] = {
 // freshly erased diskette it then takes the first root entry and the first
 // data cluster, where the boot sectors of older system diskettes look for it.
 // Coming first, it is also the last to be left out of a full list.
-const char* const kSystemFileNames[] = {
+const char *const kSystemFileNames[] = {
     "IBMBIO.COM", "IO.SYS", "IBMDOS.COM", "MSDOS.SYS", "COMMAND.COM",
 };
 const size_t kSystemFileCount = sizeof kSystemFileNames / sizeof kSystemFileNames[0];
 
-const char* const kErasePattern = "*.*";
+const char *const kErasePattern = "*.*";
 
-FileOperationResult Run(CreationFrontEnd& frontEnd, CreationStep step,
-                        const char* from, const char* to)
+FileOperationResult Run(CreationFrontEnd &frontEnd, CreationStep step, const char *from,
+                        const char *to)
 {
-    const StepRule& rule = RuleFor(step);
+    const StepRule &rule = RuleFor(step);
     FileOperation operation = {step, rule.operation, from, to, rule.flags};
     return frontEnd.RunFileOperation(operation);
 }
 
 // The run's buffers: the source list lives on the heap, as it is large.
 struct CreationBuffers {
-    char* sources = nullptr;
+    char *sources = nullptr;
     char savedDisk[kSavedDiskListCapacity] = {};
     char savedTemp[kSavedTempListCapacity] = {};
     char target[kCreationPathSize + 2] = {};
@@ -54,9 +54,9 @@ struct CreationBuffers {
 
 // Everything that can be prepared before the diskette is touched: the
 // product's CD paths, the target and erase lists.
-bool Prepare(const CreationInputs& in, CreationBuffers& b)
+bool Prepare(const CreationInputs &in, CreationBuffers &b)
 {
-    b.sources = static_cast<char*>(calloc(kSourceListCapacity, 1));
+    b.sources = static_cast<char *>(calloc(kSourceListCapacity, 1));
     if (!b.sources)
         return false;
     char cdRoot[kCreationPathSize];
@@ -68,13 +68,12 @@ bool Prepare(const CreationInputs& in, CreationBuffers& b)
     if (!JoinText(pattern, sizeof pattern, {in.disketteRoot, kErasePattern}))
         return false;
     return AppendToPathList(b.erase, pattern, sizeof b.erase) != 0 &&
-           AppendToPathList(b.target, in.disketteRoot, sizeof b.target) != 0;
+        AppendToPathList(b.target, in.disketteRoot, sizeof b.target) != 0;
 }
 
 // Fills the source list afresh with up to two paths and runs one copy.
-FileOperationResult CopyToDiskette(CreationFrontEnd& frontEnd, CreationBuffers& b,
-                                   CreationStep step, const char* first,
-                                   const char* second)
+FileOperationResult CopyToDiskette(CreationFrontEnd &frontEnd, CreationBuffers &b,
+                                   CreationStep step, const char *first, const char *second)
 {
     memset(b.sources, 0, kSourceListCapacity);
     AppendToPathList(b.sources, first, kSourceListCapacity);
@@ -84,10 +83,10 @@ FileOperationResult CopyToDiskette(CreationFrontEnd& frontEnd, CreationBuffers& 
 }
 
 // The run's save folder: the first saved path up to its last backslash.
-void SaveFolderOf(const char* savedTemp, char (&folder)[kCreationPathSize])
+void SaveFolderOf(const char *savedTemp, char (&folder)[kCreationPathSize])
 {
     memset(folder, 0, sizeof folder);
-    const char* lastSlash = strrchr(savedTemp, '\\');
+    const char *lastSlash = strrchr(savedTemp, '\\');
     size_t length = lastSlash ? static_cast<size_t>(lastSlash - savedTemp) + 1 : 0;
     if (length < sizeof folder)
         memcpy(folder, savedTemp, length);
@@ -96,7 +95,7 @@ void SaveFolderOf(const char* savedTemp, char (&folder)[kCreationPathSize])
 // Moves the saved system files back and removes the save folder, which
 // stays only while it holds files that did not get back. Those the user is
 // told of: nothing else would ever point there.
-FileOperationResult RestoreSystemFiles(CreationFrontEnd& frontEnd, CreationBuffers& b)
+FileOperationResult RestoreSystemFiles(CreationFrontEnd &frontEnd, CreationBuffers &b)
 {
     FileOperationResult moved = Run(frontEnd, kStepRestoreSystemFiles, b.savedTemp, b.savedDisk);
     char folder[kCreationPathSize];
@@ -107,14 +106,14 @@ FileOperationResult RestoreSystemFiles(CreationFrontEnd& frontEnd, CreationBuffe
     return moved;
 }
 
-}  // namespace
+} // namespace
 
-const StepRule& RuleFor(CreationStep step)
+const StepRule &RuleFor(CreationStep step)
 {
     return kStepRules[step];
 }
 
-bool OperationFailed(const StepRule& rule, const FileOperationResult& result)
+bool OperationFailed(const StepRule &rule, const FileOperationResult &result)
 {
     if (rule.onFailure == kAbortEndsRun)
         return result.aborted;
@@ -129,14 +128,13 @@ bool EraseNeedsQuestion(bool foundEntry, unsigned long lastError)
     return lastError != kFileNotFound && lastError != kNoMoreFiles;
 }
 
-bool CdRootFromModulePath(const char* modulePath, char* root, size_t capacity)
+bool CdRootFromModulePath(const char *modulePath, char *root, size_t capacity)
 {
-    const char* last = strrchr(modulePath, '\\');
+    const char *last = strrchr(modulePath, '\\');
     if (!last)
         return false;
-    const char* above = last;
-    while (above > modulePath && *--above != '\\') {
-    }
+    const char *above = last;
+    while (above > modulePath && *--above != '\\') {}
     if (*above != '\\' || above == last)
         return false;
     size_t length = static_cast<size_t>(above - modulePath) + 1;
@@ -147,8 +145,8 @@ bool CdRootFromModulePath(const char* modulePath, char* root, size_t capacity)
     return true;
 }
 
-bool SaveSystemFiles(const CreationInputs& in, CreationFrontEnd& frontEnd,
-                     char* diskSide, char* tempSide)
+bool SaveSystemFiles(const CreationInputs &in, CreationFrontEnd &frontEnd, char *diskSide,
+                     char *tempSide)
 {
     if (!in.startupDiskOption)
         return false;
@@ -160,20 +158,21 @@ bool SaveSystemFiles(const CreationInputs& in, CreationFrontEnd& frontEnd,
         any = any || present[i];
     }
     char temp[kCreationPathSize] = {};
-    if (!any || !frontEnd.GetTempFolder(temp, sizeof temp) || !frontEnd.MakeSaveFolder(temp, sizeof temp))
+    if (!any || !frontEnd.GetTempFolder(temp, sizeof temp) ||
+        !frontEnd.MakeSaveFolder(temp, sizeof temp))
         return false;
 
     bool found = false;
     for (size_t i = 0; i < kSystemFileCount; i++) {
-        const char* name = kSystemFileNames[i];
+        const char *name = kSystemFileNames[i];
         if (!present[i])
             continue;
         char diskPath[kCreationPathSize], tempPath[kCreationPathSize];
         if (!JoinText(diskPath, sizeof diskPath, {in.disketteRoot, name}) ||
             !JoinText(tempPath, sizeof tempPath, {temp, name}))
             continue;
-        if (!AppendToPathListPair(diskSide, diskPath, kSavedDiskListCapacity,
-                                  tempSide, tempPath, kSavedTempListCapacity))
+        if (!AppendToPathListPair(diskSide, diskPath, kSavedDiskListCapacity, tempSide, tempPath,
+                                  kSavedTempListCapacity))
             continue;
         found = true;
     }
@@ -182,7 +181,7 @@ bool SaveSystemFiles(const CreationInputs& in, CreationFrontEnd& frontEnd,
     return found;
 }
 
-CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
+CreationEnd RunCreation(const CreationInputs &in, CreationFrontEnd &frontEnd)
 {
     if (!frontEnd.ConfirmErase(in.disketteRoot))
         return kEndedDeclined;
@@ -223,7 +222,8 @@ CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
         frontEnd.WriteStartupFiles(in.product);
     }
 
-    if (OperationFailed(RuleFor(kStepCopyProduct), Run(frontEnd, kStepCopyProduct, b.sources, b.target)))
+    if (OperationFailed(RuleFor(kStepCopyProduct),
+                        Run(frontEnd, kStepCopyProduct, b.sources, b.target)))
         return kEndedProductCopyFailed;
 
     CopyToDiskette(frontEnd, b, kStepCopyGuide, b.paths.guide, "");
@@ -234,7 +234,7 @@ CreationEnd RunCreation(const CreationInputs& in, CreationFrontEnd& frontEnd)
     return kEndedFinished;
 }
 
-bool PlaceSystemFiles(const char* root, BootableFrontEnd& frontEnd)
+bool PlaceSystemFiles(const char *root, BootableFrontEnd &frontEnd)
 {
     char ioSys[kCreationPathSize], msdosSys[kCreationPathSize];
     if (!JoinText(ioSys, sizeof ioSys, {root, "IO.SYS"}) ||
@@ -247,16 +247,17 @@ bool PlaceSystemFiles(const char* root, BootableFrontEnd& frontEnd)
     return true;
 }
 
-bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& frontEnd)
+bool CopySystemFiles(const char *root, int platformKind, BootableFrontEnd &frontEnd)
 {
     if (platformKind == kPlatformWin95)
         return false;
     return PlaceSystemFiles(root, frontEnd);
 }
 
-bool RunBootableStep(const CreationInputs& in, int platformKind, BootableFrontEnd& frontEnd)
+bool RunBootableStep(const CreationInputs &in, int platformKind, BootableFrontEnd &frontEnd)
 {
-    if (!BootableStepApplies(platformKind, in.startupDiskOption) || !frontEnd.ProbeDrive(in.disketteRoot))
+    if (!BootableStepApplies(platformKind, in.startupDiskOption) ||
+        !frontEnd.ProbeDrive(in.disketteRoot))
         return true;
     if (!CopySystemFiles(in.disketteRoot, platformKind, frontEnd))
         return false;

@@ -9,12 +9,12 @@
 
 // What one run reads of the run settings and of the window.
 struct CreationInputs {
-    int language;            // LanguageIndex, 1-3
-    int product;             // ProductChoice, 1-3
-    bool msdosVariant;       // the "MS-DOS" radio button is selected
-    bool startupDiskOption;  // StartupDiskOption
-    const char* disketteRoot;  // "A:\"
-    const char* modulePath;    // full path of the running executable
+    int language;             // LanguageIndex, 1-3
+    int product;              // ProductChoice, 1-3
+    bool msdosVariant;        // the "MS-DOS" radio button is selected
+    bool startupDiskOption;   // StartupDiskOption
+    const char *disketteRoot; // "A:\"
+    const char *modulePath;   // full path of the running executable
 };
 
 // The shell's operation codes (FO_MOVE, FO_COPY, FO_DELETE).
@@ -22,9 +22,9 @@ enum { kOperationMove = 1, kOperationCopy = 2, kOperationDelete = 3 };
 
 // The shell flags of each step.
 enum : unsigned {
-    kFlagsSaveRestore = 0x0511,  // multiple targets, no confirmation, simple progress, no error UI
-    kFlagsErase = 0x0110,        // no confirmation, simple progress
-    kFlagsCopyFromCd = 0x0010,   // no confirmation
+    kFlagsSaveRestore = 0x0511, // multiple targets, no confirmation, simple progress, no error UI
+    kFlagsErase = 0x0110,       // no confirmation, simple progress
+    kFlagsCopyFromCd = 0x0010,  // no confirmation
 };
 
 enum CreationStep {
@@ -39,9 +39,9 @@ enum CreationStep {
 
 // What the run does when a step's file operation fails.
 enum FailureEffect {
-    kFailureForgetsSaved,   // nothing counts as saved; go on
-    kFailureEndsRun,        // release and return, no closing note
-    kAbortEndsRun,          // only fAnyOperationsAborted ends the run
+    kFailureForgetsSaved, // nothing counts as saved; go on
+    kFailureEndsRun,      // release and return, no closing note
+    kAbortEndsRun,        // only fAnyOperationsAborted ends the run
     kFailureIgnored,
 };
 
@@ -52,40 +52,40 @@ struct StepRule {
     FailureEffect onFailure;
 };
 
-const StepRule& RuleFor(CreationStep step);
+const StepRule &RuleFor(CreationStep step);
 
 // One call of the shell's file operation: source and target are path lists
 // (NUL-separated, double-NUL-terminated); target is null for a delete.
 struct FileOperation {
     CreationStep step;
     int operation;
-    const char* from;
-    const char* to;
+    const char *from;
+    const char *to;
     unsigned flags;
 };
 
 struct FileOperationResult {
-    int returned;   // what SHFileOperationA returned
-    bool aborted;   // fAnyOperationsAborted
+    int returned; // what SHFileOperationA returned
+    bool aborted; // fAnyOperationsAborted
 };
 
-bool OperationFailed(const StepRule& rule, const FileOperationResult& result);
+bool OperationFailed(const StepRule &rule, const FileOperationResult &result);
 
 // Everything the run needs from the platform.
 class CreationFrontEnd {
 public:
-    virtual bool ConfirmErase(const char* root) = 0;
+    virtual bool ConfirmErase(const char *root) = 0;
     // The temporary folder, ending in a backslash; false if there is none.
-    virtual bool GetTempFolder(char* folder, size_t capacity) = 0;
+    virtual bool GetTempFolder(char *folder, size_t capacity) = 0;
     // Makes a new folder of the run's own, with a unique name, in the
     // temporary folder given in folder, and puts its path there, ending in
     // a backslash. Saved system files go there: another run, or another
     // program sharing the temporary folder, never takes or overwrites them.
-    virtual bool MakeSaveFolder(char* folder, size_t capacity) = 0;
+    virtual bool MakeSaveFolder(char *folder, size_t capacity) = 0;
     // Removes the save folder if it is empty.
-    virtual void RemoveSaveFolder(const char* folder) = 0;
-    virtual bool FileExistsIn(const char* folder, const char* name) = 0;
-    virtual FileOperationResult RunFileOperation(const FileOperation& operation) = 0;
+    virtual void RemoveSaveFolder(const char *folder) = 0;
+    virtual bool FileExistsIn(const char *folder, const char *name) = 0;
+    virtual FileOperationResult RunFileOperation(const FileOperation &operation) = 0;
     // True when the diskette got the MS-DOS system files.
     virtual bool MakeBootable() = 0;
     virtual void WriteStartupFiles(int product) = 0;
@@ -94,8 +94,7 @@ public:
     virtual void ShowClosingNote(bool withoutSystemFiles) = 0;
     // Names the temporary folder (ending in a backslash) where saved system
     // files stay after their move back failed or was cancelled.
-    virtual void ShowFilesLeftIn(const char* folder) = 0;
-
+    virtual void ShowFilesLeftIn(const char *folder) = 0;
 
 protected:
     ~CreationFrontEnd() = default;
@@ -103,12 +102,12 @@ protected:
 
 // Where a run ended.
 enum CreationEnd {
-    kEndedDeclined,         // No to the erase warning: nothing touched
-    kEndedUnprepared,       // no memory or a CD path too long: nothing touched
-    kEndedEraseFailed,      // saved system files moved back first
+    kEndedDeclined,    // No to the erase warning: nothing touched
+    kEndedUnprepared,  // no memory or a CD path too long: nothing touched
+    kEndedEraseFailed, // saved system files moved back first
     kEndedRestoreAborted,
     kEndedProductCopyFailed,
-    kEndedFinished,         // closing note shown
+    kEndedFinished, // closing note shown
 };
 
 // Capacities of the run's path lists, in bytes.
@@ -119,20 +118,20 @@ enum {
     kCreationPathSize = 260,
 };
 
-CreationEnd RunCreation(const CreationInputs& inputs, CreationFrontEnd& frontEnd);
+CreationEnd RunCreation(const CreationInputs &inputs, CreationFrontEnd &frontEnd);
 
 // Looks for the MS-DOS system files on the diskette and enters each found one
 // into both lists: its diskette path and its path in the temporary folder,
 // entry for entry. A file that does not fit into both lists goes into
 // neither, so each saved file goes back to the very place it came from.
 // True when at least one file was entered.
-bool SaveSystemFiles(const CreationInputs& inputs, CreationFrontEnd& frontEnd,
-                     char* diskSide, char* tempSide);
+bool SaveSystemFiles(const CreationInputs &inputs, CreationFrontEnd &frontEnd, char *diskSide,
+                     char *tempSide);
 
 // The folder above the executable's folder, with its trailing backslash.
 // False when the path has fewer than two backslashes or the root would not
 // fit into capacity.
-bool CdRootFromModulePath(const char* modulePath, char* root, size_t capacity);
+bool CdRootFromModulePath(const char *modulePath, char *root, size_t capacity);
 
 // Whether the erase warning must be asked: the first-entry search found an
 // entry, or it failed for any reason but an empty root.
@@ -142,16 +141,16 @@ bool EraseNeedsQuestion(bool foundEntry, unsigned long lastError);
 class BootableFrontEnd {
 public:
     // Whether the drive of root answers as a usable diskette drive.
-    virtual bool ProbeDrive(const char* root) = 0;
+    virtual bool ProbeDrive(const char *root) = 0;
     // Copies IO.SYS and COMMAND.COM from the emergency-boot folder to root.
-    virtual bool CopyEmergencyBootFiles(const char* root) = 0;
+    virtual bool CopyEmergencyBootFiles(const char *root) = 0;
     // Creates path empty; an existing file is cut to nothing.
-    virtual bool CreateEmptyFile(const char* path) = 0;
+    virtual bool CreateEmptyFile(const char *path) = 0;
     // Makes path read-only, hidden and system, whatever it was.
-    virtual void MarkSystemFile(const char* path) = 0;
+    virtual void MarkSystemFile(const char *path) = 0;
     // Writes the boot-sector image to the diskette of root and reads it
     // back; true when it came back identical.
-    virtual bool WriteBootSector(const char* root) = 0;
+    virtual bool WriteBootSector(const char *root) = 0;
 
 protected:
     ~BootableFrontEnd() = default;
@@ -163,13 +162,13 @@ protected:
 // off, or without a drive that answers; otherwise the system files, then the
 // boot sector. False only when the system files could not be copied; the
 // boot sector is then left as it was.
-bool RunBootableStep(const CreationInputs& inputs, int platformKind, BootableFrontEnd& frontEnd);
+bool RunBootableStep(const CreationInputs &inputs, int platformKind, BootableFrontEnd &frontEnd);
 
 // IO.SYS and COMMAND.COM from the emergency-boot folder, an empty MSDOS.SYS,
 // and IO.SYS and MSDOS.SYS marked as system files: what makes a diskette
 // (or its image) start MS-DOS.
-bool PlaceSystemFiles(const char* root, BootableFrontEnd& frontEnd);
+bool PlaceSystemFiles(const char *root, BootableFrontEnd &frontEnd);
 
 // PlaceSystemFiles on a drive of the running Windows. Refused on Windows 95,
 // which keeps no emergency-boot folder of this kind.
-bool CopySystemFiles(const char* root, int platformKind, BootableFrontEnd& frontEnd);
+bool CopySystemFiles(const char *root, int platformKind, BootableFrontEnd &frontEnd);

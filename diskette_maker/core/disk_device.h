@@ -19,19 +19,19 @@ struct DiocRegisters {
 static_assert(sizeof(DiocRegisters) == 28, "VWIN32 expects a 28-byte register block");
 
 enum : uint32_t {
-    VWIN32_DIOC_DOS_IOCTL = 1,          // INT 21h AX=440Dh
-    VWIN32_DIOC_DOS_INT25 = 2,          // absolute disk read
-    VWIN32_DIOC_DOS_INT26 = 3,          // absolute disk write
-    VWIN32_DIOC_DOS_INT13 = 4,          // BIOS disk services
+    VWIN32_DIOC_DOS_IOCTL = 1, // INT 21h AX=440Dh
+    VWIN32_DIOC_DOS_INT25 = 2, // absolute disk read
+    VWIN32_DIOC_DOS_INT26 = 3, // absolute disk write
+    VWIN32_DIOC_DOS_INT13 = 4, // BIOS disk services
     IOCTL_STORAGE_GET_MEDIA_TYPES = 0x2D0C00,
 };
 
 enum : uint32_t {
-    kCarryFlag = 0x0001,                 // bit 0 of reg_Flags: the service failed
-    F3_1Pt44_512 = 2,                   // 3.5-inch, 1.44 MB, 512-byte sectors
-    kDiskGeometryBytes = 24,             // one DISK_GEOMETRY record
-    kDiskGeometryMediaTypeOffset = 8,    // after the 64-bit cylinder count
-    kMediaTypesBufferBytes = 288,        // room for 12 records
+    kCarryFlag = 0x0001,              // bit 0 of reg_Flags: the service failed
+    F3_1Pt44_512 = 2,                 // 3.5-inch, 1.44 MB, 512-byte sectors
+    kDiskGeometryBytes = 24,          // one DISK_GEOMETRY record
+    kDiskGeometryMediaTypeOffset = 8, // after the 64-bit cylinder count
+    kMediaTypesBufferBytes = 288,     // room for 12 records
     kSectorBytes = 512,
 };
 
@@ -40,8 +40,8 @@ enum : uint32_t {
 // transfer (INT 25h/26h) names its buffer only by the address in reg_EBX.
 struct DeviceRequest {
     uint32_t controlCode;
-    DiocRegisters *registers;   // VWIN32 requests
-    void *output;               // NT media-type query
+    DiocRegisters *registers; // VWIN32 requests
+    void *output;             // NT media-type query
     uint32_t outputSize;
     uint32_t bytesReturned;
 };

@@ -42,7 +42,8 @@ std::size_t FormatDriveWarning(const char *format, const char *root, char *out, 
             continue;
         }
         std::size_t precision;
-        const std::size_t span = format[0] == '%' && !rootUsed ? TextConversion(format, &precision) : 0;
+        const std::size_t span =
+            format[0] == '%' && !rootUsed ? TextConversion(format, &precision) : 0;
         if (span) {
             Append(out, size, &length, root ? root : "", precision);
             rootUsed = true;

@@ -25,14 +25,14 @@ enum : uint32_t {
 struct ImageNode {
     int parent;
     bool folder;
-    bool placed;            // its data lies in the image
-    bool longName;          // it needs long-name entries
+    bool placed;   // its data lies in the image
+    bool longName; // it needs long-name entries
     uint8_t attributes;
     uint8_t shortName[11];
     DosTime time;
     uint32_t size;
-    uint32_t firstCluster;  // 0 for an empty file
-    uint64_t clusters;      // wanted, placed or not: a file of 4 GiB or more counts too
+    uint32_t firstCluster; // 0 for an empty file
+    uint64_t clusters;     // wanted, placed or not: a file of 4 GiB or more counts too
     char name[kImageNameSize];
 };
 
@@ -43,10 +43,9 @@ uint8_t Upper(uint8_t c)
     return c >= 'a' && c <= 'z' ? static_cast<uint8_t>(c - 'a' + 'A') : c;
 }
 
-bool SameName(const char* a, const char* b)
+bool SameName(const char *a, const char *b)
 {
-    for (; *a && Upper(static_cast<uint8_t>(*a)) == Upper(static_cast<uint8_t>(*b)); a++, b++) {
-    }
+    for (; *a && Upper(static_cast<uint8_t>(*a)) == Upper(static_cast<uint8_t>(*b)); a++, b++) {}
     return *a == *b;
 }
 
@@ -54,17 +53,18 @@ bool SameName(const char* a, const char* b)
 bool ShortNameChar(uint8_t c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           (c != 0 && c < 0x80 && strchr("!#$%&'()-@^_`{}~", c) != nullptr);
+        (c != 0 && c < 0x80 && strchr("!#$%&'()-@^_`{}~", c) != nullptr);
 }
 
 // Windows takes no control characters and none of \/:*?"<>| in a name, and
 // drops trailing blanks and dots, so a name ending in one has no twin there.
-bool LongNameValid(const char* name)
+bool LongNameValid(const char *name)
 {
     size_t length = strlen(name);
-    if (length == 0 || length >= kImageNameSize || name[length - 1] == ' ' || name[length - 1] == '.')
+    if (length == 0 || length >= kImageNameSize || name[length - 1] == ' ' ||
+        name[length - 1] == '.')
         return false;
-    for (const char* p = name; *p; p++) {
+    for (const char *p = name; *p; p++) {
         uint8_t c = static_cast<uint8_t>(*p);
         if (c < 0x20 || strchr("\\/:*?\"<>|", c))
             return false;
@@ -77,24 +77,26 @@ uint64_t ClustersFor(uint64_t bytes)
     return (bytes + kImageSectorBytes - 1) / kImageSectorBytes;
 }
 
-uint32_t LongEntriesFor(const ImageNode& node)
+uint32_t LongEntriesFor(const ImageNode &node)
 {
-    return node.longName ? static_cast<uint32_t>(strlen(node.name) + kLongNameChars - 1) / kLongNameChars : 0;
+    return node.longName
+        ? static_cast<uint32_t>(strlen(node.name) + kLongNameChars - 1) / kLongNameChars
+        : 0;
 }
 
-void Put16(uint8_t* p, uint32_t value)
+void Put16(uint8_t *p, uint32_t value)
 {
     p[0] = static_cast<uint8_t>(value);
     p[1] = static_cast<uint8_t>(value >> 8);
 }
 
-void Put32(uint8_t* p, uint32_t value)
+void Put32(uint8_t *p, uint32_t value)
 {
     Put16(p, value);
     Put16(p + 2, value >> 16);
 }
 
-uint8_t* ClusterAt(uint8_t* image, uint32_t cluster)
+uint8_t *ClusterAt(uint8_t *image, uint32_t cluster)
 {
     return image + (kFirstDataSector + cluster - 2) * kImageSectorBytes;
 }
@@ -102,7 +104,7 @@ uint8_t* ClusterAt(uint8_t* image, uint32_t cluster)
 // A short entry: name, attributes, the creation, access and write stamps
 // all from one time (the copy's own moment is not ours to record), cluster
 // and size.
-void WriteShortEntry(uint8_t* entry, const uint8_t* shortName, uint8_t attributes, DosTime time,
+void WriteShortEntry(uint8_t *entry, const uint8_t *shortName, uint8_t attributes, DosTime time,
                      uint32_t cluster, uint32_t size)
 {
     memcpy(entry, shortName, 11);
@@ -118,7 +120,7 @@ void WriteShortEntry(uint8_t* entry, const uint8_t* shortName, uint8_t attribute
 
 // The long-name entries of a name, last part first, as they precede its
 // short entry. Characters are the name's bytes, read as Latin-1.
-uint8_t* WriteLongEntries(uint8_t* entry, const ImageNode& node)
+uint8_t *WriteLongEntries(uint8_t *entry, const ImageNode &node)
 {
     static const uint8_t kSlots[kLongNameChars] = {1, 3, 5, 7, 9, 14, 16, 18, 20, 22, 24, 28, 30};
     uint32_t length = static_cast<uint32_t>(strlen(node.name));
@@ -131,7 +133,9 @@ uint8_t* WriteLongEntries(uint8_t* entry, const ImageNode& node)
         entry[13] = checksum;
         for (uint32_t i = 0; i < kLongNameChars; i++) {
             uint32_t at = (part - 1) * kLongNameChars + i;
-            uint32_t unit = at < length ? static_cast<uint8_t>(node.name[at]) : at == length ? 0 : 0xFFFF;
+            uint32_t unit = at < length ? static_cast<uint8_t>(node.name[at])
+                : at == length          ? 0
+                                        : 0xFFFF;
             Put16(entry + kSlots[i], unit);
         }
     }
@@ -139,14 +143,14 @@ uint8_t* WriteLongEntries(uint8_t* entry, const ImageNode& node)
 }
 
 struct Siblings {
-    const ImageNode* nodes;
+    const ImageNode *nodes;
     int count;
     int parent;
 };
 
-bool ShortNameInUse(const void* context, const uint8_t* shortName)
+bool ShortNameInUse(const void *context, const uint8_t *shortName)
 {
-    const Siblings* s = static_cast<const Siblings*>(context);
+    const Siblings *s = static_cast<const Siblings *>(context);
     for (int i = 1; i < s->count; i++)
         if (s->nodes[i].parent == s->parent && memcmp(s->nodes[i].shortName, shortName, 11) == 0)
             return true;
@@ -156,7 +160,7 @@ bool ShortNameInUse(const void* context, const uint8_t* shortName)
 // The volume serial: FNV-1a over the finished image with the serial field
 // still zero, up to its last cluster in use (the rest is zero), so it
 // follows the content and nothing else.
-uint32_t SerialOf(const uint8_t* image, uint32_t bytes)
+uint32_t SerialOf(const uint8_t *image, uint32_t bytes)
 {
     uint32_t hash = 2166136261u;
     for (uint32_t i = 0; i < bytes; i++)
@@ -164,9 +168,9 @@ uint32_t SerialOf(const uint8_t* image, uint32_t bytes)
     return hash;
 }
 
-}  // namespace
+} // namespace
 
-uint8_t ShortNameChecksum(const uint8_t* shortName)
+uint8_t ShortNameChecksum(const uint8_t *shortName)
 {
     uint8_t sum = 0;
     for (int i = 0; i < 11; i++)
@@ -174,22 +178,22 @@ uint8_t ShortNameChecksum(const uint8_t* shortName)
     return sum;
 }
 
-bool MakeShortName(const char* longName, ShortNameTaken inUse, const void* context,
-                   uint8_t* shortName, bool* needsLongName)
+bool MakeShortName(const char *longName, ShortNameTaken inUse, const void *context,
+                   uint8_t *shortName, bool *needsLongName)
 {
     // The basis: leading dots and every blank go; the last dot parts base
     // from extension and the others go too. Anything lost or cut asks for a
     // numeric tail.
     bool lossy = false, lowerCase = false;
-    const char* p = longName;
+    const char *p = longName;
     while (*p == '.') {
         p++;
         lossy = true;
     }
-    const char* lastDot = strrchr(p, '.');
+    const char *lastDot = strrchr(p, '.');
     uint8_t base[8], extension[3];
     size_t baseLength = 0, extensionLength = 0;
-    for (const char* q = p; *q; q++) {
+    for (const char *q = p; *q; q++) {
         uint8_t c = Upper(static_cast<uint8_t>(*q));
         lowerCase = lowerCase || c != static_cast<uint8_t>(*q);
         bool inExtension = lastDot && q > lastDot;
@@ -252,12 +256,12 @@ Fat12Image::~Fat12Image()
     free(nodes_);
 }
 
-bool Fat12Image::Start(uint8_t* image, const uint8_t* bootSector)
+bool Fat12Image::Start(uint8_t *image, const uint8_t *bootSector)
 {
     if (!DescribesHighDensityDiskette(bootSector))
         return false;
     if (!nodes_)
-        nodes_ = static_cast<ImageNode*>(calloc(kMaxNodes, sizeof(ImageNode)));
+        nodes_ = static_cast<ImageNode *>(calloc(kMaxNodes, sizeof(ImageNode)));
     if (!nodes_)
         return false;
     image_ = image;
@@ -278,7 +282,7 @@ void Fat12Image::Clear()
     refusal_ = kImageFits;
 }
 
-int Fat12Image::Find(int parent, const char* name) const
+int Fat12Image::Find(int parent, const char *name) const
 {
     for (int i = 1; i < nodeCount_; i++)
         if (nodes_[i].parent == parent && SameName(nodes_[i].name, name))
@@ -286,7 +290,7 @@ int Fat12Image::Find(int parent, const char* name) const
     return -1;
 }
 
-int Fat12Image::NewNode(int parent, const char* name, DosTime time, uint8_t attributes)
+int Fat12Image::NewNode(int parent, const char *name, DosTime time, uint8_t attributes)
 {
     if (!LongNameValid(name)) {
         refusal_ = kImageBadName;
@@ -296,7 +300,7 @@ int Fat12Image::NewNode(int parent, const char* name, DosTime time, uint8_t attr
         refusal_ = kImageTooManyFiles;
         return -1;
     }
-    ImageNode& node = nodes_[nodeCount_];
+    ImageNode &node = nodes_[nodeCount_];
     memset(&node, 0, sizeof node);
     Siblings siblings = {nodes_, nodeCount_, parent};
     if (!MakeShortName(name, ShortNameInUse, &siblings, node.shortName, &node.longName)) {
@@ -310,13 +314,13 @@ int Fat12Image::NewNode(int parent, const char* name, DosTime time, uint8_t attr
     return nodeCount_++;
 }
 
-int Fat12Image::AddFolder(int parent, const char* name, DosTime time)
+int Fat12Image::AddFolder(int parent, const char *name, DosTime time)
 {
     if (parent < 0 || parent >= nodeCount_ || !nodes_[parent].folder)
         return -1;
     int existing = Find(parent, name);
     if (existing >= 0 && !nodes_[existing].folder)
-        refusal_ = kImageBadName;        // a file of that name is there already
+        refusal_ = kImageBadName; // a file of that name is there already
     if (existing >= 0)
         return nodes_[existing].folder ? existing : -1;
     int node = NewNode(parent, name, time, kAttributeDirectory);
@@ -325,10 +329,10 @@ int Fat12Image::AddFolder(int parent, const char* name, DosTime time)
     return node;
 }
 
-bool Fat12Image::PlaceData(int index, const uint8_t* data, uint64_t size)
+bool Fat12Image::PlaceData(int index, const uint8_t *data, uint64_t size)
 {
-    ImageNode& node = nodes_[index];
-    node.size = static_cast<uint32_t>(size);   // written only when it fits
+    ImageNode &node = nodes_[index];
+    node.size = static_cast<uint32_t>(size); // written only when it fits
     node.clusters = ClustersFor(size);
     node.firstCluster = 0;
     node.placed = false;
@@ -336,7 +340,7 @@ bool Fat12Image::PlaceData(int index, const uint8_t* data, uint64_t size)
     if (node.clusters == 0)
         return true;
     if (nextCluster_ - 2 + node.clusters > kImageDataClusters)
-        return true;        // counted, not placed: Finish reports the shortfall
+        return true; // counted, not placed: Finish reports the shortfall
     memcpy(ClusterAt(image_, nextCluster_), data, size);
     node.firstCluster = nextCluster_;
     node.placed = true;
@@ -348,11 +352,11 @@ bool Fat12Image::PlaceData(int index, const uint8_t* data, uint64_t size)
 // that every file stays in one run.
 void Fat12Image::RemoveData(int index)
 {
-    ImageNode& node = nodes_[index];
+    ImageNode &node = nodes_[index];
     clustersWanted_ -= node.clusters;
     if (node.placed && node.clusters) {
-        uint8_t* from = ClusterAt(image_, node.firstCluster + node.clusters);
-        uint8_t* end = ClusterAt(image_, nextCluster_);
+        uint8_t *from = ClusterAt(image_, node.firstCluster + node.clusters);
+        uint8_t *end = ClusterAt(image_, nextCluster_);
         memmove(ClusterAt(image_, node.firstCluster), from, static_cast<size_t>(end - from));
         nextCluster_ -= node.clusters;
         memset(ClusterAt(image_, nextCluster_), 0, node.clusters * kImageSectorBytes);
@@ -365,7 +369,7 @@ void Fat12Image::RemoveData(int index)
     node.firstCluster = 0;
 }
 
-bool Fat12Image::AddFile(int parent, const char* name, const uint8_t* data, uint64_t size,
+bool Fat12Image::AddFile(int parent, const char *name, const uint8_t *data, uint64_t size,
                          uint8_t attributes, DosTime time)
 {
     if (parent < 0 || parent >= nodeCount_ || !nodes_[parent].folder)
@@ -389,7 +393,7 @@ bool Fat12Image::AddFile(int parent, const char* name, const uint8_t* data, uint
     return PlaceData(index, data, size);
 }
 
-bool Fat12Image::SetFileAttributes(int parent, const char* name, uint8_t attributes)
+bool Fat12Image::SetFileAttributes(int parent, const char *name, uint8_t attributes)
 {
     int index = Find(parent, name);
     if (index < 0 || nodes_[index].folder)
@@ -400,7 +404,7 @@ bool Fat12Image::SetFileAttributes(int parent, const char* name, uint8_t attribu
 
 uint32_t Fat12Image::EntriesOf(int folder) const
 {
-    uint32_t entries = folder == 0 ? 0 : 2;     // "." and ".."
+    uint32_t entries = folder == 0 ? 0 : 2; // "." and ".."
     for (int i = 1; i < nodeCount_; i++)
         if (nodes_[i].parent == folder)
             entries += 1 + LongEntriesFor(nodes_[i]);
@@ -411,11 +415,11 @@ uint32_t Fat12Image::EntriesOf(int folder) const
 // front, the files before it move up behind it.
 void Fat12Image::MoveToFront(int index)
 {
-    ImageNode& io = nodes_[index];
+    ImageNode &io = nodes_[index];
     if (!io.placed || io.firstCluster == 2 || io.clusters == 0)
         return;
     size_t bytes = io.clusters * kImageSectorBytes;
-    uint8_t* saved = static_cast<uint8_t*>(malloc(bytes));
+    uint8_t *saved = static_cast<uint8_t *>(malloc(bytes));
     if (!saved)
         return;
     memcpy(saved, ClusterAt(image_, io.firstCluster), bytes);
@@ -431,14 +435,15 @@ void Fat12Image::MoveToFront(int index)
 
 void Fat12Image::WriteFolder(int folder)
 {
-    const ImageNode& self = nodes_[folder];
-    uint8_t* entry = folder == 0 ? image_ + kRootSector * kImageSectorBytes : ClusterAt(image_, self.firstCluster);
+    const ImageNode &self = nodes_[folder];
+    uint8_t *entry = folder == 0 ? image_ + kRootSector * kImageSectorBytes
+                                 : ClusterAt(image_, self.firstCluster);
     if (folder != 0) {
         uint32_t parentCluster = self.parent == 0 ? 0 : nodes_[self.parent].firstCluster;
-        WriteShortEntry(entry, reinterpret_cast<const uint8_t*>(".          "), kAttributeDirectory, self.time,
-                        self.firstCluster, 0);
-        WriteShortEntry(entry + kEntryBytes, reinterpret_cast<const uint8_t*>("..         "), kAttributeDirectory,
-                        self.time, parentCluster, 0);
+        WriteShortEntry(entry, reinterpret_cast<const uint8_t *>(".          "),
+                        kAttributeDirectory, self.time, self.firstCluster, 0);
+        WriteShortEntry(entry + kEntryBytes, reinterpret_cast<const uint8_t *>("..         "),
+                        kAttributeDirectory, self.time, parentCluster, 0);
         entry += 2 * kEntryBytes;
     }
     // IO.SYS is the root's first entry, where the boot loader looks.
@@ -447,7 +452,7 @@ void Fat12Image::WriteFolder(int folder)
         first = -1;
     for (int pass = 0; pass < 2; pass++) {
         for (int i = 1; i < nodeCount_; i++) {
-            const ImageNode& node = nodes_[i];
+            const ImageNode &node = nodes_[i];
             if (node.parent != folder || (pass == 0) != (i == first))
                 continue;
             if (node.longName)
@@ -461,9 +466,9 @@ void Fat12Image::WriteFolder(int folder)
 
 void Fat12Image::WriteFats()
 {
-    uint8_t* fat = image_ + kFirstFatSector * kImageSectorBytes;
+    uint8_t *fat = image_ + kFirstFatSector * kImageSectorBytes;
     auto set = [fat](uint32_t cluster, uint32_t value) {
-        uint8_t* p = fat + cluster * 3 / 2;
+        uint8_t *p = fat + cluster * 3 / 2;
         if (cluster & 1) {
             p[0] = static_cast<uint8_t>((p[0] & 0x0F) | (value << 4));
             p[1] = static_cast<uint8_t>(value >> 4);
@@ -475,11 +480,12 @@ void Fat12Image::WriteFats()
     set(0, 0xF00 | kMediaDescriptor);
     set(1, kEndOfChain);
     for (int i = 0; i < nodeCount_; i++) {
-        const ImageNode& node = nodes_[i];
+        const ImageNode &node = nodes_[i];
         if (node.clusters == 0 || node.firstCluster == 0)
             continue;
         for (uint32_t c = 0; c < node.clusters; c++)
-            set(node.firstCluster + c, c + 1 == node.clusters ? kEndOfChain : node.firstCluster + c + 1);
+            set(node.firstCluster + c,
+                c + 1 == node.clusters ? kEndOfChain : node.firstCluster + c + 1);
     }
     memcpy(fat + kSectorsPerFat * kImageSectorBytes, fat, kSectorsPerFat * kImageSectorBytes);
 }
@@ -519,7 +525,7 @@ ImageSummary Fat12Image::Finish()
             nodes_[i].firstCluster = next;
             next += nodes_[i].clusters;
         }
-        const DosTime& t = nodes_[i].time;
+        const DosTime &t = nodes_[i].time;
         if (t.date > newest.date || (t.date == newest.date && t.time > newest.time))
             newest = t;
     }
@@ -536,7 +542,8 @@ ImageSummary Fat12Image::Finish()
     for (int i = 0; i < nodeCount_; i++)
         if (nodes_[i].folder)
             WriteFolder(i);
-    Put32(image_ + kSerialOffset, SerialOf(image_, static_cast<uint32_t>(ClusterAt(image_, next) - image_)));
+    Put32(image_ + kSerialOffset,
+          SerialOf(image_, static_cast<uint32_t>(ClusterAt(image_, next) - image_)));
     summary.outcome = kImageFits;
     return summary;
 }

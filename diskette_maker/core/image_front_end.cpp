@@ -11,22 +11,22 @@ namespace {
 
 const DosTime kMadeByTheRun = {0, 0};
 
-bool EndsWith(const char* text, const char* tail)
+bool EndsWith(const char *text, const char *tail)
 {
     size_t a = strlen(text), b = strlen(tail);
     return a >= b && memcmp(text + a - b, tail, b) == 0;
 }
 
-const char* BaseName(const char* path)
+const char *BaseName(const char *path)
 {
-    const char* slash = strrchr(path, '\\');
+    const char *slash = strrchr(path, '\\');
     return slash ? slash + 1 : path;
 }
 
-int CompareNames(const void* a, const void* b)
+int CompareNames(const void *a, const void *b)
 {
-    const char* x = *static_cast<const char* const*>(a);
-    const char* y = *static_cast<const char* const*>(b);
+    const char *x = *static_cast<const char *const *>(a);
+    const char *y = *static_cast<const char *const *>(b);
     for (const char *p = x, *q = y;; p++, q++) {
         int c = *p >= 'A' && *p <= 'Z' ? *p + 32 : static_cast<unsigned char>(*p);
         int d = *q >= 'A' && *q <= 'Z' ? *q + 32 : static_cast<unsigned char>(*q);
@@ -40,20 +40,20 @@ int CompareNames(const void* a, const void* b)
 // The names of one folder, sorted without regard to case, so that the
 // image does not depend on the order a host lists a folder in.
 struct NameList {
-    char* text = nullptr;
+    char *text = nullptr;
     size_t used = 0, capacity = 0;
     size_t count = 0;
     bool full = false;
 
     ~NameList() { free(text); }
 
-    static void Add(void* context, const char* name)
+    static void Add(void *context, const char *name)
     {
-        NameList& list = *static_cast<NameList*>(context);
+        NameList &list = *static_cast<NameList *>(context);
         size_t length = strlen(name) + 1;
         if (list.used + length > list.capacity) {
             size_t grown = (list.capacity + length) * 2;
-            char* more = static_cast<char*>(realloc(list.text, grown));
+            char *more = static_cast<char *>(realloc(list.text, grown));
             if (!more) {
                 list.full = true;
                 return;
@@ -66,15 +66,15 @@ struct NameList {
         list.count++;
     }
 
-    const char** Sorted() const
+    const char **Sorted() const
     {
-        const char** names = static_cast<const char**>(malloc((count + 1) * sizeof(char*)));
+        const char **names = static_cast<const char **>(malloc((count + 1) * sizeof(char *)));
         if (!names)
             return nullptr;
-        const char* p = text;
+        const char *p = text;
         for (size_t i = 0; i < count; i++, p += strlen(p) + 1)
             names[i] = p;
-        qsort(names, count, sizeof(char*), CompareNames);
+        qsort(names, count, sizeof(char *), CompareNames);
         return names;
     }
 };
@@ -82,18 +82,23 @@ struct NameList {
 ImageRunOutcome RefusalOf(ImageOutcome outcome)
 {
     switch (outcome) {
-    case kImageTooLarge: return kImageRunTooLarge;
-    case kImageRootFull: return kImageRunRootFull;
-    case kImageTooManyFiles: return kImageRunTooManyFiles;
-    case kImageBadName: return kImageRunBadName;
-    default: return kImageRunMade;
+    case kImageTooLarge:
+        return kImageRunTooLarge;
+    case kImageRootFull:
+        return kImageRunRootFull;
+    case kImageTooManyFiles:
+        return kImageRunTooManyFiles;
+    case kImageBadName:
+        return kImageRunBadName;
+    default:
+        return kImageRunMade;
     }
 }
 
-}  // namespace
+} // namespace
 
-ImageCreationFrontEnd::ImageCreationFrontEnd(HostFiles& files, RecordSource& records,
-                                             const char* systemFolder)
+ImageCreationFrontEnd::ImageCreationFrontEnd(HostFiles &files, RecordSource &records,
+                                             const char *systemFolder)
     : files_(files), records_(records), systemFolder_(systemFolder)
 {
 }
@@ -103,36 +108,34 @@ ImageCreationFrontEnd::~ImageCreationFrontEnd()
     free(buffer_);
 }
 
-void ImageCreationFrontEnd::Fail(ImageRunOutcome outcome, const char* path)
+void ImageCreationFrontEnd::Fail(ImageRunOutcome outcome, const char *path)
 {
     if (result_.outcome != kImageRunMade)
         return;
     result_.outcome = outcome;
-    JoinText(result_.path, sizeof result_.path, {path});   // a path too long to show stays untold
+    JoinText(result_.path, sizeof result_.path, {path}); // a path too long to show stays untold
 }
 
 // The image is a new diskette: there is nothing to ask before the erase
 // and no system file on it to save.
-bool ImageCreationFrontEnd::ConfirmErase(const char*)
+bool ImageCreationFrontEnd::ConfirmErase(const char *)
 {
     return true;
 }
 
-bool ImageCreationFrontEnd::GetTempFolder(char*, size_t)
+bool ImageCreationFrontEnd::GetTempFolder(char *, size_t)
 {
     return false;
 }
 
-bool ImageCreationFrontEnd::MakeSaveFolder(char*, size_t)
+bool ImageCreationFrontEnd::MakeSaveFolder(char *, size_t)
 {
     return false;
 }
 
-void ImageCreationFrontEnd::RemoveSaveFolder(const char*)
-{
-}
+void ImageCreationFrontEnd::RemoveSaveFolder(const char *) {}
 
-bool ImageCreationFrontEnd::FileExistsIn(const char*, const char*)
+bool ImageCreationFrontEnd::FileExistsIn(const char *, const char *)
 {
     return false;
 }
@@ -144,22 +147,19 @@ void ImageCreationFrontEnd::ShowClosingNote(bool withoutSystemFiles)
 }
 
 // Nothing is saved from a new image, so nothing can be left behind.
-void ImageCreationFrontEnd::ShowFilesLeftIn(const char*)
-{
-}
+void ImageCreationFrontEnd::ShowFilesLeftIn(const char *) {}
 
-void ImageCreationFrontEnd::FilePlaced(const char*, uint32_t)
-{
-}
+void ImageCreationFrontEnd::FilePlaced(const char *, uint32_t) {}
 
-bool ImageCreationFrontEnd::CopyFile(const char* source, const HostEntry& entry, int folder,
-                                     const char* name, const char* imagePath, uint8_t attributes)
+bool ImageCreationFrontEnd::CopyFile(const char *source, const HostEntry &entry, int folder,
+                                     const char *name, const char *imagePath, uint8_t attributes)
 {
     // A file larger than the whole diskette is counted, never read.
-    const uint8_t* data = nullptr;
+    const uint8_t *data = nullptr;
     if (entry.size > 0 && entry.size <= kImageBytes) {
         if (entry.size > bufferSize_) {
-            uint8_t* grown = static_cast<uint8_t*>(realloc(buffer_, static_cast<size_t>(entry.size)));
+            uint8_t *grown =
+                static_cast<uint8_t *>(realloc(buffer_, static_cast<size_t>(entry.size)));
             if (!grown) {
                 Fail(kImageRunFailed, source);
                 return false;
@@ -183,14 +183,15 @@ bool ImageCreationFrontEnd::CopyFile(const char* source, const HostEntry& entry,
     return true;
 }
 
-bool ImageCreationFrontEnd::CopyFolderContents(const char* source, int folder, const char* imagePath)
+bool ImageCreationFrontEnd::CopyFolderContents(const char *source, int folder,
+                                               const char *imagePath)
 {
     NameList list;
     if (!files_.ListFolder(source, NameList::Add, &list) || list.full) {
         Fail(kImageRunUnreadable, source);
         return false;
     }
-    const char** names = list.Sorted();
+    const char **names = list.Sorted();
     if (!names) {
         Fail(kImageRunFailed, source);
         return false;
@@ -216,7 +217,7 @@ bool ImageCreationFrontEnd::CopyFolderContents(const char* source, int folder, c
 
 // One entry of a copy's source list: "folder\*.*" copies what the folder
 // holds, a folder copies itself with everything below it, a file itself.
-bool ImageCreationFrontEnd::CopyPath(const char* source, int folder, const char* imagePath)
+bool ImageCreationFrontEnd::CopyPath(const char *source, int folder, const char *imagePath)
 {
     char path[kCreationPathSize];
     bool contents = EndsWith(source, "\\*.*");
@@ -237,7 +238,7 @@ bool ImageCreationFrontEnd::CopyPath(const char* source, int folder, const char*
     }
     if (contents)
         return CopyFolderContents(path, folder, imagePath);
-    const char* name = BaseName(path);
+    const char *name = BaseName(path);
     if (!entry.folder)
         return CopyFile(path, entry, folder, name, imagePath, entry.attributes | kAttributeArchive);
 
@@ -254,7 +255,7 @@ bool ImageCreationFrontEnd::CopyPath(const char* source, int folder, const char*
     return CopyFolderContents(path, sub, below);
 }
 
-FileOperationResult ImageCreationFrontEnd::RunFileOperation(const FileOperation& operation)
+FileOperationResult ImageCreationFrontEnd::RunFileOperation(const FileOperation &operation)
 {
     FileOperationResult done = {0, false};
     switch (operation.step) {
@@ -266,7 +267,7 @@ FileOperationResult ImageCreationFrontEnd::RunFileOperation(const FileOperation&
     case kStepCopyTestPort:
         // Every copy counts here, the guide's too: an image is made whole
         // or not at all.
-        for (const char* p = operation.from; *p; p += strlen(p) + 1)
+        for (const char *p = operation.from; *p; p += strlen(p) + 1)
             if (!CopyPath(p, 0, ""))
                 return {1, false};
         return done;
@@ -286,21 +287,21 @@ bool ImageCreationFrontEnd::MakeBootable()
 
 // The image has no drive to answer, and its boot sector is in place from
 // the start.
-bool ImageCreationFrontEnd::ProbeDrive(const char*)
+bool ImageCreationFrontEnd::ProbeDrive(const char *)
 {
     return true;
 }
 
-bool ImageCreationFrontEnd::WriteBootSector(const char*)
+bool ImageCreationFrontEnd::WriteBootSector(const char *)
 {
     return true;
 }
 
 // Both files or neither; IO.SYS first, so that it lies at the start of the
 // data area. They keep their own attributes until the rule marks IO.SYS.
-bool ImageCreationFrontEnd::CopyEmergencyBootFiles(const char*)
+bool ImageCreationFrontEnd::CopyEmergencyBootFiles(const char *)
 {
-    static const char* const kSystemFiles[] = {"IO.SYS", "COMMAND.COM"};
+    static const char *const kSystemFiles[] = {"IO.SYS", "COMMAND.COM"};
     char paths[2][kCreationPathSize];
     HostEntry entries[2];
     for (int i = 0; i < 2; i++) {
@@ -318,14 +319,14 @@ bool ImageCreationFrontEnd::CopyEmergencyBootFiles(const char*)
 
 // MSDOS.SYS only has to be present; as ever, a refusal of its entry does
 // not fail the bootable step.
-bool ImageCreationFrontEnd::CreateEmptyFile(const char* path)
+bool ImageCreationFrontEnd::CreateEmptyFile(const char *path)
 {
     image_.AddFile(0, path, nullptr, 0, kAttributeArchive, kMadeByTheRun);
     FilePlaced(path, 0);
     return true;
 }
 
-void ImageCreationFrontEnd::MarkSystemFile(const char* path)
+void ImageCreationFrontEnd::MarkSystemFile(const char *path)
 {
     image_.SetFileAttributes(0, path, kSystemFileAttributes);
 }
@@ -333,13 +334,13 @@ void ImageCreationFrontEnd::MarkSystemFile(const char* path)
 void ImageCreationFrontEnd::WriteStartupFiles(int product)
 {
     struct {
-        const char* name;
+        const char *name;
         int record;
     } files[2] = {{"CONFIG.SYS", ConfigRecordFor(product)},
                   {"AUTOEXEC.BAT", WritesAutoexec(product) ? IDR_AUTOEXEC_CDROM : 0}};
-    for (const auto& file : files) {
+    for (const auto &file : files) {
         uint32_t size = 0;
-        const uint8_t* block = file.record ? records_.Record(file.record, &size) : nullptr;
+        const uint8_t *block = file.record ? records_.Record(file.record, &size) : nullptr;
         if (!block)
             continue;
         if (!image_.AddFile(0, file.name, block, size, kAttributeArchive, kMadeByTheRun)) {
@@ -350,11 +351,11 @@ void ImageCreationFrontEnd::WriteStartupFiles(int product)
     }
 }
 
-ImageRunResult ImageCreationFrontEnd::Make(const CreationInputs& inputs, uint8_t* image)
+ImageRunResult ImageCreationFrontEnd::Make(const CreationInputs &inputs, uint8_t *image)
 {
     result_ = ImageRunResult{};
     uint32_t size = 0;
-    const uint8_t* boot = records_.Record(IDR_BOOT_SECTOR, &size);
+    const uint8_t *boot = records_.Record(IDR_BOOT_SECTOR, &size);
     if (!boot || size != kImageSectorBytes || !image_.Start(image, boot)) {
         result_.outcome = kImageRunFailed;
         return result_;

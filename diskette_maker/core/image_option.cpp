@@ -16,10 +16,10 @@ char Lower(char c)
 
 // The option as a word of its own: "-image" in any case, with a blank or
 // the end on both sides.
-const char* FindOption(const char* tail)
+const char *FindOption(const char *tail)
 {
     static const char kWord[] = "-image";
-    for (const char* p = tail; *p; p++) {
+    for (const char *p = tail; *p; p++) {
         if (p != tail && !Blank(p[-1]))
             continue;
         size_t i = 0;
@@ -31,21 +31,21 @@ const char* FindOption(const char* tail)
     return nullptr;
 }
 
-}  // namespace
+} // namespace
 
-void TakeImageOption(const char* tail, ImageOption& option, char* rest, size_t restCapacity)
+void TakeImageOption(const char *tail, ImageOption &option, char *rest, size_t restCapacity)
 {
     option.present = false;
     option.path[0] = '\0';
-    const char* at = FindOption(tail);
-    const char* after = at;     // where the tail goes on behind the option and its path
+    const char *at = FindOption(tail);
+    const char *after = at; // where the tail goes on behind the option and its path
     if (at) {
         option.present = true;
-        const char* p = at + 6;
+        const char *p = at + 6;
         while (Blank(*p))
             p++;
-        const char* start = p;
-        const char* end = p;
+        const char *start = p;
+        const char *end = p;
         after = p;
         if (*p == '"') {
             start = end = p + 1;
@@ -65,7 +65,7 @@ void TakeImageOption(const char* tail, ImageOption& option, char* rest, size_t r
     }
     // The tail without them; a blank in their place keeps the words apart.
     size_t used = 0;
-    for (const char* p = tail; *p && used + 1 < restCapacity; p++) {
+    for (const char *p = tail; *p && used + 1 < restCapacity; p++) {
         if (at && p >= at && p < after) {
             if (p == at)
                 rest[used++] = ' ';

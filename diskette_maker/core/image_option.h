@@ -10,7 +10,7 @@ enum { kImagePathSize = 260 };
 
 struct ImageOption {
     bool present;
-    char path[kImagePathSize];   // "" when none was given (the Save As dialog asks)
+    char path[kImagePathSize]; // "" when none was given (the Save As dialog asks)
 };
 
 // Finds the option in the command-line tail and copies the tail without it
@@ -18,4 +18,4 @@ struct ImageOption {
 // path is the next word, or a quoted text; a word that starts with "-" is
 // another option, not a path. A path too long for the buffer counts as
 // none, so the user is asked.
-void TakeImageOption(const char* tail, ImageOption& option, char* rest, size_t restCapacity);
+void TakeImageOption(const char *tail, ImageOption &option, char *rest, size_t restCapacity);

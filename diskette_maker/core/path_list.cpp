@@ -11,7 +11,7 @@ size_t ClosingNul(const char *list, size_t capacity)
     while (at < capacity && list[at] != '\0') {
         while (at < capacity && list[at] != '\0')
             at++;
-        at++;                           // past the entry's own NUL
+        at++; // past the entry's own NUL
     }
     return at < capacity ? at : capacity;
 }
@@ -28,7 +28,7 @@ size_t BytesAfterAppend(const char *list, const char *path, size_t capacity)
     return end + length + 2;
 }
 
-}  // namespace
+} // namespace
 
 size_t PathListBytes(const char *list, size_t capacity)
 {
@@ -49,8 +49,8 @@ size_t AppendToPathList(char *list, const char *path, size_t capacity)
     return total;
 }
 
-bool AppendToPathListPair(char *first, const char *firstPath, size_t firstCapacity,
-                          char *second, const char *secondPath, size_t secondCapacity)
+bool AppendToPathListPair(char *first, const char *firstPath, size_t firstCapacity, char *second,
+                          const char *secondPath, size_t secondCapacity)
 {
     if (BytesAfterAppend(first, firstPath, firstCapacity) == 0 ||
         BytesAfterAppend(second, secondPath, secondCapacity) == 0)

@@ -17,5 +17,5 @@ size_t AppendToPathList(char *list, const char *path, size_t capacity);
 
 // Adds an entry to each of two lists that must stay entry for entry alike
 // (the saved system files and their temporary copies): both or neither.
-bool AppendToPathListPair(char *first, const char *firstPath, size_t firstCapacity,
-                          char *second, const char *secondPath, size_t secondCapacity);
+bool AppendToPathListPair(char *first, const char *firstPath, size_t firstCapacity, char *second,
+                          const char *secondPath, size_t secondCapacity);

@@ -5,10 +5,10 @@
 #include <cstdint>
 
 enum Platform : int {
-    kPlatformNtLater = 0,        // Windows 2000, XP, NT 3.51 and the rest of the NT family
-    kPlatformWin98Me = 1,        // Windows 98 and Me
-    kPlatformWin95 = 2,          // Windows 95 (any 4.0 of the 95/98/Me family)
-    kPlatformNt4 = 3,            // Windows NT 4.0
+    kPlatformNtLater = 0, // Windows 2000, XP, NT 3.51 and the rest of the NT family
+    kPlatformWin98Me = 1, // Windows 98 and Me
+    kPlatformWin95 = 2,   // Windows 95 (any 4.0 of the 95/98/Me family)
+    kPlatformNt4 = 3,     // Windows NT 4.0
 };
 
 // From the fields of OSVERSIONINFOA; platformId 2 is VER_PLATFORM_WIN32_NT.

@@ -36,7 +36,7 @@ int ProbeThroughBios(DiskDevice &device)
 {
     device.OpenVwin32();
     DiocRegisters regs = {};
-    regs.reg_EAX = kBiosReadDriveParameters;     // DL = 0: the first diskette drive
+    regs.reg_EAX = kBiosReadDriveParameters; // DL = 0: the first diskette drive
     bool answered = SendRegisters(device, VWIN32_DIOC_DOS_INT13, regs);
     device.Close();
     return answered ? 4 : 0;
@@ -60,12 +60,13 @@ int ProbeThroughVolume(DiskDevice &device, char letter)
         return 0;
     uint32_t returned = request.bytesReturned < sizeof types ? request.bytesReturned : sizeof types;
     for (uint32_t i = 0; i < returned / kDiskGeometryBytes; i++)
-        if (ReadLe(types + i * kDiskGeometryBytes + kDiskGeometryMediaTypeOffset, 4) == F3_1Pt44_512)
+        if (ReadLe(types + i * kDiskGeometryBytes + kDiskGeometryMediaTypeOffset, 4) ==
+            F3_1Pt44_512)
             return 1;
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int ProbeDisketteDrive(int platformKind, const char *root, DiskDevice &device)
 {
@@ -89,12 +90,12 @@ struct BpbField {
 };
 
 static const BpbField kHighDensityLayout[] = {
-    {0x0B, 2, kSectorBytes},         // bytes per sector
+    {0x0B, 2, kSectorBytes},        // bytes per sector
     {0x0D, 1, 1},                   // sectors per cluster
     {0x0E, 2, 1},                   // reserved sectors
     {0x10, 1, 2},                   // FATs
     {0x11, 2, 224},                 // root directory entries
-    {0x13, 2, kHighDensitySectors},  // total sectors (or 0 and the 32-bit form)
+    {0x13, 2, kHighDensitySectors}, // total sectors (or 0 and the 32-bit form)
     {0x15, 1, 0xF0},                // media descriptor
     {0x16, 2, 9},                   // sectors per FAT
     {0x18, 2, 18},                  // sectors per track
@@ -152,14 +153,14 @@ bool WriteAndVerify(DiskDevice &device, uint8_t drive, const uint8_t *image)
     return memcmp(sector, image, kSectorBytes) == 0;
 }
 
-}  // namespace
+} // namespace
 
 bool WriteBootSector(DiskDevice &device, char driveLetter, const uint8_t *image)
 {
     if (driveLetter >= 'a' && driveLetter <= 'z')
         driveLetter = static_cast<char>(driveLetter - 'a' + 'A');
     uint8_t drive = static_cast<uint8_t>(driveLetter - 'A');
-    device.OpenVwin32();            // a failed open makes the first request fail
+    device.OpenVwin32(); // a failed open makes the first request fail
     bool written = false;
     if (SetVolumeLock(device, kLockLogicalVolume, drive)) {
         written = WriteAndVerify(device, drive, image);

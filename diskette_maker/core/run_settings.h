@@ -42,6 +42,6 @@ constexpr char kDisketteRoot[kDisketteRootSize] = "A:\\";
 struct RunSettings {
     Language LanguageIndex;
     Product ProductChoice;
-    bool StartupDiskOption;   // follows the system-menu item "Make Startup Disk (MS-DOS)"
-    char DisketteRoot[kDisketteRootSize];   // root of the target drive, always "A:\"
+    bool StartupDiskOption; // follows the system-menu item "Make Startup Disk (MS-DOS)"
+    char DisketteRoot[kDisketteRootSize]; // root of the target drive, always "A:\"
 };

@@ -8,40 +8,45 @@
 
 namespace {
 
-const char* const kSetupFolder = "HD and CD-ROM";
+const char *const kSetupFolder = "HD and CD-ROM";
 
-const char* GuideName(int product)
+const char *GuideName(int product)
 {
     switch (product) {
-    case kProductHardDrive: return "HDGUIDE.DOC";
-    case kProductCdromDrive: return "CDGUIDE.DOC";
-    default: return "QLGUIDE.DOC";
+    case kProductHardDrive:
+        return "HDGUIDE.DOC";
+    case kProductCdromDrive:
+        return "CDGUIDE.DOC";
+    default:
+        return "QLGUIDE.DOC";
     }
 }
 
-}  // namespace
+} // namespace
 
-bool BuildProductSources(const char* cdRoot, int product, bool msdosVariant,
-                         int language, ProductSources& out)
+bool BuildProductSources(const char *cdRoot, int product, bool msdosVariant, int language,
+                         ProductSources &out)
 {
     memset(&out, 0, sizeof out);
-    const char* folder = LanguageFolder(language, LetterCase::kLower);
+    const char *folder = LanguageFolder(language, LetterCase::kLower);
     bool ok;
     if (product == kProductDisketteDrive) {
         ok = JoinText(out.product, kSourcePathSize, {cdRoot, "Diskette Drive\\*.*"});
     } else if (!msdosVariant) {
-        ok = JoinText(out.product, kSourcePathSize, {cdRoot, kSetupFolder, "\\", folder, "\\*.*"}) &&
-             JoinText(out.drivers, kSourcePathSize, {cdRoot, kSetupFolder, "\\Drivers"});
+        ok =
+            JoinText(out.product, kSourcePathSize, {cdRoot, kSetupFolder, "\\", folder, "\\*.*"}) &&
+            JoinText(out.drivers, kSourcePathSize, {cdRoot, kSetupFolder, "\\Drivers"});
     } else {
-        const char* dosFolder =
+        const char *dosFolder =
             product == kProductCdromDrive ? "\\MS-DOS CD-ROM\\*.*" : "\\MS-DOS Hard Drive\\*.*";
         ok = JoinText(out.product, kSourcePathSize, {cdRoot, kSetupFolder, dosFolder});
     }
-    ok = ok && JoinText(out.guide, kSourcePathSize, {cdRoot, "User's Guides\\", GuideName(product)});
+    ok =
+        ok && JoinText(out.guide, kSourcePathSize, {cdRoot, "User's Guides\\", GuideName(product)});
     if (ok && product != kProductDisketteDrive) {
         // The utility lives in the program's own folder below the CD root.
         ok = JoinText(out.testPort, kSourcePathSize, {cdRoot, "Utility\\testport.exe"}) &&
-             JoinText(out.testPortNotes, kSourcePathSize, {cdRoot, "Utility\\testport.txt"});
+            JoinText(out.testPortNotes, kSourcePathSize, {cdRoot, "Utility\\testport.txt"});
     }
     return ok;
 }

@@ -6,13 +6,13 @@
 enum { kSourcePathSize = 260 };
 
 struct ProductSources {
-    char product[kSourcePathSize];        // the product's setup files, "...\*.*"
-    char drivers[kSourcePathSize];        // the shared "Drivers" folder (Windows diskettes), else ""
-    char guide[kSourcePathSize];          // the product's user's guide
-    char testPort[kSourcePathSize];       // the test-port utility, "" for the diskette drive
-    char testPortNotes[kSourcePathSize];  // its companion ".txt", "" with it
+    char product[kSourcePathSize];       // the product's setup files, "...\*.*"
+    char drivers[kSourcePathSize];       // the shared "Drivers" folder (Windows diskettes), else ""
+    char guide[kSourcePathSize];         // the product's user's guide
+    char testPort[kSourcePathSize];      // the test-port utility, "" for the diskette drive
+    char testPortNotes[kSourcePathSize]; // its companion ".txt", "" with it
 };
 
 // cdRoot ends with a backslash. False when a path would not fit.
-bool BuildProductSources(const char* cdRoot, int product, bool msdosVariant,
-                         int language, ProductSources& out);
+bool BuildProductSources(const char *cdRoot, int product, bool msdosVariant, int language,
+                         ProductSources &out);

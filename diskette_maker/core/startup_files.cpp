@@ -47,7 +47,7 @@ bool JoinPath(char *out, const char *folder, const char *tail)
     return JoinText(out, kPathBytes, {folder, tail});
 }
 
-}  // namespace
+} // namespace
 
 bool EmergencyBootFolder(const char *windowsDir, char *out)
 {

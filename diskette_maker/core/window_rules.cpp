@@ -7,12 +7,9 @@
 namespace {
 
 const TextTarget kMainTexts[] = {
-    {IDC_DESCRIPTION, IDS_DESCRIPTION_BASE},
-    {IDC_COPY, IDS_COPY_BASE},
-    {IDC_CANCEL, IDS_CANCEL_BASE},
-    {IDC_HEADING, IDS_TITLE_BASE},
-    {kCaptionTarget, IDS_TITLE_BASE},
-    {IDC_LANG_GROUP, IDS_LANGUAGE_BASE},
+    {IDC_DESCRIPTION, IDS_DESCRIPTION_BASE}, {IDC_COPY, IDS_COPY_BASE},
+    {IDC_CANCEL, IDS_CANCEL_BASE},           {IDC_HEADING, IDS_TITLE_BASE},
+    {kCaptionTarget, IDS_TITLE_BASE},        {IDC_LANG_GROUP, IDS_LANGUAGE_BASE},
     {IDC_VARIANT_GROUP, IDS_DISKTYPE_BASE},
 };
 
@@ -36,10 +33,8 @@ const ControlChange kShowLanguageGroup[] = {
 // The diskette drive has only an MS-DOS diskette: no variant to choose, and
 // no language to choose for it.
 const ControlChange kDisketteDriveOnly[] = {
-    {IDC_VARIANT_GROUP, kHideControl},
-    {IDC_VARIANT_WINDOWS, kHideControl},
-    {IDC_VARIANT_WINDOWS, kUncheckControl},
-    {IDC_VARIANT_MSDOS, kHideControl},
+    {IDC_VARIANT_GROUP, kHideControl},      {IDC_VARIANT_WINDOWS, kHideControl},
+    {IDC_VARIANT_WINDOWS, kUncheckControl}, {IDC_VARIANT_MSDOS, kHideControl},
     {IDC_VARIANT_MSDOS, kCheckControl},
 };
 
@@ -58,26 +53,22 @@ const ControlChange kGrayLanguageGroup[] = {
 };
 
 const ControlChange kCreationLock[] = {
-    {IDC_COPY, kDisableControl},
-    {IDC_CANCEL, kDisableControl},
-    {IDC_LANG_FRENCH, kDisableControl},
-    {IDC_LANG_SPANISH, kDisableControl},
-    {IDC_LANG_ENGLISH, kDisableControl},
-    {IDC_VARIANT_WINDOWS, kDisableControl},
+    {IDC_COPY, kDisableControl},          {IDC_CANCEL, kDisableControl},
+    {IDC_LANG_FRENCH, kDisableControl},   {IDC_LANG_SPANISH, kDisableControl},
+    {IDC_LANG_ENGLISH, kDisableControl},  {IDC_VARIANT_WINDOWS, kDisableControl},
     {IDC_VARIANT_MSDOS, kDisableControl},
 };
 
-template <size_t N>
-ControlChanges Changes(const ControlChange (&changes)[N])
+template <size_t N> ControlChanges Changes(const ControlChange (&changes)[N])
 {
     return {changes, N};
 }
 
 const ControlChanges kNoChanges = {nullptr, 0};
 
-}  // namespace
+} // namespace
 
-void CopyLoweredCommandLine(char* copy, size_t capacity, const char* tail)
+void CopyLoweredCommandLine(char *copy, size_t capacity, const char *tail)
 {
     if (capacity == 0)
         return;
@@ -92,19 +83,26 @@ void CopyLoweredCommandLine(char* copy, size_t capacity, const char* tail)
 int LanguageButton(int language)
 {
     switch (language) {
-    case kSpanish: return IDC_LANG_SPANISH;
-    case kFrench: return IDC_LANG_FRENCH;
-    default: return IDC_LANG_ENGLISH;
+    case kSpanish:
+        return IDC_LANG_SPANISH;
+    case kFrench:
+        return IDC_LANG_FRENCH;
+    default:
+        return IDC_LANG_ENGLISH;
     }
 }
 
 int LanguageOfButton(int control)
 {
     switch (control) {
-    case IDC_LANG_ENGLISH: return kEnglish;
-    case IDC_LANG_SPANISH: return kSpanish;
-    case IDC_LANG_FRENCH: return kFrench;
-    default: return 0;
+    case IDC_LANG_ENGLISH:
+        return kEnglish;
+    case IDC_LANG_SPANISH:
+        return kSpanish;
+    case IDC_LANG_FRENCH:
+        return kFrench;
+    default:
+        return 0;
     }
 }
 
@@ -165,10 +163,14 @@ MainCommand DecideMainCommand(int control, int notifyCode, bool checked)
 int ProductOfButton(int control)
 {
     switch (control) {
-    case IDC_PRODUCT_HARDDRIVE: return kProductHardDrive;
-    case IDC_PRODUCT_CDROM: return kProductCdromDrive;
-    case IDC_PRODUCT_DISKETTE: return kProductDisketteDrive;
-    default: return kProductNone;
+    case IDC_PRODUCT_HARDDRIVE:
+        return kProductHardDrive;
+    case IDC_PRODUCT_CDROM:
+        return kProductCdromDrive;
+    case IDC_PRODUCT_DISKETTE:
+        return kProductDisketteDrive;
+    default:
+        return kProductNone;
     }
 }
 

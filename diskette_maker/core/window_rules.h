@@ -13,7 +13,7 @@ enum { kCommandLineCopySize = 260 };
 
 // Copies at most capacity - 1 characters of the command-line tail, lowering
 // A-Z only, and always terminates the copy.
-void CopyLoweredCommandLine(char* copy, size_t capacity, const char* tail);
+void CopyLoweredCommandLine(char *copy, size_t capacity, const char *tail);
 
 // The language radio button of a LanguageIndex and back (0 when none).
 int LanguageButton(int language);
@@ -31,13 +31,20 @@ enum { kCaptionTarget = 0 };
 enum ProductDialogButton { kProductDialogOk = 1, kProductDialogCancel = 2 };
 
 struct TextTargets {
-    const TextTarget* targets;
+    const TextTarget *targets;
     size_t count;
 };
 TextTargets MainWindowTexts();
 TextTargets ProductDialogTexts();
 
-enum ControlAction { kShowControl, kHideControl, kCheckControl, kUncheckControl, kEnableControl, kDisableControl };
+enum ControlAction {
+    kShowControl,
+    kHideControl,
+    kCheckControl,
+    kUncheckControl,
+    kEnableControl,
+    kDisableControl
+};
 
 struct ControlChange {
     int control;
@@ -45,7 +52,7 @@ struct ControlChange {
 };
 
 struct ControlChanges {
-    const ControlChange* changes;
+    const ControlChange *changes;
     size_t count;
 };
 
@@ -60,8 +67,8 @@ ControlChanges ControlsDuringCreation();
 enum MainCommandKind { kCommandNone, kCommandCopy, kCommandCancel, kCommandChoice };
 struct MainCommand {
     MainCommandKind kind;
-    int language;            // the new LanguageIndex, 0 for no change
-    ControlChanges changes;  // enable or gray the language group
+    int language;           // the new LanguageIndex, 0 for no change
+    ControlChanges changes; // enable or gray the language group
 };
 MainCommand DecideMainCommand(int control, int notifyCode, bool checked);
 

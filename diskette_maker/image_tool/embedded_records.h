@@ -5,7 +5,7 @@
 
 struct EmbeddedRecord {
     int id;
-    const uint8_t* bytes;
+    const uint8_t *bytes;
     uint32_t size;
 };
 

@@ -22,7 +22,7 @@
 
 namespace {
 
-const char* const kUsage =
+const char *const kUsage =
     "usage: floppwright-image --cd DIR --product hd|cdrom|diskette --variant windows|msdos\n"
     "                         --language en|es|fr [--system-files DIR] [--no-startup]\n"
     "                         [--verbose] -o FILE.img\n"
@@ -47,13 +47,13 @@ const char* const kUsage =
     "Exit status: 0 the image is written, 1 it could not be made or written\n"
     "(the reason is printed; no partial file stays), 2 the command line is wrong.\n";
 
-const char* const kMe = "floppwright-image";
+const char *const kMe = "floppwright-image";
 
 class EmbeddedRecordSource : public RecordSource {
 public:
-    const uint8_t* Record(int id, uint32_t* size) override
+    const uint8_t *Record(int id, uint32_t *size) override
     {
-        for (const EmbeddedRecord& record : EmbeddedRecords) {
+        for (const EmbeddedRecord &record : EmbeddedRecords) {
             if (record.id == id) {
                 *size = record.size;
                 return record.bytes;
@@ -68,7 +68,7 @@ public:
     using ImageCreationFrontEnd::ImageCreationFrontEnd;
     bool verbose = false;
 
-    void FilePlaced(const char* path, uint32_t size) override
+    void FilePlaced(const char *path, uint32_t size) override
     {
         if (verbose)
             printf("  %-40s %8u bytes\n", path, size);
@@ -79,23 +79,23 @@ public:
 enum Variant { kVariantWindows = 0, kVariantMsdos = 1 };
 
 struct Options {
-    const char* cd = nullptr;
-    const char* output = nullptr;
-    const char* systemFiles = "";
+    const char *cd = nullptr;
+    const char *output = nullptr;
+    const char *systemFiles = "";
     int product = 0;
-    int variant = -1;       // a Variant, -1 until given
+    int variant = -1; // a Variant, -1 until given
     int language = 0;
     bool startup = true;
     bool verbose = false;
 };
 
-int UsageError(const char* what, const char* value = "")
+int UsageError(const char *what, const char *value = "")
 {
     fprintf(stderr, "%s: %s%s\n%s: --help tells how to call it\n", kMe, what, value, kMe);
     return 2;
 }
 
-int Choice(const char* value, const char* const* names)
+int Choice(const char *value, const char *const *names)
 {
     for (int i = 0; names[i]; i++)
         if (strcmp(value, names[i]) == 0)
@@ -104,11 +104,11 @@ int Choice(const char* value, const char* const* names)
 }
 
 // 0 when the options are complete, else the exit status to end with.
-int ParseOptions(int argc, char** argv, Options& o)
+int ParseOptions(int argc, char **argv, Options &o)
 {
-    static const char* const kProducts[] = {"hd", "cdrom", "diskette", nullptr};
-    static const char* const kVariants[] = {"windows", "msdos", nullptr};
-    static const char* const kLanguages[] = {"en", "es", "fr", nullptr};
+    static const char *const kProducts[] = {"hd", "cdrom", "diskette", nullptr};
+    static const char *const kVariants[] = {"windows", "msdos", nullptr};
+    static const char *const kLanguages[] = {"en", "es", "fr", nullptr};
     for (int i = 1; i < argc; i++) {
         std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -124,12 +124,12 @@ int ParseOptions(int argc, char** argv, Options& o)
             continue;
         }
         bool takesValue = arg == "--cd" || arg == "--product" || arg == "--variant" ||
-                          arg == "--language" || arg == "--system-files" || arg == "-o";
+            arg == "--language" || arg == "--system-files" || arg == "-o";
         if (!takesValue)
             return UsageError("unknown option ", argv[i]);
         if (i + 1 == argc)
             return UsageError("no value after ", argv[i]);
-        const char* value = argv[++i];
+        const char *value = argv[++i];
         if (arg == "--cd") {
             o.cd = value;
         } else if (arg == "-o") {
@@ -160,10 +160,10 @@ int ParseOptions(int argc, char** argv, Options& o)
     return 0;
 }
 
-extern "C" char** environ;
+extern "C" char **environ;
 
 // Runs xorriso with its output to the file output; its exit status.
-int Xorriso(const char* const* args, const char* output)
+int Xorriso(const char *const *args, const char *output)
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -171,7 +171,7 @@ int Xorriso(const char* const* args, const char* output)
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t child;
     int status = -1;
-    if (posix_spawnp(&child, "xorriso", &actions, nullptr, const_cast<char**>(args), environ) == 0)
+    if (posix_spawnp(&child, "xorriso", &actions, nullptr, const_cast<char **>(args), environ) == 0)
         waitpid(child, &status, 0);
     posix_spawn_file_actions_destroy(&actions);
     return status;
@@ -186,24 +186,27 @@ const unsigned long long kCdKilobytes = 720000;
 // measured first: one that would unpack to more than a CD holds is refused
 // ("?" and the folder). "" when no folder can be made; "!" and the folder
 // when xorriso could not read it.
-std::string UnpackIso(const char* iso, int product)
+std::string UnpackIso(const char *iso, int product)
 {
-    const char* temp = getenv("TMPDIR");
-    std::string pattern = std::string(temp && temp[0] ? temp : "/tmp") + "/floppwright-image.XXXXXX";
-    char* folder = &pattern[0];
+    const char *temp = getenv("TMPDIR");
+    std::string pattern =
+        std::string(temp && temp[0] ? temp : "/tmp") + "/floppwright-image.XXXXXX";
+    char *folder = &pattern[0];
     if (!mkdtemp(folder))
         return "";
-    static const char* const kCdromFolders[] = {"/HD and CD-ROM", "/User's Guides", "/Utility", nullptr};
-    static const char* const kDisketteFolders[] = {"/Diskette Drive", "/User's Guides", nullptr};
-    const char* args[14] = {"xorriso", "-osirrox", "on", "-indev", iso, "-extract_l", "/", folder};
+    static const char *const kCdromFolders[] = {"/HD and CD-ROM", "/User's Guides", "/Utility",
+                                                nullptr};
+    static const char *const kDisketteFolders[] = {"/Diskette Drive", "/User's Guides", nullptr};
+    const char *args[14] = {"xorriso", "-osirrox", "on", "-indev", iso, "-extract_l", "/", folder};
     int count = 8;
     std::string sizes = pattern + "/.sizes";
     unsigned long long kilobytes = 0;
-    for (const char* const* p = product == kProductDisketteDrive ? kDisketteFolders : kCdromFolders; *p; p++) {
-        const char* measure[] = {"xorriso", "-indev", iso, "-dus", *p, nullptr};
+    for (const char *const *p = product == kProductDisketteDrive ? kDisketteFolders : kCdromFolders;
+         *p; p++) {
+        const char *measure[] = {"xorriso", "-indev", iso, "-dus", *p, nullptr};
         if (Xorriso(measure, sizes.c_str()) != 0)
             return "!" + pattern;
-        FILE* file = fopen(sizes.c_str(), "r");
+        FILE *file = fopen(sizes.c_str(), "r");
         unsigned long long size = 0;
         // A folder the ISO lacks prints nothing: the plan names it missing.
         if (file && fscanf(file, "%llu", &size) == 1) {
@@ -221,44 +224,45 @@ std::string UnpackIso(const char* iso, int product)
     int status = count > 9 ? Xorriso(args, "/dev/null") : 0;
     // xorriso takes a file that holds no ISO 9660 tree for an empty disc.
     bool holdsFiles = false;
-    if (DIR* dir = status == 0 ? opendir(folder) : nullptr) {
-        while (dirent* entry = readdir(dir))
-            holdsFiles = holdsFiles || (strcmp(entry->d_name, ".") != 0 && strcmp(entry->d_name, "..") != 0);
+    if (DIR *dir = status == 0 ? opendir(folder) : nullptr) {
+        while (dirent *entry = readdir(dir))
+            holdsFiles =
+                holdsFiles || (strcmp(entry->d_name, ".") != 0 && strcmp(entry->d_name, "..") != 0);
         closedir(dir);
     }
     return holdsFiles ? pattern : "!" + pattern;
 }
 
 // The unpacked tree is read-only, as the CD was: open its folders first.
-int OpenUp(const char* path, const struct stat* info, int type, struct FTW*)
+int OpenUp(const char *path, const struct stat *info, int type, struct FTW *)
 {
     if (type == FTW_D)
         chmod(path, (info->st_mode & 07777) | S_IRWXU);
     return 0;
 }
 
-int RemoveOne(const char* path, const struct stat*, int, struct FTW*)
+int RemoveOne(const char *path, const struct stat *, int, struct FTW *)
 {
     remove(path);
     return 0;
 }
 
-void RemoveTree(const std::string& folder)
+void RemoveTree(const std::string &folder)
 {
     nftw(folder.c_str(), OpenUp, 16, FTW_PHYS);
     nftw(folder.c_str(), RemoveOne, 16, FTW_PHYS | FTW_DEPTH);
 }
 
-bool IsFolder(const char* path)
+bool IsFolder(const char *path)
 {
     struct stat info;
     return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-std::string Shown(const char* planPath)
+std::string Shown(const char *planPath)
 {
     std::string path(planPath);
-    for (char& c : path)
+    for (char &c : path)
         if (c == '\\')
             c = '/';
     return path;
@@ -273,7 +277,7 @@ std::string Grouped(uint64_t value)
     return digits;
 }
 
-int Refuse(const ImageRunResult& result)
+int Refuse(const ImageRunResult &result)
 {
     std::string path = Shown(result.path);
     switch (result.outcome) {
@@ -284,8 +288,10 @@ int Refuse(const ImageRunResult& result)
         fprintf(stderr, "%s: cannot read %s; the image was not made\n", kMe, path.c_str());
         break;
     case kImageRunTooLarge:
-        fprintf(stderr, "%s: the files do not fit on a 1.44 MB diskette: they need %s bytes more "
-                "than it holds\n", kMe, Grouped(result.summary.bytesShort).c_str());
+        fprintf(stderr,
+                "%s: the files do not fit on a 1.44 MB diskette: they need %s bytes more "
+                "than it holds\n",
+                kMe, Grouped(result.summary.bytesShort).c_str());
         break;
     case kImageRunRootFull:
         fprintf(stderr, "%s: the diskette's root folder would need %u entries; it holds %u\n", kMe,
@@ -296,8 +302,8 @@ int Refuse(const ImageRunResult& result)
                 path.c_str());
         break;
     case kImageRunNotPlain:
-        fprintf(stderr, "%s: %s is not a plain file or folder (a link?); the image was not made\n", kMe,
-                path.c_str());
+        fprintf(stderr, "%s: %s is not a plain file or folder (a link?); the image was not made\n",
+                kMe, path.c_str());
         break;
     case kImageRunTooManyFiles:
         fprintf(stderr, "%s: too many files at %s; the image was not made\n", kMe, path.c_str());
@@ -312,7 +318,7 @@ int Refuse(const ImageRunResult& result)
 
 // Writes beside the target and renames over it, so that a failure never
 // leaves a partly written image, nor spoils the file it was to replace.
-bool WriteImage(const char* output, const uint8_t* image)
+bool WriteImage(const char *output, const uint8_t *image)
 {
     std::string temp = std::string(output) + ".XXXXXX";
     int fd = mkstemp(&temp[0]);
@@ -343,7 +349,7 @@ bool WriteImage(const char* output, const uint8_t* image)
 }
 
 // Makes and writes the image from the CD tree o.cd.
-int MakeImage(const Options& o)
+int MakeImage(const Options &o)
 {
     // The plan finds the CD root above the program's own folder.
     std::string modulePath = std::string(o.cd) + "\\Utility\\floppwright-image";
@@ -359,7 +365,7 @@ int MakeImage(const Options& o)
     EmbeddedRecordSource records;
     ToolFrontEnd frontEnd(files, records, inputs.msdosVariant && o.startup ? o.systemFiles : "");
     frontEnd.verbose = o.verbose;
-    uint8_t* image = static_cast<uint8_t*>(malloc(kImageBytes));
+    uint8_t *image = static_cast<uint8_t *>(malloc(kImageBytes));
     if (!image) {
         fprintf(stderr, "%s: out of memory\n", kMe);
         return 1;
@@ -377,9 +383,9 @@ int MakeImage(const Options& o)
     return status;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     Options o;
     if (int status = ParseOptions(argc, argv, o))
@@ -394,12 +400,13 @@ int main(int argc, char** argv)
         return 1;
     }
     // Asked for by name, the system files must be there.
-    for (const char* name : {"IO.SYS", "COMMAND.COM"}) {
+    for (const char *name : {"IO.SYS", "COMMAND.COM"}) {
         std::string path = std::string(o.systemFiles) + "\\" + name;
         HostEntry entry;
         PosixHostFiles files;
         if (o.systemFiles[0] && (!files.Find(path.c_str(), entry) || entry.folder)) {
-            fprintf(stderr, "%s: %s is missing; the image was not made\n", kMe, Shown(path.c_str()).c_str());
+            fprintf(stderr, "%s: %s is missing; the image was not made\n", kMe,
+                    Shown(path.c_str()).c_str());
             return 1;
         }
     }
@@ -419,10 +426,12 @@ int main(int argc, char** argv)
         if (!unpacked.empty())
             RemoveTree(unpacked.substr(1));
         if (!unpacked.empty() && unpacked[0] == '?')
-            fprintf(stderr, "%s: the ISO image %s would unpack to more than a CD holds; it was not read\n",
+            fprintf(stderr,
+                    "%s: the ISO image %s would unpack to more than a CD holds; it was not read\n",
                     kMe, o.cd);
         else
-            fprintf(stderr, "%s: cannot read the ISO image %s (xorriso could not unpack it)\n", kMe, o.cd);
+            fprintf(stderr, "%s: cannot read the ISO image %s (xorriso could not unpack it)\n", kMe,
+                    o.cd);
         return 1;
     }
     o.cd = unpacked.c_str();

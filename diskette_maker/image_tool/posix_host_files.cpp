@@ -15,10 +15,10 @@ namespace {
 // over, one byte a character in the Latin-1 range of the ANSI code page. A
 // character beyond it becomes "?", which no diskette name may hold, so the
 // image is refused with the name rather than made with a garbled one.
-std::string Latin1Of(const char* utf8)
+std::string Latin1Of(const char *utf8)
 {
     std::string out;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8); *p; p++) {
+    for (const unsigned char *p = reinterpret_cast<const unsigned char *>(utf8); *p; p++) {
         if (*p < 0x80) {
             out += static_cast<char>(*p);
         } else if ((p[0] & 0xFE) == 0xC2 && (p[1] & 0xC0) == 0x80) {
@@ -35,7 +35,7 @@ std::string Latin1Of(const char* utf8)
 
 // The entry of folder named part: exactly, else under its Latin-1 name or
 // in another case.
-bool MatchPart(const std::string& folder, const std::string& part, std::string* out)
+bool MatchPart(const std::string &folder, const std::string &part, std::string *out)
 {
     struct stat info;
     std::string exact = folder + part;
@@ -43,11 +43,11 @@ bool MatchPart(const std::string& folder, const std::string& part, std::string* 
         *out = exact;
         return true;
     }
-    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    DIR *dir = opendir(folder.empty() ? "." : folder.c_str());
     if (!dir)
         return false;
     bool found = false;
-    while (dirent* entry = readdir(dir)) {
+    while (dirent *entry = readdir(dir)) {
         if (strcasecmp(Latin1Of(entry->d_name).c_str(), part.c_str()) == 0) {
             *out = folder + entry->d_name;
             found = true;
@@ -58,26 +58,27 @@ bool MatchPart(const std::string& folder, const std::string& part, std::string* 
     return found;
 }
 
-}  // namespace
+} // namespace
 
 DosTime DosTimeOf(long long unixSeconds)
 {
     time_t seconds = static_cast<time_t>(unixSeconds);
     struct tm local;
     if (!localtime_r(&seconds, &local) || local.tm_year < 80)
-        return {(0 << 9) | (1 << 5) | 1, 0};    // 1 January 1980, the earliest a diskette knows
+        return {(0 << 9) | (1 << 5) | 1, 0}; // 1 January 1980, the earliest a diskette knows
     if (local.tm_year > 80 + 127)
         local.tm_year = 80 + 127;
     DosTime t;
-    t.date = static_cast<uint16_t>((local.tm_year - 80) << 9 | (local.tm_mon + 1) << 5 | local.tm_mday);
+    t.date =
+        static_cast<uint16_t>((local.tm_year - 80) << 9 | (local.tm_mon + 1) << 5 | local.tm_mday);
     t.time = static_cast<uint16_t>(local.tm_hour << 11 | local.tm_min << 5 | local.tm_sec / 2);
     return t;
 }
 
-std::string PosixHostFiles::Resolve(const char* planPath)
+std::string PosixHostFiles::Resolve(const char *planPath)
 {
     std::string path(planPath);
-    for (char& c : path)
+    for (char &c : path)
         if (c == '\\')
             c = '/';
     std::string resolved = path[0] == '/' ? "/" : "";
@@ -98,7 +99,7 @@ std::string PosixHostFiles::Resolve(const char* planPath)
     return resolved;
 }
 
-bool PosixHostFiles::Find(const char* path, HostEntry& entry)
+bool PosixHostFiles::Find(const char *path, HostEntry &entry)
 {
     std::string host = Resolve(path);
     // A link is not followed: it could bring in any file of the machine.
@@ -114,13 +115,13 @@ bool PosixHostFiles::Find(const char* path, HostEntry& entry)
     return true;
 }
 
-bool PosixHostFiles::ListFolder(const char* folder, Visit visit, void* context)
+bool PosixHostFiles::ListFolder(const char *folder, Visit visit, void *context)
 {
     std::string host = Resolve(folder);
-    DIR* dir = host.empty() ? nullptr : opendir(host.c_str());
+    DIR *dir = host.empty() ? nullptr : opendir(host.c_str());
     if (!dir)
         return false;
-    while (dirent* entry = readdir(dir)) {
+    while (dirent *entry = readdir(dir)) {
         if (strcmp(entry->d_name, ".") != 0 && strcmp(entry->d_name, "..") != 0)
             visit(context, Latin1Of(entry->d_name).c_str());
     }
@@ -128,7 +129,7 @@ bool PosixHostFiles::ListFolder(const char* folder, Visit visit, void* context)
     return true;
 }
 
-bool PosixHostFiles::ReadFile(const char* path, uint8_t* data, uint32_t size)
+bool PosixHostFiles::ReadFile(const char *path, uint8_t *data, uint32_t size)
 {
     std::string host = Resolve(path);
     int fd = host.empty() ? -1 : open(host.c_str(), O_RDONLY | O_NOFOLLOW);

@@ -10,12 +10,12 @@
 
 class PosixHostFiles : public HostFiles {
 public:
-    bool Find(const char* path, HostEntry& entry) override;
-    bool ListFolder(const char* folder, Visit visit, void* context) override;
-    bool ReadFile(const char* path, uint8_t* data, uint32_t size) override;
+    bool Find(const char *path, HostEntry &entry) override;
+    bool ListFolder(const char *folder, Visit visit, void *context) override;
+    bool ReadFile(const char *path, uint8_t *data, uint32_t size) override;
 
     // The host path a plan path stands for ("" when a part is missing).
-    static std::string Resolve(const char* planPath);
+    static std::string Resolve(const char *planPath);
 };
 
 // A file time as a directory entry keeps it, in local time.

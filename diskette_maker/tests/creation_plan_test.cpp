@@ -19,7 +19,7 @@ CreationInputs MsdosCdrom(bool option = true)
 const std::set<std::string> ThreeSystemFiles = {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"};
 
 struct FailureCase {
-    const char* name;
+    const char *name;
     bool answerYes;
     std::set<std::string> diskette;
     int failStep;
@@ -31,42 +31,112 @@ struct FailureCase {
 
 // 0 save, 1 erase, 2 restore, 3 product copy, 4 guide, 5 test port.
 const FailureCase FailureCases[] = {
-    {"No to the warning touches nothing", false, ThreeSystemFiles, -1, {0, false},
-     kEndedDeclined, {"confirm"}},
-    {"failed save forgets the saved files and makes the diskette bootable", true, ThreeSystemFiles,
-     kStepSaveSystemFiles, {1, false}, kEndedFinished,
+    {"No to the warning touches nothing",
+     false,
+     ThreeSystemFiles,
+     -1,
+     {0, false},
+     kEndedDeclined,
+     {"confirm"}},
+    {"failed save forgets the saved files and makes the diskette bootable",
+     true,
+     ThreeSystemFiles,
+     kStepSaveSystemFiles,
+     {1, false},
+     kEndedFinished,
      {"confirm", "op:0", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
-    {"cancelled save forgets them too", true, ThreeSystemFiles, kStepSaveSystemFiles, {0, true},
-     kEndedFinished, {"confirm", "op:0", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
-    {"failed erase puts the saved files back and ends the run", true, ThreeSystemFiles, kStepErase,
-     {1, false}, kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2"}},
-    {"cancelled erase puts them back too", true, ThreeSystemFiles, kStepErase, {0, true},
-     kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2"}},
-    {"failed erase, failed move back: the folder is named", true, ThreeSystemFiles, kStepErase,
-     {1, false}, kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\RUN\\"}, {1, false}},
-    {"failed erase, cancelled move back: the folder is named", true, ThreeSystemFiles, kStepErase,
-     {1, false}, kEndedEraseFailed, {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\RUN\\"}, {0, true}},
-    {"cancelled erase ends the run", true, {}, kStepErase, {0, true}, kEndedEraseFailed,
+    {"cancelled save forgets them too",
+     true,
+     ThreeSystemFiles,
+     kStepSaveSystemFiles,
+     {0, true},
+     kEndedFinished,
+     {"confirm", "op:0", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
+    {"failed erase puts the saved files back and ends the run",
+     true,
+     ThreeSystemFiles,
+     kStepErase,
+     {1, false},
+     kEndedEraseFailed,
+     {"confirm", "op:0", "op:1", "op:2"}},
+    {"cancelled erase puts them back too",
+     true,
+     ThreeSystemFiles,
+     kStepErase,
+     {0, true},
+     kEndedEraseFailed,
+     {"confirm", "op:0", "op:1", "op:2"}},
+    {"failed erase, failed move back: the folder is named",
+     true,
+     ThreeSystemFiles,
+     kStepErase,
+     {1, false},
+     kEndedEraseFailed,
+     {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\RUN\\"},
+     {1, false}},
+    {"failed erase, cancelled move back: the folder is named",
+     true,
+     ThreeSystemFiles,
+     kStepErase,
+     {1, false},
+     kEndedEraseFailed,
+     {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\RUN\\"},
+     {0, true}},
+    {"cancelled erase ends the run",
+     true,
+     {},
+     kStepErase,
+     {0, true},
+     kEndedEraseFailed,
      {"confirm", "op:1"}},
-    {"cancelled move back names the folder and ends the run", true, ThreeSystemFiles,
-     kStepRestoreSystemFiles, {0, true}, kEndedRestoreAborted,
+    {"cancelled move back names the folder and ends the run",
+     true,
+     ThreeSystemFiles,
+     kStepRestoreSystemFiles,
+     {0, true},
+     kEndedRestoreAborted,
      {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\RUN\\"}},
-    {"move back failing uncancelled names the folder and goes on", true, ThreeSystemFiles,
-     kStepRestoreSystemFiles, {1, false}, kEndedFinished,
-     {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\RUN\\", "startup:2", "op:3", "op:4", "op:5", "note"}},
-    {"failed product copy ends the run", true, {}, kStepCopyProduct, {1, false},
-     kEndedProductCopyFailed, {"confirm", "op:1", "bootable", "startup:2", "op:3"}},
-    {"cancelled product copy ends the run", true, {}, kStepCopyProduct, {0, true},
-     kEndedProductCopyFailed, {"confirm", "op:1", "bootable", "startup:2", "op:3"}},
-    {"failed guide copy is ignored", true, {}, kStepCopyGuide, {1, true}, kEndedFinished,
+    {"move back failing uncancelled names the folder and goes on",
+     true,
+     ThreeSystemFiles,
+     kStepRestoreSystemFiles,
+     {1, false},
+     kEndedFinished,
+     {"confirm", "op:0", "op:1", "op:2", "left:C:\\TEMP\\RUN\\", "startup:2", "op:3", "op:4",
+      "op:5", "note"}},
+    {"failed product copy ends the run",
+     true,
+     {},
+     kStepCopyProduct,
+     {1, false},
+     kEndedProductCopyFailed,
+     {"confirm", "op:1", "bootable", "startup:2", "op:3"}},
+    {"cancelled product copy ends the run",
+     true,
+     {},
+     kStepCopyProduct,
+     {0, true},
+     kEndedProductCopyFailed,
+     {"confirm", "op:1", "bootable", "startup:2", "op:3"}},
+    {"failed guide copy is ignored",
+     true,
+     {},
+     kStepCopyGuide,
+     {1, true},
+     kEndedFinished,
      {"confirm", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
-    {"failed test-port copy is ignored", true, {}, kStepCopyTestPort, {1, false}, kEndedFinished,
+    {"failed test-port copy is ignored",
+     true,
+     {},
+     kStepCopyTestPort,
+     {1, false},
+     kEndedFinished,
      {"confirm", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
 };
 
 TEST(CreationFailures, EachFailureEndsTheRunWhereItShould)
 {
-    for (const FailureCase& c : FailureCases) {
+    for (const FailureCase &c : FailureCases) {
         SCOPED_TRACE(c.name);
         FakeCreationFrontEnd fake;
         fake.answerYes = c.answerYes;
@@ -77,8 +147,8 @@ TEST(CreationFailures, EachFailureEndsTheRunWhereItShould)
         EXPECT_EQ(RunCreation(MsdosCdrom(), fake), c.end);
         EXPECT_EQ(fake.events, c.events);
         // Every move back, also after a failed erase, undoes the save.
-        const RecordedOperation* save = fake.Find(kStepSaveSystemFiles);
-        const RecordedOperation* restore = fake.Find(kStepRestoreSystemFiles);
+        const RecordedOperation *save = fake.Find(kStepSaveSystemFiles);
+        const RecordedOperation *restore = fake.Find(kStepRestoreSystemFiles);
         // The run's own save folder goes once it is empty, whatever the end.
         EXPECT_EQ(fake.removedFolders, save ? Paths{"C:\\TEMP\\RUN\\"} : Paths{});
         if (save && restore) {
@@ -121,12 +191,14 @@ TEST(CreationSteps, SavedFilesGoBackWhereTheyCameFrom)
     FakeCreationFrontEnd fake;
     fake.disketteFiles = ThreeSystemFiles;
     RunCreation(MsdosCdrom(), fake);
-    const RecordedOperation* save = fake.Find(kStepSaveSystemFiles);
-    const RecordedOperation* restore = fake.Find(kStepRestoreSystemFiles);
+    const RecordedOperation *save = fake.Find(kStepSaveSystemFiles);
+    const RecordedOperation *restore = fake.Find(kStepRestoreSystemFiles);
     ASSERT_TRUE(save && restore);
     // The BIOS file goes back first, so that it takes the first root entry.
     EXPECT_EQ(save->from, (Paths{"A:\\IO.SYS", "A:\\MSDOS.SYS", "A:\\COMMAND.COM"}));
-    EXPECT_EQ(save->to, (Paths{"C:\\TEMP\\RUN\\IO.SYS", "C:\\TEMP\\RUN\\MSDOS.SYS", "C:\\TEMP\\RUN\\COMMAND.COM"}));
+    EXPECT_EQ(
+        save->to,
+        (Paths{"C:\\TEMP\\RUN\\IO.SYS", "C:\\TEMP\\RUN\\MSDOS.SYS", "C:\\TEMP\\RUN\\COMMAND.COM"}));
     EXPECT_EQ(restore->from, save->to);
     EXPECT_EQ(restore->to, save->from);
 }
@@ -149,14 +221,14 @@ TEST(CreationSteps, ClosingNoteTellsOfMissingSystemFiles)
     struct {
         bool bootable, option;
         std::set<std::string> diskette;
-        const char* note;
+        const char *note;
     } cases[] = {
         {false, true, {}, "note:no system files"},
         {true, true, {}, "note"},
         {false, false, {}, "note"},
         {false, true, ThreeSystemFiles, "note"},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         FakeCreationFrontEnd fake;
         fake.bootable = c.bootable;
         fake.disketteFiles = c.diskette;
@@ -166,7 +238,7 @@ TEST(CreationSteps, ClosingNoteTellsOfMissingSystemFiles)
 }
 
 struct SavedCase {
-    const char* name;
+    const char *name;
     bool option;
     bool tempUsable;
     std::set<std::string> diskette;
@@ -174,16 +246,25 @@ struct SavedCase {
     Paths disk;
 };
 
-const std::set<std::string> AllFive = {"IBMDOS.COM", "IBMBIO.COM", "MSDOS.SYS", "IO.SYS", "COMMAND.COM"};
+const std::set<std::string> AllFive = {"IBMDOS.COM", "IBMBIO.COM", "MSDOS.SYS", "IO.SYS",
+                                       "COMMAND.COM"};
 
 const SavedCase SavedCases[] = {
     {"option off, none present", false, true, {}, false, {}},
     {"option off, three present", false, true, ThreeSystemFiles, false, {}},
     {"option off, five present", false, true, AllFive, false, {}},
     {"option on, none present", true, true, {}, false, {}},
-    {"option on, three present", true, true, ThreeSystemFiles, true,
+    {"option on, three present",
+     true,
+     true,
+     ThreeSystemFiles,
+     true,
      {"A:\\IO.SYS", "A:\\MSDOS.SYS", "A:\\COMMAND.COM"}},
-    {"option on, five present", true, true, AllFive, true,
+    {"option on, five present",
+     true,
+     true,
+     AllFive,
+     true,
      {"A:\\IBMBIO.COM", "A:\\IO.SYS", "A:\\IBMDOS.COM", "A:\\MSDOS.SYS", "A:\\COMMAND.COM"}},
     {"temporary folder not usable", true, false, AllFive, false, {}},
     {"other files do not count", true, true, {"CONFIG.SYS", "DRIVER.SYS"}, false, {}},
@@ -191,7 +272,7 @@ const SavedCase SavedCases[] = {
 
 TEST(SavedSystemFiles, ListsFollowTheOptionAndWhatIsPresent)
 {
-    for (const SavedCase& c : SavedCases) {
+    for (const SavedCase &c : SavedCases) {
         SCOPED_TRACE(c.name);
         FakeCreationFrontEnd fake;
         fake.tempUsable = c.tempUsable;
@@ -201,7 +282,7 @@ TEST(SavedSystemFiles, ListsFollowTheOptionAndWhatIsPresent)
         EXPECT_EQ(SaveSystemFiles(MsdosCdrom(c.option), fake, disk, temp), c.saved);
         EXPECT_EQ(SplitPathList(disk), c.disk);
         Paths expectedTemp;
-        for (const std::string& path : c.disk)
+        for (const std::string &path : c.disk)
             expectedTemp.push_back("C:\\TEMP\\RUN\\" + path.substr(3));
         EXPECT_EQ(SplitPathList(temp), expectedTemp);
     }
@@ -249,7 +330,7 @@ TEST(EraseQuestion, IsSkippedOnlyForAnEmptyRoot)
         {false, UnrecognizedMedia, true},
         {false, 0, true},
     };
-    for (const auto& c : cases)
+    for (const auto &c : cases)
         EXPECT_EQ(EraseNeedsQuestion(c.found, c.error), c.ask) << c.found << " " << c.error;
 }
 
@@ -257,12 +338,15 @@ TEST(EraseQuestion, IsSkippedOnlyForAnEmptyRoot)
 struct FakeBootable : BootableFrontEnd {
     bool drive = true, copied = true, created = true, bootSector = true;
     Events events;
-    bool ProbeDrive(const char*) override { return Note("probe", drive); }
-    bool CopyEmergencyBootFiles(const char*) override { return Note("copy", copied); }
-    bool CreateEmptyFile(const char* path) override { return Note(std::string("create:") + path, created); }
-    void MarkSystemFile(const char* path) override { Note(std::string("mark:") + path, true); }
-    bool WriteBootSector(const char*) override { return Note("boot", bootSector); }
-    bool Note(const std::string& event, bool answer)
+    bool ProbeDrive(const char *) override { return Note("probe", drive); }
+    bool CopyEmergencyBootFiles(const char *) override { return Note("copy", copied); }
+    bool CreateEmptyFile(const char *path) override
+    {
+        return Note(std::string("create:") + path, created);
+    }
+    void MarkSystemFile(const char *path) override { Note(std::string("mark:") + path, true); }
+    bool WriteBootSector(const char *) override { return Note("boot", bootSector); }
+    bool Note(const std::string &event, bool answer)
     {
         events.push_back(event);
         return answer;
@@ -271,27 +355,59 @@ struct FakeBootable : BootableFrontEnd {
 
 TEST(BootableStep, StepsByPlatformOptionAndOutcome)
 {
-    const Events made = {"probe", "copy", "create:A:\\MSDOS.SYS", "mark:A:\\IO.SYS",
-                         "mark:A:\\MSDOS.SYS", "boot"};
+    const Events made = {
+        "probe", "copy", "create:A:\\MSDOS.SYS", "mark:A:\\IO.SYS", "mark:A:\\MSDOS.SYS", "boot"};
     const struct {
-        const char* name;
+        const char *name;
         int platform;
         bool option, drive, copied, created, bootSector;
         bool result;
         Events events;
     } cases[] = {
-        {"later NT keeps no emergency-boot files", kPlatformNtLater, true, true, true, true, true, true, {}},
+        {"later NT keeps no emergency-boot files",
+         kPlatformNtLater,
+         true,
+         true,
+         true,
+         true,
+         true,
+         true,
+         {}},
         {"startup disk turned off", kPlatformWin98Me, false, true, true, true, true, true, {}},
         {"no drive answers", kPlatformWin98Me, true, false, true, true, true, true, {"probe"}},
-        {"Windows 95 refuses the system files", kPlatformWin95, true, true, true, true, true, false, {"probe"}},
-        {"Windows 98 makes it bootable", kPlatformWin98Me, true, true, true, true, true, true, made},
-        {"a failed boot sector is ignored", kPlatformNt4, true, true, true, true, false, true, made},
-        {"a failed copy leaves the boot sector", kPlatformNt4, true, true, false, true, true, false,
+        {"Windows 95 refuses the system files",
+         kPlatformWin95,
+         true,
+         true,
+         true,
+         true,
+         true,
+         false,
+         {"probe"}},
+        {"Windows 98 makes it bootable", kPlatformWin98Me, true, true, true, true, true, true,
+         made},
+        {"a failed boot sector is ignored", kPlatformNt4, true, true, true, true, false, true,
+         made},
+        {"a failed copy leaves the boot sector",
+         kPlatformNt4,
+         true,
+         true,
+         false,
+         true,
+         true,
+         false,
          {"probe", "copy"}},
-        {"no MSDOS.SYS leaves the boot sector", kPlatformWin98Me, true, true, true, false, true, false,
+        {"no MSDOS.SYS leaves the boot sector",
+         kPlatformWin98Me,
+         true,
+         true,
+         true,
+         false,
+         true,
+         false,
          {"probe", "copy", "create:A:\\MSDOS.SYS"}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         FakeBootable fake;
         fake.drive = c.drive;
         fake.copied = c.copied;
@@ -303,4 +419,4 @@ TEST(BootableStep, StepsByPlatformOptionAndOutcome)
     }
 }
 
-}  // namespace
+} // namespace

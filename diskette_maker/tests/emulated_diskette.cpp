@@ -63,7 +63,8 @@ std::vector<uint8_t> EmulatedDiskette::Sector(uint32_t lba)
 
 void EmulatedDiskette::PutSector(uint32_t lba, const std::vector<uint8_t> &bytes)
 {
-    if (file && lba < sectors && bytes.size() == kSectorBytes && std::fseek(file, long(lba) * kSectorBytes, SEEK_SET) == 0)
+    if (file && lba < sectors && bytes.size() == kSectorBytes &&
+        std::fseek(file, long(lba) * kSectorBytes, SEEK_SET) == 0)
         std::fwrite(bytes.data(), 1, kSectorBytes, file);
 }
 
@@ -96,14 +97,14 @@ void EmulatedDiskette::Close()
 {
     closes++;
     open = None;
-    buffers.clear();            // the caller's buffers may be gone after this
+    buffers.clear(); // the caller's buffers may be gone after this
 }
 
 bool EmulatedDiskette::Fail(DiocRegisters &regs, uint32_t error)
 {
     regs.reg_EAX = error;
     regs.reg_Flags |= kCarryFlag;
-    return true;            // the call went through; the service failed
+    return true; // the call went through; the service failed
 }
 
 bool EmulatedDiskette::Send(DeviceRequest &request)
@@ -139,32 +140,34 @@ bool EmulatedDiskette::Send(DeviceRequest &request)
 bool EmulatedDiskette::Bios(DiocRegisters &regs)
 {
     if ((regs.reg_EAX & 0xFF00) != 0x0800)
-        return Fail(regs, 0x0100);                      // invalid function
+        return Fail(regs, 0x0100); // invalid function
     if (!driveAnswersBios || (regs.reg_EDX & 0xFF) != 0)
         return Fail(regs, 0x0700);
     bool high = sectors == 2880;
     regs.reg_EAX = 0;
-    regs.reg_EBX = high ? 4 : 3;                        // drive type in BL
-    regs.reg_ECX = (79u << 8) | (high ? 18 : 9);        // last cylinder, sectors
-    regs.reg_EDX = (1u << 8) | 1;                       // last head, drive count
+    regs.reg_EBX = high ? 4 : 3;                 // drive type in BL
+    regs.reg_ECX = (79u << 8) | (high ? 18 : 9); // last cylinder, sectors
+    regs.reg_EDX = (1u << 8) | 1;                // last head, drive count
     return true;
 }
 
 bool EmulatedDiskette::Absolute(DiocRegisters &regs, bool write)
 {
-    uint32_t drive = regs.reg_EAX & 0xFF, count = regs.reg_ECX & 0xFFFF, first = regs.reg_EDX & 0xFFFF;
+    uint32_t drive = regs.reg_EAX & 0xFF, count = regs.reg_ECX & 0xFFFF,
+             first = regs.reg_EDX & 0xFFFF;
     uint8_t *buffer = nullptr;
     uint32_t offset = regs.reg_EBX - FirstAddress;
-    if (regs.reg_EBX >= FirstAddress && offset % AddressStep == 0 && offset / AddressStep < buffers.size())
+    if (regs.reg_EBX >= FirstAddress && offset % AddressStep == 0 &&
+        offset / AddressStep < buffers.size())
         buffer = buffers[offset / AddressStep];
     if (drive != 0 || !buffer || count == 0 || count == 0xFFFF || first + count > sectors)
-        return Fail(regs, 0x0408);                      // sector not found
+        return Fail(regs, 0x0408); // sector not found
     if (!write && written && failsReadBack)
-        return Fail(regs, 0x0402);                      // address mark not found
+        return Fail(regs, 0x0402); // address mark not found
     if (write && writeProtected)
         return Fail(regs, 0x0300);
     if (write && !locked)
-        return Fail(regs, 0x0300);                      // Windows refuses direct writes without a lock
+        return Fail(regs, 0x0300); // Windows refuses direct writes without a lock
     for (uint32_t i = 0; i < count; i++) {
         uint8_t *at = buffer + i * kSectorBytes;
         if (write) {
@@ -189,13 +192,13 @@ bool EmulatedDiskette::Ioctl(DiocRegisters &regs)
         return Fail(regs, 0x0001);
     if (function == 0x084A) {
         if (refusesLock || level != 0 || locked)
-            return Fail(regs, 0x0005);                  // access denied
+            return Fail(regs, 0x0005); // access denied
         locked = true;
         return true;
     }
     if (function == 0x086A) {
         if (!locked)
-            return Fail(regs, 0x00B0);                  // volume not locked
+            return Fail(regs, 0x00B0); // volume not locked
         locked = false;
         return true;
     }
@@ -206,7 +209,7 @@ bool EmulatedDiskette::MediaTypes(DeviceRequest &request)
 {
     uint32_t need = uint32_t(mediaTypes.size()) * kDiskGeometryBytes;
     if (!request.output || request.outputSize < need)
-        return false;                                   // ERROR_INSUFFICIENT_BUFFER
+        return false; // ERROR_INSUFFICIENT_BUFFER
     uint8_t *out = static_cast<uint8_t *>(request.output);
     memset(out, 0, need);
     for (size_t i = 0; i < mediaTypes.size(); i++) {

@@ -27,24 +27,24 @@ public:
     // How the drive behaves.
     bool vwin32Present = true;
     bool volumePresent = true;
-    bool driveAnswersBios = true;       // INT 13h AH=08h
+    bool driveAnswersBios = true; // INT 13h AH=08h
     bool writeProtected = false;
     bool refusesLock = false;
-    bool corruptsReadBack = false;      // a read after a write returns a changed byte
-    bool failsReadBack = false;         // a read after a write sets the carry
-    uint32_t failingCode = 0;           // DeviceIoControl itself fails for this code
-    std::vector<uint32_t> mediaTypes = {5, 2};  // F3_720_512, F3_1Pt44_512
+    bool corruptsReadBack = false;             // a read after a write returns a changed byte
+    bool failsReadBack = false;                // a read after a write sets the carry
+    uint32_t failingCode = 0;                  // DeviceIoControl itself fails for this code
+    std::vector<uint32_t> mediaTypes = {5, 2}; // F3_720_512, F3_1Pt44_512
 
     // What happened.
     struct Sent {
         uint32_t code;
-        DiocRegisters registers;        // as they went in
+        DiocRegisters registers; // as they went in
     };
     std::vector<Sent> sent;
     std::string openedVolume;
     int opens = 0;
     int closes = 0;
-    int writes = 0;                     // sectors actually written
+    int writes = 0; // sectors actually written
     bool locked = false;
 
     std::vector<uint8_t> Sector(uint32_t lba);

@@ -2,21 +2,21 @@
 
 #include <cstring>
 
-std::vector<std::string> SplitPathList(const char* list)
+std::vector<std::string> SplitPathList(const char *list)
 {
     std::vector<std::string> paths;
-    for (const char* p = list; p && *p; p += strlen(p) + 1)
+    for (const char *p = list; p && *p; p += strlen(p) + 1)
         paths.push_back(p);
     return paths;
 }
 
-bool FakeCreationFrontEnd::ConfirmErase(const char*)
+bool FakeCreationFrontEnd::ConfirmErase(const char *)
 {
     events.push_back("confirm");
     return answerYes;
 }
 
-bool FakeCreationFrontEnd::GetTempFolder(char* folder, size_t capacity)
+bool FakeCreationFrontEnd::GetTempFolder(char *folder, size_t capacity)
 {
     if (tempFolder.empty() || tempFolder.size() + 1 > capacity)
         return false;
@@ -24,7 +24,7 @@ bool FakeCreationFrontEnd::GetTempFolder(char* folder, size_t capacity)
     return true;
 }
 
-bool FakeCreationFrontEnd::MakeSaveFolder(char* folder, size_t capacity)
+bool FakeCreationFrontEnd::MakeSaveFolder(char *folder, size_t capacity)
 {
     std::string made = std::string(folder) + "RUN\\";
     if (!tempUsable || made.size() + 1 > capacity)
@@ -33,17 +33,17 @@ bool FakeCreationFrontEnd::MakeSaveFolder(char* folder, size_t capacity)
     return true;
 }
 
-void FakeCreationFrontEnd::RemoveSaveFolder(const char* folder)
+void FakeCreationFrontEnd::RemoveSaveFolder(const char *folder)
 {
     removedFolders.push_back(folder);
 }
 
-bool FakeCreationFrontEnd::FileExistsIn(const char*, const char* name)
+bool FakeCreationFrontEnd::FileExistsIn(const char *, const char *name)
 {
     return disketteFiles.count(name) != 0;
 }
 
-FileOperationResult FakeCreationFrontEnd::RunFileOperation(const FileOperation& operation)
+FileOperationResult FakeCreationFrontEnd::RunFileOperation(const FileOperation &operation)
 {
     events.push_back("op:" + std::to_string(operation.step));
     operations.push_back({operation.step, operation.operation, SplitPathList(operation.from),
@@ -71,14 +71,14 @@ void FakeCreationFrontEnd::ShowClosingNote(bool withoutSystemFiles)
     events.push_back(withoutSystemFiles ? "note:no system files" : "note");
 }
 
-void FakeCreationFrontEnd::ShowFilesLeftIn(const char* folder)
+void FakeCreationFrontEnd::ShowFilesLeftIn(const char *folder)
 {
     events.push_back(std::string("left:") + folder);
 }
 
-const RecordedOperation* FakeCreationFrontEnd::Find(CreationStep step) const
+const RecordedOperation *FakeCreationFrontEnd::Find(CreationStep step) const
 {
-    for (const RecordedOperation& operation : operations)
+    for (const RecordedOperation &operation : operations)
         if (operation.step == step)
             return &operation;
     return nullptr;

@@ -12,10 +12,10 @@ namespace {
 TEST(ImageOption, TakenOutBeforeTheLanguageSearch)
 {
     struct {
-        const char* tail;
+        const char *tail;
         bool present;
-        const char* path;
-        int language;   // what the search finds in the rest, English by default
+        const char *path;
+        int language; // what the search finds in the rest, English by default
     } cases[] = {
         {" -000a", false, "", 2},
         {"-image C:\\0009\\x.img -000c", true, "C:\\0009\\x.img", 3},
@@ -27,14 +27,15 @@ TEST(ImageOption, TakenOutBeforeTheLanguageSearch)
         {"x-image C:\\000c.img", false, "", 3},
         {"-image \"C:\\000c unterminated", true, "C:\\000c unterminated", 1},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         ImageOption option;
         char rest[kCommandLineCopySize], lowered[kCommandLineCopySize];
         TakeImageOption(c.tail, option, rest, sizeof rest);
         CopyLoweredCommandLine(lowered, sizeof lowered, rest);
         EXPECT_EQ(option.present, c.present) << c.tail;
         EXPECT_STREQ(option.path, c.path) << c.tail;
-        EXPECT_EQ(LanguageFromCommandLine(lowered, CodeOrder::kFirstFoundWins, 1), c.language) << c.tail;
+        EXPECT_EQ(LanguageFromCommandLine(lowered, CodeOrder::kFirstFoundWins, 1), c.language)
+            << c.tail;
     }
 }
 
@@ -42,7 +43,8 @@ TEST(ImageOption, TakenOutBeforeTheLanguageSearch)
 // instead of an image landing somewhere else. The rest stays bounded.
 TEST(ImageOption, OverlongPathAndTailStayBounded)
 {
-    std::string tail = "-image C:\\" + std::string(400, 'a') + ".img " + std::string(400, 'b') + " -000c";
+    std::string tail =
+        "-image C:\\" + std::string(400, 'a') + ".img " + std::string(400, 'b') + " -000c";
     ImageOption option;
     char rest[16];
     TakeImageOption(tail.c_str(), option, rest, sizeof rest);
@@ -51,4 +53,4 @@ TEST(ImageOption, OverlongPathAndTailStayBounded)
     EXPECT_EQ(std::string(rest), "  " + std::string(13, 'b'));
 }
 
-}  // namespace
+} // namespace

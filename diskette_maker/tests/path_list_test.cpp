@@ -30,9 +30,9 @@ struct ListBuffer {
 struct AppendCase {
     const char *name;
     size_t capacity;
-    const char *existing[3];    // entries already in the list
+    const char *existing[3]; // entries already in the list
     const char *path;
-    size_t expected;            // bytes occupied afterwards, 0 = refused
+    size_t expected; // bytes occupied afterwards, 0 = refused
 };
 
 const AppendCase kAppendCases[] = {
@@ -91,7 +91,7 @@ TEST(PathListBytes, ListWithoutClosingNulIsMalformed)
     char list[4] = {'A', ':', '\\', 'X'};
     EXPECT_EQ(PathListBytes(list, sizeof list), 0u);
     EXPECT_EQ(AppendToPathList(list, "B", sizeof list), 0u);
-    char entryFillsIt[4] = {'A', ':', '\\', '\0'};     // entry NUL but no closing NUL
+    char entryFillsIt[4] = {'A', ':', '\\', '\0'}; // entry NUL but no closing NUL
     EXPECT_EQ(PathListBytes(entryFillsIt, sizeof entryFillsIt), 0u);
     EXPECT_EQ(AppendToPathList(entryFillsIt, "B", sizeof entryFillsIt), 0u);
 }
@@ -118,8 +118,8 @@ TEST_P(AppendPairTest, BothOrNeither)
 {
     const PairCase &c = GetParam();
     ListBuffer first(c.firstCapacity), second(c.secondCapacity);
-    EXPECT_EQ(AppendToPathListPair(first.data(), c.firstPath, c.firstCapacity,
-                                   second.data(), c.secondPath, c.secondCapacity),
+    EXPECT_EQ(AppendToPathListPair(first.data(), c.firstPath, c.firstCapacity, second.data(),
+                                   c.secondPath, c.secondCapacity),
               c.added);
     EXPECT_EQ(first.data()[0] != '\0', c.added);
     EXPECT_EQ(second.data()[0] != '\0', c.added);
@@ -143,7 +143,8 @@ TEST(AppendPair, FillingUpKeepsTheListsAligned)
     for (const char *name : names) {
         std::string diskPath = std::string("A:\\") + name;
         std::string tempPath = temp + name;
-        if (AppendToPathListPair(disk, diskPath.c_str(), sizeof disk, saved, tempPath.c_str(), sizeof saved))
+        if (AppendToPathListPair(disk, diskPath.c_str(), sizeof disk, saved, tempPath.c_str(),
+                                 sizeof saved))
             added++;
     }
     EXPECT_EQ(added, 2);

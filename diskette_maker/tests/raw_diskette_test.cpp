@@ -35,8 +35,8 @@ struct ProbeCase {
     const char *root;
     std::function<void(EmulatedDiskette &)> setUp;
     int expected;
-    std::vector<uint32_t> codes;    // requests the probe must send, in order
-    const char *volume;             // volume opened on the NT family, or ""
+    std::vector<uint32_t> codes; // requests the probe must send, in order
+    const char *volume;          // volume opened on the NT family, or ""
 };
 
 const uint32_t Int13 = VWIN32_DIOC_DOS_INT13;
@@ -45,24 +45,88 @@ auto Nothing = [](EmulatedDiskette &) {};
 
 const ProbeCase kProbeCases[] = {
     {"Nt4AsksNothing", kPlatformNt4, "A:\\", Nothing, 1, {}, ""},
-    {"Nt4EvenWithoutADrive", kPlatformNt4, "A:\\", [](EmulatedDiskette &d) { d.vwin32Present = d.volumePresent = false; }, 1, {}, ""},
+    {"Nt4EvenWithoutADrive",
+     kPlatformNt4,
+     "A:\\",
+     [](EmulatedDiskette &d) { d.vwin32Present = d.volumePresent = false; },
+     1,
+     {},
+     ""},
     {"Win98BiosAnswers", kPlatformWin98Me, "A:\\", Nothing, 4, {Int13}, ""},
     {"Win95BiosAnswers", kPlatformWin95, "A:\\", Nothing, 4, {Int13}, ""},
     {"Win98LetterDoesNotMatter", kPlatformWin98Me, "B:\\", Nothing, 4, {Int13}, ""},
-    {"Win98CarrySet", kPlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.driveAnswersBios = false; }, 0, {Int13}, ""},
-    {"Win98CallFails", kPlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.failingCode = Int13; }, 0, {Int13}, ""},
-    {"Win98NoVwin32", kPlatformWin98Me, "A:\\", [](EmulatedDiskette &d) { d.vwin32Present = false; }, 0, {Int13}, ""},
+    {"Win98CarrySet",
+     kPlatformWin98Me,
+     "A:\\",
+     [](EmulatedDiskette &d) { d.driveAnswersBios = false; },
+     0,
+     {Int13},
+     ""},
+    {"Win98CallFails",
+     kPlatformWin98Me,
+     "A:\\",
+     [](EmulatedDiskette &d) { d.failingCode = Int13; },
+     0,
+     {Int13},
+     ""},
+    {"Win98NoVwin32",
+     kPlatformWin98Me,
+     "A:\\",
+     [](EmulatedDiskette &d) { d.vwin32Present = false; },
+     0,
+     {Int13},
+     ""},
     {"NtKnowsHighDensity", kPlatformNtLater, "A:\\", Nothing, 1, {MediaQuery}, "\\\\.\\A:"},
     {"NtAsksTheRootsLetter", kPlatformNtLater, "B:\\", Nothing, 1, {MediaQuery}, "\\\\.\\B:"},
-    {"NtOnly720K", kPlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {5}; }, 0, {MediaQuery}, "\\\\.\\A:"},
-    {"NtOnly1Pt2", kPlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {1}; }, 0, {MediaQuery}, "\\\\.\\A:"},
-    {"NtNoMediaTypes", kPlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.mediaTypes = {}; }, 0, {MediaQuery}, "\\\\.\\A:"},
-    {"NtHighDensityTwelfth", kPlatformNtLater, "A:\\",
-     [](EmulatedDiskette &d) { d.mediaTypes = {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 2}; }, 1, {MediaQuery}, "\\\\.\\A:"},
-    {"NtThirteenRecordsOverflow", kPlatformNtLater, "A:\\",
-     [](EmulatedDiskette &d) { d.mediaTypes = {2, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}; }, 0, {MediaQuery}, "\\\\.\\A:"},
-    {"NtNoVolume", kPlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.volumePresent = false; }, 0, {}, "\\\\.\\A:"},
-    {"NtQueryFails", kPlatformNtLater, "A:\\", [](EmulatedDiskette &d) { d.failingCode = MediaQuery; }, 0, {MediaQuery}, "\\\\.\\A:"},
+    {"NtOnly720K",
+     kPlatformNtLater,
+     "A:\\",
+     [](EmulatedDiskette &d) { d.mediaTypes = {5}; },
+     0,
+     {MediaQuery},
+     "\\\\.\\A:"},
+    {"NtOnly1Pt2",
+     kPlatformNtLater,
+     "A:\\",
+     [](EmulatedDiskette &d) { d.mediaTypes = {1}; },
+     0,
+     {MediaQuery},
+     "\\\\.\\A:"},
+    {"NtNoMediaTypes",
+     kPlatformNtLater,
+     "A:\\",
+     [](EmulatedDiskette &d) { d.mediaTypes = {}; },
+     0,
+     {MediaQuery},
+     "\\\\.\\A:"},
+    {"NtHighDensityTwelfth",
+     kPlatformNtLater,
+     "A:\\",
+     [](EmulatedDiskette &d) { d.mediaTypes = {5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 2}; },
+     1,
+     {MediaQuery},
+     "\\\\.\\A:"},
+    {"NtThirteenRecordsOverflow",
+     kPlatformNtLater,
+     "A:\\",
+     [](EmulatedDiskette &d) { d.mediaTypes = {2, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5, 5}; },
+     0,
+     {MediaQuery},
+     "\\\\.\\A:"},
+    {"NtNoVolume",
+     kPlatformNtLater,
+     "A:\\",
+     [](EmulatedDiskette &d) { d.volumePresent = false; },
+     0,
+     {},
+     "\\\\.\\A:"},
+    {"NtQueryFails",
+     kPlatformNtLater,
+     "A:\\",
+     [](EmulatedDiskette &d) { d.failingCode = MediaQuery; },
+     0,
+     {MediaQuery},
+     "\\\\.\\A:"},
 };
 
 class ProbeTest : public ::testing::TestWithParam<ProbeCase> {};
@@ -82,7 +146,9 @@ TEST_P(ProbeTest, AnswersAndAsks)
         if (s.code == Int13) {
             // BIOS service 08h for the first diskette drive, nothing else.
             EXPECT_EQ(s.registers.reg_EAX, 0x0800u);
-            EXPECT_EQ(s.registers.reg_EBX | s.registers.reg_ECX | s.registers.reg_EDX | s.registers.reg_EDI, 0u);
+            EXPECT_EQ(s.registers.reg_EBX | s.registers.reg_ECX | s.registers.reg_EDX |
+                          s.registers.reg_EDI,
+                      0u);
         }
     }
     EXPECT_EQ(drive.writes, 0);
@@ -95,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(Platforms, ProbeTest, ::testing::ValuesIn(kProbeCases),
 
 // --- WriteBootSector ----------------------------------------------------
 
-const uint32_t Ioctl = VWIN32_DIOC_DOS_IOCTL, Read = VWIN32_DIOC_DOS_INT25, Write = VWIN32_DIOC_DOS_INT26;
+const uint32_t Ioctl = VWIN32_DIOC_DOS_IOCTL, Read = VWIN32_DIOC_DOS_INT25,
+               Write = VWIN32_DIOC_DOS_INT26;
 
 struct WriteCase {
     const char *name;
@@ -103,21 +170,56 @@ struct WriteCase {
     std::function<void(EmulatedDiskette &)> setUp;
     bool expected;
     std::vector<uint32_t> codes;
-    bool sectorIsImage;             // sector 0 holds the image afterwards
+    bool sectorIsImage; // sector 0 holds the image afterwards
 };
 
 const WriteCase kWriteCases[] = {
     {"Success", 2880, Nothing, true, {Ioctl, Read, Write, Read, Ioctl}, true},
-    {"WriteProtected", 2880, [](EmulatedDiskette &d) { d.writeProtected = true; }, false, {Ioctl, Read, Write, Ioctl}, false},
-    {"WriteCallFails", 2880, [](EmulatedDiskette &d) { d.failingCode = Write; }, false, {Ioctl, Read, Write, Ioctl}, false},
-    {"ReadBackCarry", 2880, [](EmulatedDiskette &d) { d.failsReadBack = true; }, false, {Ioctl, Read, Write, Read, Ioctl}, true},
-    {"ReadBackDiffers", 2880, [](EmulatedDiskette &d) { d.corruptsReadBack = true; }, false, {Ioctl, Read, Write, Read, Ioctl}, true},
+    {"WriteProtected",
+     2880,
+     [](EmulatedDiskette &d) { d.writeProtected = true; },
+     false,
+     {Ioctl, Read, Write, Ioctl},
+     false},
+    {"WriteCallFails",
+     2880,
+     [](EmulatedDiskette &d) { d.failingCode = Write; },
+     false,
+     {Ioctl, Read, Write, Ioctl},
+     false},
+    {"ReadBackCarry",
+     2880,
+     [](EmulatedDiskette &d) { d.failsReadBack = true; },
+     false,
+     {Ioctl, Read, Write, Read, Ioctl},
+     true},
+    {"ReadBackDiffers",
+     2880,
+     [](EmulatedDiskette &d) { d.corruptsReadBack = true; },
+     false,
+     {Ioctl, Read, Write, Read, Ioctl},
+     true},
     {"LockRefused", 2880, [](EmulatedDiskette &d) { d.refusesLock = true; }, false, {Ioctl}, false},
-    {"LockCallFails", 2880, [](EmulatedDiskette &d) { d.failingCode = Ioctl; }, false, {Ioctl}, false},
+    {"LockCallFails",
+     2880,
+     [](EmulatedDiskette &d) { d.failingCode = Ioctl; },
+     false,
+     {Ioctl},
+     false},
     {"NoVwin32", 2880, [](EmulatedDiskette &d) { d.vwin32Present = false; }, false, {Ioctl}, false},
     {"Refuses720K", 1440, Nothing, false, {Ioctl, Read, Ioctl}, false},
-    {"RefusesUnformatted", 2880, [](EmulatedDiskette &d) { d.PutSector(0, std::vector<uint8_t>(512, 0)); }, false, {Ioctl, Read, Ioctl}, false},
-    {"RefusesUnreadable", 2880, [](EmulatedDiskette &d) { d.failingCode = Read; }, false, {Ioctl, Read, Ioctl}, false},
+    {"RefusesUnformatted",
+     2880,
+     [](EmulatedDiskette &d) { d.PutSector(0, std::vector<uint8_t>(512, 0)); },
+     false,
+     {Ioctl, Read, Ioctl},
+     false},
+    {"RefusesUnreadable",
+     2880,
+     [](EmulatedDiskette &d) { d.failingCode = Read; },
+     false,
+     {Ioctl, Read, Ioctl},
+     false},
 };
 
 class WriteBootSectorTest : public ::testing::TestWithParam<WriteCase> {};
@@ -153,13 +255,15 @@ TEST(WriteBootSector, RegistersOfEachRequest)
     EmulatedDiskette drive(ImagePath("registers"), 2880);
     ASSERT_TRUE(WriteBootSector(drive, 'a', image.data()));
     ASSERT_EQ(drive.sent.size(), 5u);
-    struct Expected { uint32_t eax, ebx, ecx, edx; };
+    struct Expected {
+        uint32_t eax, ebx, ecx, edx;
+    };
     const Expected expected[] = {
-        {0x440D, 0x0001, 0x084A, 0},    // lock level 0 (BH), drive A: = 1 (BL)
-        {0, 0, 1, 0},                   // read one sector from sector 0 of drive 0
-        {0, 0, 1, 0},                   // write it
-        {0, 0, 1, 0},                   // read it back
-        {0x440D, 0x0001, 0x086A, 0},    // unlock
+        {0x440D, 0x0001, 0x084A, 0}, // lock level 0 (BH), drive A: = 1 (BL)
+        {0, 0, 1, 0},                // read one sector from sector 0 of drive 0
+        {0, 0, 1, 0},                // write it
+        {0, 0, 1, 0},                // read it back
+        {0x440D, 0x0001, 0x086A, 0}, // unlock
     };
     for (size_t i = 0; i < 5; i++) {
         const DiocRegisters &r = drive.sent[i].registers;
@@ -198,12 +302,9 @@ struct BpbCase {
 };
 
 const BpbCase kBpbCases[] = {
-    {"HighDensity", 512, 2880, 0, true},
-    {"HighDensityIn32BitField", 512, 0, 2880, true},
-    {"DoubleDensity", 512, 1440, 0, false},
-    {"ExtraDensity", 512, 5760, 0, false},
-    {"OtherSectorSize", 1024, 2880, 0, false},
-    {"Blank", 0, 0, 0, false},
+    {"HighDensity", 512, 2880, 0, true},       {"HighDensityIn32BitField", 512, 0, 2880, true},
+    {"DoubleDensity", 512, 1440, 0, false},    {"ExtraDensity", 512, 5760, 0, false},
+    {"OtherSectorSize", 1024, 2880, 0, false}, {"Blank", 0, 0, 0, false},
 };
 
 TEST(DescribesHighDensityDiskette, BpbTable)
@@ -233,13 +334,13 @@ TEST(WriteBootSector, RefusesEveryOtherLayoutOf2880Sectors)
         bool accepted;
     } layouts[] = {
         {"", true},
-        {"-c 2", false},                // 2 sectors per cluster (and 5 per FAT)
-        {"-r 7", false},                // 112 root entries
-        {"-d 1", false},                // one FAT
-        {"-R 2", false},                // 2 reserved sectors
-        {"-m 0xF9", false},             // another media descriptor
-        {"-t 160 -h 2 -s 9", false},    // 9 sectors per track
-        {"-t 80 -h 1 -s 36", false},    // one head
+        {"-c 2", false},             // 2 sectors per cluster (and 5 per FAT)
+        {"-r 7", false},             // 112 root entries
+        {"-d 1", false},             // one FAT
+        {"-R 2", false},             // 2 reserved sectors
+        {"-m 0xF9", false},          // another media descriptor
+        {"-t 160 -h 2 -s 9", false}, // 9 sectors per track
+        {"-t 80 -h 1 -s 36", false}, // one head
     };
     std::vector<unsigned char> image = ReadRecord("boot_sector");
     std::string formatted = ImagePath("mformat");

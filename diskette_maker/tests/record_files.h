@@ -9,7 +9,8 @@
 inline std::vector<unsigned char> ReadBinaryFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in),
+                                      std::istreambuf_iterator<char>());
 }
 
 inline std::vector<unsigned char> ReadRecord(const std::string &name)

@@ -30,7 +30,8 @@ Bytes ReadXxd(const std::string &path)
             if (c != ' ')
                 digits += c;
         for (size_t i = 0; i + 1 < digits.size(); i += 2)
-            bytes.push_back(static_cast<unsigned char>(std::stoi(digits.substr(i, 2), nullptr, 16)));
+            bytes.push_back(
+                static_cast<unsigned char>(std::stoi(digits.substr(i, 2), nullptr, 16)));
     }
     return bytes;
 }
@@ -95,10 +96,8 @@ TEST(RecordsScript, EachIdNamesItsBlock)
             blocks[ids[name]] = file;
     }
     const std::map<int, std::string> expected = {
-        {107, "\"config_cdrom.bin\""},
-        {108, "\"autoexec_cdrom.bin\""},
-        {109, "\"boot_sector.bin\""},
-        {110, "\"config_hard_drive.bin\""},
+        {107, "\"config_cdrom.bin\""},    {108, "\"autoexec_cdrom.bin\""},
+        {109, "\"boot_sector.bin\""},     {110, "\"config_hard_drive.bin\""},
         {111, "\"config_diskette.bin\""},
     };
     EXPECT_EQ(blocks, expected);

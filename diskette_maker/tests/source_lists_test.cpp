@@ -10,7 +10,8 @@ namespace {
 
 using Paths = std::vector<std::string>;
 
-CreationInputs Inputs(int product, bool msdos, int language, const char* module = "D:\\Utility\\Floppwright.exe")
+CreationInputs Inputs(int product, bool msdos, int language,
+                      const char *module = "D:\\Utility\\Floppwright.exe")
 {
     return {language, product, msdos, true, "A:\\", module};
 }
@@ -25,36 +26,64 @@ struct SourceCase {
 };
 
 const SourceCase SourceCases[] = {
-    {1, false, 1, {"D:\\HD and CD-ROM\\0009\\*.*", "D:\\HD and CD-ROM\\Drivers"},
-     {"D:\\User's Guides\\HDGUIDE.DOC"}, {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
-    {1, false, 2, {"D:\\HD and CD-ROM\\000a\\*.*", "D:\\HD and CD-ROM\\Drivers"},
-     {"D:\\User's Guides\\HDGUIDE.DOC"}, {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
-    {1, false, 3, {"D:\\HD and CD-ROM\\000c\\*.*", "D:\\HD and CD-ROM\\Drivers"},
-     {"D:\\User's Guides\\HDGUIDE.DOC"}, {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
-    {2, false, 1, {"D:\\HD and CD-ROM\\0009\\*.*", "D:\\HD and CD-ROM\\Drivers"},
-     {"D:\\User's Guides\\CDGUIDE.DOC"}, {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
-    {2, false, 3, {"D:\\HD and CD-ROM\\000c\\*.*", "D:\\HD and CD-ROM\\Drivers"},
-     {"D:\\User's Guides\\CDGUIDE.DOC"}, {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
+    {1,
+     false,
+     1,
+     {"D:\\HD and CD-ROM\\0009\\*.*", "D:\\HD and CD-ROM\\Drivers"},
+     {"D:\\User's Guides\\HDGUIDE.DOC"},
+     {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
+    {1,
+     false,
+     2,
+     {"D:\\HD and CD-ROM\\000a\\*.*", "D:\\HD and CD-ROM\\Drivers"},
+     {"D:\\User's Guides\\HDGUIDE.DOC"},
+     {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
+    {1,
+     false,
+     3,
+     {"D:\\HD and CD-ROM\\000c\\*.*", "D:\\HD and CD-ROM\\Drivers"},
+     {"D:\\User's Guides\\HDGUIDE.DOC"},
+     {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
+    {2,
+     false,
+     1,
+     {"D:\\HD and CD-ROM\\0009\\*.*", "D:\\HD and CD-ROM\\Drivers"},
+     {"D:\\User's Guides\\CDGUIDE.DOC"},
+     {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
+    {2,
+     false,
+     3,
+     {"D:\\HD and CD-ROM\\000c\\*.*", "D:\\HD and CD-ROM\\Drivers"},
+     {"D:\\User's Guides\\CDGUIDE.DOC"},
+     {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
     // The MS-DOS files are the same in every language.
-    {1, true, 2, {"D:\\HD and CD-ROM\\MS-DOS Hard Drive\\*.*"},
-     {"D:\\User's Guides\\HDGUIDE.DOC"}, {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
-    {2, true, 3, {"D:\\HD and CD-ROM\\MS-DOS CD-ROM\\*.*"},
-     {"D:\\User's Guides\\CDGUIDE.DOC"}, {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
+    {1,
+     true,
+     2,
+     {"D:\\HD and CD-ROM\\MS-DOS Hard Drive\\*.*"},
+     {"D:\\User's Guides\\HDGUIDE.DOC"},
+     {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
+    {2,
+     true,
+     3,
+     {"D:\\HD and CD-ROM\\MS-DOS CD-ROM\\*.*"},
+     {"D:\\User's Guides\\CDGUIDE.DOC"},
+     {"D:\\Utility\\testport.exe", "D:\\Utility\\testport.txt"}},
     {3, true, 1, {"D:\\Diskette Drive\\*.*"}, {"D:\\User's Guides\\QLGUIDE.DOC"}, {}},
     {3, true, 3, {"D:\\Diskette Drive\\*.*"}, {"D:\\User's Guides\\QLGUIDE.DOC"}, {}},
 };
 
 TEST(SourceLists, EachProductVariantAndLanguageCopiesItsFiles)
 {
-    for (const SourceCase& c : SourceCases) {
+    for (const SourceCase &c : SourceCases) {
         SCOPED_TRACE("product " + std::to_string(c.product) + (c.msdos ? " MS-DOS" : " Windows") +
                      " language " + std::to_string(c.language));
         FakeCreationFrontEnd fake;
         ASSERT_EQ(RunCreation(Inputs(c.product, c.msdos, c.language), fake), kEndedFinished);
 
-        const RecordedOperation* product = fake.Find(kStepCopyProduct);
-        const RecordedOperation* guide = fake.Find(kStepCopyGuide);
-        const RecordedOperation* testPort = fake.Find(kStepCopyTestPort);
+        const RecordedOperation *product = fake.Find(kStepCopyProduct);
+        const RecordedOperation *guide = fake.Find(kStepCopyGuide);
+        const RecordedOperation *testPort = fake.Find(kStepCopyTestPort);
         ASSERT_TRUE(product && guide);
         EXPECT_EQ(product->from, c.product_copy);
         EXPECT_EQ(guide->from, c.guide);
@@ -64,7 +93,7 @@ TEST(SourceLists, EachProductVariantAndLanguageCopiesItsFiles)
             ASSERT_TRUE(testPort);
             EXPECT_EQ(testPort->from, c.test_port);
         }
-        for (const RecordedOperation* copy : {product, guide, testPort}) {
+        for (const RecordedOperation *copy : {product, guide, testPort}) {
             if (!copy)
                 continue;
             EXPECT_EQ(copy->operation, kOperationCopy);
@@ -85,7 +114,7 @@ TEST(SourceLists, OnlyMsdosDiskettesGetStartupFiles)
         {2, true, {"confirm", "op:1", "bootable", "startup:2", "op:3", "op:4", "op:5", "note"}},
         {3, true, {"confirm", "op:1", "bootable", "startup:3", "op:3", "op:4", "note"}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         FakeCreationFrontEnd fake;
         RunCreation(Inputs(c.product, c.msdos, 1), fake);
         EXPECT_EQ(fake.events, c.events) << "product " << c.product;
@@ -95,8 +124,8 @@ TEST(SourceLists, OnlyMsdosDiskettesGetStartupFiles)
 TEST(CdRoot, IsTheFolderAboveTheProgramsFolder)
 {
     struct {
-        const char* module;
-        const char* root;   // null: refused
+        const char *module;
+        const char *root; // null: refused
     } cases[] = {
         {"D:\\Utility\\Floppwright.exe", "D:\\"},
         {"E:\\Drivers CD\\Utility\\Floppwright.exe", "E:\\Drivers CD\\"},
@@ -105,7 +134,7 @@ TEST(CdRoot, IsTheFolderAboveTheProgramsFolder)
         {"Floppwright.exe", nullptr},
         {"", nullptr},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         char root[kCreationPathSize] = "unchanged";
         bool ok = CdRootFromModulePath(c.module, root, sizeof root);
         if (c.root) {
@@ -134,4 +163,4 @@ TEST(CdRoot, APathTooLongForTheListsTouchesNothing)
     EXPECT_EQ(fake.events, std::vector<std::string>{"confirm"});
 }
 
-}  // namespace
+} // namespace

@@ -34,11 +34,14 @@ TEST(StartupFiles, BlocksByProduct)
 
 TEST(StartupFiles, BootableStepByPlatformAndOption)
 {
-    struct Case { int kind; uint32_t option; bool applies; };
+    struct Case {
+        int kind;
+        uint32_t option;
+        bool applies;
+    };
     const Case cases[] = {
-        {kPlatformNtLater, 1, false}, {kPlatformNtLater, 0, false},
-        {kPlatformWin98Me, 1, true},  {kPlatformWin98Me, 0, false},
-        {kPlatformWin95, 1, true},    {kPlatformWin95, 0, false},
+        {kPlatformNtLater, 1, false}, {kPlatformNtLater, 0, false}, {kPlatformWin98Me, 1, true},
+        {kPlatformWin98Me, 0, false}, {kPlatformWin95, 1, true},    {kPlatformWin95, 0, false},
         {kPlatformNt4, 1, true},      {kPlatformNt4, 0, false},
     };
     for (const Case &c : cases)
@@ -50,7 +53,7 @@ struct SourceCase {
     std::string windowsDir;
     size_t capacity;
     bool built;
-    std::string list;               // whole list, closing NUL included
+    std::string list; // whole list, closing NUL included
 };
 
 std::string List(std::initializer_list<std::string> paths)
@@ -82,7 +85,8 @@ TEST(StartupFiles, SystemFileSources)
 {
     for (const SourceCase &c : kSourceCases) {
         std::string buffer(c.capacity, '\0');
-        EXPECT_EQ(BuildSystemFileSources(c.windowsDir.c_str(), &buffer[0], c.capacity), c.built) << c.name;
+        EXPECT_EQ(BuildSystemFileSources(c.windowsDir.c_str(), &buffer[0], c.capacity), c.built)
+            << c.name;
         EXPECT_EQ(buffer.substr(0, c.list.size()), c.list) << c.name;
     }
 }

@@ -13,24 +13,24 @@ namespace {
 TEST(WindowLanguage, CommandLineOverridesInItsOrder)
 {
     struct {
-        const char* commandLine;   // as passed to the entry
+        const char *commandLine; // as passed to the entry
         int system;
         int language;
     } cases[] = {
         {"", 1, 1},
         {"", 3, 3},
         {" -000a", 1, 2},
-        {"-000C", 1, 3},        // lowered first
+        {"-000C", 1, 3}, // lowered first
         {"-000A", 3, 2},
-        {"-0009 -000c", 3, 1},  // 0009 is tested first
-        {"-000a -000c", 1, 3},  // then 000c
+        {"-0009 -000c", 3, 1}, // 0009 is tested first
+        {"-000a -000c", 1, 3}, // then 000c
         {"-0009", 2, 1},
-        {"x000ay", 1, 2},       // anywhere, with or without the dash
+        {"x000ay", 1, 2}, // anywhere, with or without the dash
         {"-000b", 2, 2},
         {"-00 09", 3, 3},
         {"-0007", 1, 1},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         char copy[kCommandLineCopySize];
         CopyLoweredCommandLine(copy, sizeof copy, c.commandLine);
         EXPECT_EQ(LanguageFromCommandLine(copy, CodeOrder::kFirstFoundWins, c.system), c.language)
@@ -69,7 +69,7 @@ TEST(WindowLanguage, ButtonsAndLanguagesMatch)
         int language;
         int button;
     } cases[] = {{1, IDC_LANG_ENGLISH}, {2, IDC_LANG_SPANISH}, {3, IDC_LANG_FRENCH}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         EXPECT_EQ(LanguageButton(c.language), c.button);
         EXPECT_EQ(LanguageOfButton(c.button), c.language);
     }
@@ -88,13 +88,15 @@ Changes ToVector(ControlChanges changes)
 
 TEST(WindowControls, AfterTheProductChoice)
 {
-    const Changes languageGroup = {
-        {IDC_LANG_GROUP, kShowControl}, {IDC_LANG_ENGLISH, kShowControl},
-        {IDC_LANG_SPANISH, kShowControl}, {IDC_LANG_FRENCH, kShowControl}};
-    const Changes disketteDrive = {
-        {IDC_VARIANT_GROUP, kHideControl}, {IDC_VARIANT_WINDOWS, kHideControl},
-        {IDC_VARIANT_WINDOWS, kUncheckControl}, {IDC_VARIANT_MSDOS, kHideControl},
-        {IDC_VARIANT_MSDOS, kCheckControl}};
+    const Changes languageGroup = {{IDC_LANG_GROUP, kShowControl},
+                                   {IDC_LANG_ENGLISH, kShowControl},
+                                   {IDC_LANG_SPANISH, kShowControl},
+                                   {IDC_LANG_FRENCH, kShowControl}};
+    const Changes disketteDrive = {{IDC_VARIANT_GROUP, kHideControl},
+                                   {IDC_VARIANT_WINDOWS, kHideControl},
+                                   {IDC_VARIANT_WINDOWS, kUncheckControl},
+                                   {IDC_VARIANT_MSDOS, kHideControl},
+                                   {IDC_VARIANT_MSDOS, kCheckControl}};
     EXPECT_EQ(ToVector(ControlsAfterProduct(1)), languageGroup);
     EXPECT_EQ(ToVector(ControlsAfterProduct(2)), languageGroup);
     EXPECT_EQ(ToVector(ControlsAfterProduct(3)), disketteDrive);
@@ -102,10 +104,14 @@ TEST(WindowControls, AfterTheProductChoice)
 
 TEST(WindowControls, AfterEachClick)
 {
-    const Changes enable = {{IDC_LANG_FRENCH, kEnableControl}, {IDC_LANG_SPANISH, kEnableControl},
-                            {IDC_LANG_ENGLISH, kEnableControl}, {IDC_LANG_GROUP, kEnableControl}};
-    const Changes gray = {{IDC_LANG_FRENCH, kDisableControl}, {IDC_LANG_SPANISH, kDisableControl},
-                          {IDC_LANG_ENGLISH, kDisableControl}, {IDC_LANG_GROUP, kDisableControl}};
+    const Changes enable = {{IDC_LANG_FRENCH, kEnableControl},
+                            {IDC_LANG_SPANISH, kEnableControl},
+                            {IDC_LANG_ENGLISH, kEnableControl},
+                            {IDC_LANG_GROUP, kEnableControl}};
+    const Changes gray = {{IDC_LANG_FRENCH, kDisableControl},
+                          {IDC_LANG_SPANISH, kDisableControl},
+                          {IDC_LANG_ENGLISH, kDisableControl},
+                          {IDC_LANG_GROUP, kDisableControl}};
     const int Clicked = 0, DoubleClicked = 5;
     struct {
         int control;
@@ -127,10 +133,10 @@ TEST(WindowControls, AfterEachClick)
         {IDC_VARIANT_MSDOS, Clicked, true, kCommandChoice, 0, gray},
         {IDC_VARIANT_MSDOS, DoubleClicked, true, kCommandChoice, 0, gray},
         {IDC_VARIANT_MSDOS, Clicked, false, kCommandChoice, 0, {}},
-        {2, Clicked, false, kCommandNone, 0, {}},   // Escape: nothing
+        {2, Clicked, false, kCommandNone, 0, {}}, // Escape: nothing
         {1, Clicked, false, kCommandNone, 0, {}},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         MainCommand command = DecideMainCommand(c.control, c.notify, c.checked);
         EXPECT_EQ(command.kind, c.kind) << c.control;
         EXPECT_EQ(command.language, c.language) << c.control;
@@ -142,12 +148,13 @@ TEST(WindowControls, CopyLocksEveryChoice)
 {
     Changes locked = ToVector(ControlsDuringCreation());
     std::vector<int> controls;
-    for (const auto& change : locked) {
+    for (const auto &change : locked) {
         EXPECT_EQ(change.second, kDisableControl);
         controls.push_back(change.first);
     }
-    EXPECT_EQ(controls, (std::vector<int>{IDC_COPY, IDC_CANCEL, IDC_LANG_FRENCH, IDC_LANG_SPANISH,
-                                          IDC_LANG_ENGLISH, IDC_VARIANT_WINDOWS, IDC_VARIANT_MSDOS}));
+    EXPECT_EQ(controls,
+              (std::vector<int>{IDC_COPY, IDC_CANCEL, IDC_LANG_FRENCH, IDC_LANG_SPANISH,
+                                IDC_LANG_ENGLISH, IDC_VARIANT_WINDOWS, IDC_VARIANT_MSDOS}));
 }
 
 TEST(WindowTexts, EachControlCarriesItsString)
@@ -160,10 +167,20 @@ TEST(WindowTexts, EachControlCarriesItsString)
         return out;
     };
     EXPECT_EQ(toVector(MainWindowTexts()),
-              (Targets{{1000, 99}, {1002, 9}, {1003, 19}, {1013, 39}, {kCaptionTarget, 39},
-                       {1016, 49}, {1020, 299}}));
+              (Targets{{1000, 99},
+                       {1002, 9},
+                       {1003, 19},
+                       {1013, 39},
+                       {kCaptionTarget, 39},
+                       {1016, 49},
+                       {1020, 299}}));
     EXPECT_EQ(toVector(ProductDialogTexts()),
-              (Targets{{1021, 399}, {2, 19}, {1, 29}, {1024, 599}, {1022, 602}, {1023, 605},
+              (Targets{{1021, 399},
+                       {2, 19},
+                       {1, 29},
+                       {1024, 599},
+                       {1022, 602},
+                       {1023, 605},
                        {kCaptionTarget, 39}}));
 }
 
@@ -183,11 +200,11 @@ TEST(kStartupDiskItem, StateFollowsThePlatform)
         bool checked;
         bool grayed;
     } cases[] = {{0, false, true}, {1, true, false}, {2, true, false}, {3, true, false}};
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         StartupItemState state = StartupItemForPlatform(c.platformKind);
         EXPECT_EQ(state.checked, c.checked) << c.platformKind;
         EXPECT_EQ(state.grayed, c.grayed) << c.platformKind;
     }
 }
 
-}  // namespace
+} // namespace

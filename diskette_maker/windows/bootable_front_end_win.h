@@ -53,7 +53,10 @@ public:
         return true;
     }
 
-    void MarkSystemFile(const char *path) override { SetFileAttributesA(path, kSystemFileAttributes); }
+    void MarkSystemFile(const char *path) override
+    {
+        SetFileAttributesA(path, kSystemFileAttributes);
+    }
 
     bool WriteBootSector(const char *root) override { return ::WriteBootSector(root); }
 
@@ -61,9 +64,9 @@ private:
     enum {
         kTargetListBytes = 12,
         kSourceListBytes = 520,
-        kSystemFileAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
+        kSystemFileAttributes =
+            FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM,
     };
 
     HWND owner_;
 };
-

@@ -19,7 +19,6 @@ namespace {
 
 typedef BOOL(WINAPI *SaveFileNameFunction)(OPENFILENAMEA *);
 
-
 // One of this run's messages: its text from the string table, formatted
 // with one argument; the question goes under "Create Disk" as the erase
 // warning does, a refusal under "No image was made", the rest under the
@@ -48,7 +47,7 @@ bool AskForPath(HWND owner, int language, char (&path)[MAX_PATH])
 
     OPENFILENAMEA dialog;
     ZeroMemory(&dialog, sizeof dialog);
-    dialog.lStructSize = sizeof dialog;     // the Windows 95 size: no 5.0 fields at WINVER 4.0
+    dialog.lStructSize = sizeof dialog; // the Windows 95 size: no 5.0 fields at WINVER 4.0
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filter;
     dialog.nFilterIndex = 1;
@@ -97,7 +96,7 @@ bool MoveOver(const char *temp, const char *path, const char *folder)
     char aside[MAX_PATH];
     if (!GetTempFileNameA(folder, "flp", 0, aside))
         return false;
-    DeleteFileA(aside);     // made by GetTempFileNameA; the move wants the name free
+    DeleteFileA(aside); // made by GetTempFileNameA; the move wants the name free
     if (!MoveFileA(path, aside))
         return false;
     if (!MoveFileA(temp, path)) {
@@ -116,7 +115,8 @@ bool WriteImageFile(const char *path, const char *name, const uint8_t *image)
     lstrcpynA(folder, path, static_cast<int>(name - path) + 1);
     if (!GetTempFileNameA(folder, "flp", 0, temp))
         return false;
-    HANDLE file = CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     bool written = false;
     if (file != INVALID_HANDLE_VALUE) {
         DWORD done = 0;
@@ -135,8 +135,9 @@ bool WriteImageFile(const char *path, const char *name, const uint8_t *image)
 // in 32 bits only (no runtime helper for 64-bit division): 16-bit limbs.
 void Decimal(uint64_t value, char (&text)[24])
 {
-    uint32_t limbs[4] = {static_cast<uint32_t>(value >> 48), static_cast<uint32_t>(value >> 32) & 0xFFFF,
-                         static_cast<uint32_t>(value >> 16) & 0xFFFF, static_cast<uint32_t>(value) & 0xFFFF};
+    uint32_t limbs[4] = {
+        static_cast<uint32_t>(value >> 48), static_cast<uint32_t>(value >> 32) & 0xFFFF,
+        static_cast<uint32_t>(value >> 16) & 0xFFFF, static_cast<uint32_t>(value) & 0xFFFF};
     char reversed[24];
     int count = 0;
     bool more = true;
@@ -174,7 +175,7 @@ void ShowRefusal(HWND owner, int language, const ImageRunResult &result)
     ShowMessage(owner, language, text, argument, MB_OK | MB_ICONERROR);
 }
 
-}  // namespace
+} // namespace
 
 BOOL CreateDisketteImage(HWND owner, const ImageOption &request, const RunSettings &settings)
 {
@@ -195,8 +196,8 @@ BOOL CreateDisketteImage(HWND owner, const ImageOption &request, const RunSettin
     }
     // Save As asked already; a path from the command line is asked here.
     if (request.path[0] && GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES &&
-        ShowMessage(owner, language, IDS_IMAGE_REPLACE_BASE, path, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) ==
-            IDNO)
+        ShowMessage(owner, language, IDS_IMAGE_REPLACE_BASE, path,
+                    MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDNO)
         return FALSE;
 
     char modulePath[MAX_PATH];

@@ -10,4 +10,4 @@
 // Asks for the file when the command line named none (Save As), asks
 // before replacing one the command line named, makes the image, writes it
 // and tells the user. TRUE when the image was written.
-BOOL CreateDisketteImage(HWND owner, const ImageOption& request, const RunSettings& settings);
+BOOL CreateDisketteImage(HWND owner, const ImageOption &request, const RunSettings &settings);

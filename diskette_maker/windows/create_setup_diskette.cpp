@@ -14,7 +14,7 @@
 namespace {
 
 // Asks before erasing a diskette that may hold files; true to go on.
-bool AskBeforeErase(HWND owner, const char* root, int language)
+bool AskBeforeErase(HWND owner, const char *root, int language)
 {
     char pattern[MAX_PATH];
     if (!JoinText(pattern, sizeof pattern, {root, "*.*"}))
@@ -38,7 +38,7 @@ bool AskBeforeErase(HWND owner, const char* root, int language)
 
 // Whether folder (ending in a backslash) holds a file of that name; hidden,
 // system and read-only files count.
-bool FolderHoldsFile(const char* folder, const char* name)
+bool FolderHoldsFile(const char *folder, const char *name)
 {
     char path[MAX_PATH];
     if (!JoinText(path, sizeof path, {folder, name}))
@@ -50,7 +50,7 @@ bool FolderHoldsFile(const char* folder, const char* name)
 // Makes a new folder in temp (ending in a backslash) with a name made unique
 // as GetTempFileNameA makes one, and gives its path with a backslash in
 // folder (MAX_PATH characters).
-bool MakeUniqueFolder(const char* temp, char (&folder)[MAX_PATH])
+bool MakeUniqueFolder(const char *temp, char (&folder)[MAX_PATH])
 {
     // GetTempFileNameA makes a file, not a folder, for the number 0; for
     // any other it only names one, which CreateDirectoryA then claims.
@@ -74,36 +74,36 @@ bool MakeUniqueFolder(const char* temp, char (&folder)[MAX_PATH])
 // file APIs, owned by the diskette maker window.
 class ShellCreationFrontEnd : public CreationFrontEnd {
 public:
-    ShellCreationFrontEnd(HWND owner, const CreationInputs& inputs) : owner_(owner), inputs_(inputs)
+    ShellCreationFrontEnd(HWND owner, const CreationInputs &inputs) : owner_(owner), inputs_(inputs)
     {
         ZeroMemory(&operation_, sizeof operation_);
     }
 
-    bool ConfirmErase(const char* root) override
+    bool ConfirmErase(const char *root) override
     {
         return AskBeforeErase(owner_, root, inputs_.language);
     }
 
-    bool GetTempFolder(char* folder, size_t capacity) override
+    bool GetTempFolder(char *folder, size_t capacity) override
     {
         DWORD length = GetTempPathA(static_cast<DWORD>(capacity), folder);
         return length != 0 && length < capacity;
     }
 
-    bool MakeSaveFolder(char* folder, size_t capacity) override
+    bool MakeSaveFolder(char *folder, size_t capacity) override
     {
         char made[MAX_PATH];
         return MakeUniqueFolder(folder, made) && JoinText(folder, capacity, {made});
     }
 
-    void RemoveSaveFolder(const char* folder) override { RemoveDirectoryA(folder); }
+    void RemoveSaveFolder(const char *folder) override { RemoveDirectoryA(folder); }
 
-    bool FileExistsIn(const char* folder, const char* name) override
+    bool FileExistsIn(const char *folder, const char *name) override
     {
         return FolderHoldsFile(folder, name);
     }
 
-    FileOperationResult RunFileOperation(const FileOperation& step) override
+    FileOperationResult RunFileOperation(const FileOperation &step) override
     {
         operation_.hwnd = owner_;
         operation_.wFunc = static_cast<UINT>(step.operation);
@@ -123,17 +123,21 @@ public:
     // gets no system files either.
     bool MakeBootable() override
     {
-        return MakeDisketteBootable(owner_, inputs_) && BootableStepApplies(PlatformKind(), inputs_.startupDiskOption);
+        return MakeDisketteBootable(owner_, inputs_) &&
+            BootableStepApplies(PlatformKind(), inputs_.startupDiskOption);
     }
 
-    void WriteStartupFiles(int product) override { WriteStartupFilesToDiskette(inputs_.disketteRoot, product); }
+    void WriteStartupFiles(int product) override
+    {
+        WriteStartupFilesToDiskette(inputs_.disketteRoot, product);
+    }
 
     void ShowClosingNote(bool withoutSystemFiles) override
     {
         ::ShowClosingNote(owner_, inputs_.language, IDS_FINISHED_BASE, "", withoutSystemFiles);
     }
 
-    void ShowFilesLeftIn(const char* folder) override
+    void ShowFilesLeftIn(const char *folder) override
     {
         ShowTableMessage(owner_, inputs_.language, IDS_FILESLEFT_BASE, IDS_TITLE_BASE, folder,
                          MB_OK | MB_ICONWARNING);
@@ -141,13 +145,13 @@ public:
 
 private:
     HWND owner_;
-    const CreationInputs& inputs_;
+    const CreationInputs &inputs_;
     SHFILEOPSTRUCTA operation_;
 };
 
-}  // namespace
+} // namespace
 
-BOOL CreateSetupDiskette(HWND owner, const RunSettings& settings)
+BOOL CreateSetupDiskette(HWND owner, const RunSettings &settings)
 {
     char modulePath[MAX_PATH];
     CreationInputs inputs;

@@ -8,4 +8,4 @@
 
 // Runs the whole creation on this thread, with its own messages, and returns
 // when it has ended; TRUE when it got through to the closing note.
-BOOL CreateSetupDiskette(HWND owner, const RunSettings& settings);
+BOOL CreateSetupDiskette(HWND owner, const RunSettings &settings);

@@ -2,16 +2,16 @@
 
 #include "resource.h"
 
-bool GatherCreationInputs(HWND window, const RunSettings& settings, char (&modulePath)[MAX_PATH],
-                          CreationInputs& inputs)
+bool GatherCreationInputs(HWND window, const RunSettings &settings, char (&modulePath)[MAX_PATH],
+                          CreationInputs &inputs)
 {
     DWORD length = GetModuleFileNameA(nullptr, modulePath, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return false;
     inputs.language = settings.LanguageIndex;
     inputs.product = settings.ProductChoice;
-    inputs.msdosVariant =
-        MakesMsdosVariant(settings.ProductChoice, IsDlgButtonChecked(window, IDC_VARIANT_MSDOS) == BST_CHECKED);
+    inputs.msdosVariant = MakesMsdosVariant(
+        settings.ProductChoice, IsDlgButtonChecked(window, IDC_VARIANT_MSDOS) == BST_CHECKED);
     inputs.startupDiskOption = settings.StartupDiskOption;
     inputs.disketteRoot = settings.DisketteRoot;
     inputs.modulePath = modulePath;

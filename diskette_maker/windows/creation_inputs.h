@@ -10,5 +10,5 @@
 
 // Fills inputs, whose paths point into settings and modulePath; false when
 // the program's path cannot be had whole.
-bool GatherCreationInputs(HWND window, const RunSettings& settings, char (&modulePath)[MAX_PATH],
-                          CreationInputs& inputs);
+bool GatherCreationInputs(HWND window, const RunSettings &settings, char (&modulePath)[MAX_PATH],
+                          CreationInputs &inputs);

@@ -8,21 +8,23 @@
 namespace {
 
 // True when the window's text is exactly `text` (at most MAX_PATH - 1 chars).
-bool HasText(HWND window, const char* text)
+bool HasText(HWND window, const char *text)
 {
     int length = lstrlenA(text);
     char shown[MAX_PATH];
-    return GetWindowTextLengthA(window) == length && GetWindowTextA(window, shown, sizeof shown) == length &&
-           std::memcmp(shown, text, static_cast<size_t>(length)) == 0;
+    return GetWindowTextLengthA(window) == length &&
+        GetWindowTextA(window, shown, sizeof shown) == length &&
+        std::memcmp(shown, text, static_cast<size_t>(length)) == 0;
 }
 
-}  // namespace
+} // namespace
 
-void RefreshTexts(HWND window, const TextTargets& texts, int language)
+void RefreshTexts(HWND window, const TextTargets &texts, int language)
 {
     for (size_t i = 0; i < texts.count; i++) {
-        const TextTarget& target = texts.targets[i];
-        HWND control = target.control == kCaptionTarget ? window : GetDlgItem(window, target.control);
+        const TextTarget &target = texts.targets[i];
+        HWND control =
+            target.control == kCaptionTarget ? window : GetDlgItem(window, target.control);
         if (!control)
             continue;
         char text[MAX_PATH];
@@ -36,23 +38,35 @@ void RefreshTexts(HWND window, const TextTargets& texts, int language)
     }
 }
 
-void ApplyControlChanges(HWND window, const ControlChanges& changes)
+void ApplyControlChanges(HWND window, const ControlChanges &changes)
 {
     for (size_t i = 0; i < changes.count; i++) {
-        const ControlChange& change = changes.changes[i];
+        const ControlChange &change = changes.changes[i];
         HWND control = GetDlgItem(window, change.control);
         switch (change.action) {
-        case kShowControl: ShowWindow(control, SW_SHOW); break;
-        case kHideControl: ShowWindow(control, SW_HIDE); break;
-        case kCheckControl: SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0); break;
-        case kUncheckControl: SendMessageA(control, BM_SETCHECK, BST_UNCHECKED, 0); break;
-        case kEnableControl: EnableWindow(control, TRUE); break;
-        case kDisableControl: EnableWindow(control, FALSE); break;
+        case kShowControl:
+            ShowWindow(control, SW_SHOW);
+            break;
+        case kHideControl:
+            ShowWindow(control, SW_HIDE);
+            break;
+        case kCheckControl:
+            SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
+            break;
+        case kUncheckControl:
+            SendMessageA(control, BM_SETCHECK, BST_UNCHECKED, 0);
+            break;
+        case kEnableControl:
+            EnableWindow(control, TRUE);
+            break;
+        case kDisableControl:
+            EnableWindow(control, FALSE);
+            break;
         }
     }
 }
 
-HFONT CreateHeadingFont(const char* face, bool underline, bool italic)
+HFONT CreateHeadingFont(const char *face, bool underline, bool italic)
 {
     LOGFONTA font;
     ZeroMemory(&font, sizeof font);

@@ -26,11 +26,12 @@ bool Win32DiskDevice::Send(DeviceRequest &request)
     DWORD returned = 0;
     BOOL ok;
     if (request.registers) {
-        ok = DeviceIoControl(device, request.controlCode, request.registers, sizeof *request.registers,
-                             request.registers, sizeof *request.registers, &returned, NULL);
+        ok = DeviceIoControl(device, request.controlCode, request.registers,
+                             sizeof *request.registers, request.registers,
+                             sizeof *request.registers, &returned, NULL);
     } else {
-        ok = DeviceIoControl(device, request.controlCode, NULL, 0, request.output, request.outputSize,
-                             &returned, NULL);
+        ok = DeviceIoControl(device, request.controlCode, NULL, 0, request.output,
+                             request.outputSize, &returned, NULL);
     }
     request.bytesReturned = returned;
     return ok != FALSE;

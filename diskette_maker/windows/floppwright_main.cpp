@@ -11,27 +11,29 @@
 namespace {
 
 // An image needs no diskette drive.
-bool DriveGatePasses(const ImageOption& imageRequest)
+bool DriveGatePasses(const ImageOption &imageRequest)
 {
     if (imageRequest.present)
         return true;
-    return GetDriveTypeA(kDisketteRoot) == DRIVE_REMOVABLE && ProbeDisketteDrive(kDisketteRoot) != 0;
+    return GetDriveTypeA(kDisketteRoot) == DRIVE_REMOVABLE &&
+        ProbeDisketteDrive(kDisketteRoot) != 0;
 }
 
 // "-image PATH" is taken out first: the language search must not read a
 // code into its path.
-void DecideStart(HINSTANCE instance, const char* commandLine, MakeDiskStart& start)
+void DecideStart(HINSTANCE instance, const char *commandLine, MakeDiskStart &start)
 {
     start.instance = instance;
     char rest[kCommandLineCopySize], lowered[kCommandLineCopySize];
     TakeImageOption(commandLine, start.imageRequest, rest, sizeof rest);
     CopyLoweredCommandLine(lowered, sizeof lowered, rest);
     int fallback = LanguageFromSystem(GetSystemDefaultLangID());
-    start.language = static_cast<Language>(LanguageFromCommandLine(lowered, CodeOrder::kFirstFoundWins, fallback));
+    start.language = static_cast<Language>(
+        LanguageFromCommandLine(lowered, CodeOrder::kFirstFoundWins, fallback));
     start.drivePasses = DriveGatePasses(start.imageRequest);
 }
 
-}  // namespace
+} // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand)
 {

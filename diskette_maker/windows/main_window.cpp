@@ -14,15 +14,15 @@
 
 namespace {
 
-MakeDiskWindowState* StateOf(HWND window)
+MakeDiskWindowState *StateOf(HWND window)
 {
-    return reinterpret_cast<MakeDiskWindowState*>(GetWindowLongPtrA(window, DWLP_USER));
+    return reinterpret_cast<MakeDiskWindowState *>(GetWindowLongPtrA(window, DWLP_USER));
 }
 
-const char* const kMakeDiskClass = "QLMakeDisk";
-const char* const kStartupDiskItem = "Make Startup Disk (MS-DOS)";
+const char *const kMakeDiskClass = "QLMakeDisk";
+const char *const kStartupDiskItem = "Make Startup Disk (MS-DOS)";
 
-void DeleteHeadingFont(MakeDiskWindowState& state)
+void DeleteHeadingFont(MakeDiskWindowState &state)
 {
     if (state.headingFont) {
         DeleteObject(state.headingFont);
@@ -30,7 +30,7 @@ void DeleteHeadingFont(MakeDiskWindowState& state)
     }
 }
 
-void CloseMakeDiskWindow(HWND window, MakeDiskWindowState& state)
+void CloseMakeDiskWindow(HWND window, MakeDiskWindowState &state)
 {
     DeleteHeadingFont(state);
     DestroyWindow(window);
@@ -49,7 +49,7 @@ bool OfferImageInstead(HWND window, HINSTANCE instance, int language)
 // The window's start, once it has its state: centred, shown, and when the
 // drive gate refused, the question whether to make an image instead. False
 // when the answer was No and the window is gone.
-bool StartMakeDiskWindow(HWND window, MakeDiskWindowState& state)
+bool StartMakeDiskWindow(HWND window, MakeDiskWindowState &state)
 {
     CentreWindow(window, GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
                  SWP_NOSIZE | SWP_SHOWWINDOW);
@@ -69,7 +69,7 @@ bool StartMakeDiskWindow(HWND window, MakeDiskWindowState& state)
     return true;
 }
 
-void AddStartupDiskItem(HWND window, MakeDiskWindowState& state)
+void AddStartupDiskItem(HWND window, MakeDiskWindowState &state)
 {
     HMENU menu = state.systemMenu = GetSystemMenu(window, FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
@@ -83,15 +83,17 @@ void AddStartupDiskItem(HWND window, MakeDiskWindowState& state)
 // Runs once, on the first paint: fonts and checks, then the product dialog
 // modal over the window. False when the dialog was cancelled and the window
 // is gone.
-bool RunOneTimeSetUp(HWND window, MakeDiskWindowState& state)
+bool RunOneTimeSetUp(HWND window, MakeDiskWindowState &state)
 {
-    RunSettings& settings = state.settings;
+    RunSettings &settings = state.settings;
     state.headingFont = CreateHeadingFont("Tahoma", true, false);
-    SendDlgItemMessageA(window, IDC_HEADING, WM_SETFONT, reinterpret_cast<WPARAM>(state.headingFont), TRUE);
+    SendDlgItemMessageA(window, IDC_HEADING, WM_SETFONT,
+                        reinterpret_cast<WPARAM>(state.headingFont), TRUE);
     CheckDlgButton(window, LanguageButton(settings.LanguageIndex), BST_CHECKED);
     CheckDlgButton(window, IDC_VARIANT_WINDOWS, BST_CHECKED);
 
-    settings.ProductChoice = static_cast<Product>(ShowProductDialog(window, settings.LanguageIndex));
+    settings.ProductChoice =
+        static_cast<Product>(ShowProductDialog(window, settings.LanguageIndex));
     if (settings.ProductChoice == kProductCancelled) {
         CloseMakeDiskWindow(window, state);
         return false;
@@ -101,7 +103,7 @@ bool RunOneTimeSetUp(HWND window, MakeDiskWindowState& state)
     return true;
 }
 
-LRESULT OnPaint(HWND window, MakeDiskWindowState& state, WPARAM wParam, LPARAM lParam)
+LRESULT OnPaint(HWND window, MakeDiskWindowState &state, WPARAM wParam, LPARAM lParam)
 {
     RefreshTexts(window, MainWindowTexts(), state.settings.LanguageIndex);
     if (state.firstPaint) {
@@ -112,7 +114,7 @@ LRESULT OnPaint(HWND window, MakeDiskWindowState& state, WPARAM wParam, LPARAM l
     return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
 
-void OnCreateDisk(HWND window, MakeDiskWindowState& state)
+void OnCreateDisk(HWND window, MakeDiskWindowState &state)
 {
     ApplyControlChanges(window, ControlsDuringCreation());
     if (state.start.imageRequest.present)
@@ -122,7 +124,7 @@ void OnCreateDisk(HWND window, MakeDiskWindowState& state)
     CloseMakeDiskWindow(window, state);
 }
 
-LRESULT OnCommand(HWND window, MakeDiskWindowState& state, WPARAM wParam, LPARAM lParam)
+LRESULT OnCommand(HWND window, MakeDiskWindowState &state, WPARAM wParam, LPARAM lParam)
 {
     int control = LOWORD(wParam);
     bool checked = IsDlgButtonChecked(window, control) == BST_CHECKED;
@@ -148,18 +150,19 @@ LRESULT OnCommand(HWND window, MakeDiskWindowState& state, WPARAM wParam, LPARAM
     return DefWindowProcA(window, WM_COMMAND, wParam, lParam);
 }
 
-void OnStartupDiskItem(MakeDiskWindowState& state)
+void OnStartupDiskItem(MakeDiskWindowState &state)
 {
-    bool& option = state.settings.StartupDiskOption;
+    bool &option = state.settings.StartupDiskOption;
     option = !option;
-    CheckMenuItem(state.systemMenu, IDM_STARTUPDISK, MF_BYCOMMAND | (option ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(state.systemMenu, IDM_STARTUPDISK,
+                  MF_BYCOMMAND | (option ? MF_CHECKED : MF_UNCHECKED));
 }
 
 LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // Until CreateMakeDiskWindow has lent the state the window is only
     // being built, and after WM_NCDESTROY it is gone: the defaults do.
-    MakeDiskWindowState* state = StateOf(window);
+    MakeDiskWindowState *state = StateOf(window);
     if (!state)
         return DefWindowProcA(window, message, wParam, lParam);
     switch (message) {
@@ -183,7 +186,7 @@ LRESULT CALLBACK MakeDiskWindowProc(HWND window, UINT message, WPARAM wParam, LP
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-}  // namespace
+} // namespace
 
 BOOL RegisterMakeDiskClass(HINSTANCE instance)
 {
@@ -204,7 +207,7 @@ BOOL RegisterMakeDiskClass(HINSTANCE instance)
     return RegisterClassExA(&windowClass) != 0;
 }
 
-HWND CreateMakeDiskWindow(const MakeDiskStart& start, MakeDiskWindowState& state)
+HWND CreateMakeDiskWindow(const MakeDiskStart &start, MakeDiskWindowState &state)
 {
     ZeroMemory(&state, sizeof state);
     state.start = start;
@@ -214,7 +217,8 @@ HWND CreateMakeDiskWindow(const MakeDiskStart& start, MakeDiskWindowState& state
     lstrcpynA(state.settings.DisketteRoot, kDisketteRoot, kDisketteRootSize);
     state.firstPaint = true;
 
-    HWND window = CreateDialogParamA(start.instance, MAKEINTRESOURCEA(IDD_MAKEDISK), nullptr, nullptr, 0);
+    HWND window =
+        CreateDialogParamA(start.instance, MAKEINTRESOURCEA(IDD_MAKEDISK), nullptr, nullptr, 0);
     if (!window)
         return nullptr;
     // No paint comes before the message loop, so none misses the state.

@@ -38,4 +38,4 @@ BOOL RegisterMakeDiskClass(HINSTANCE instance);
 // Makes the window from dialog 101 and gives it its state. When the drive
 // gate has refused, asks whether to save an image instead; null when the
 // window could not be made or the answer was No.
-HWND CreateMakeDiskWindow(const MakeDiskStart& start, MakeDiskWindowState& state);
+HWND CreateMakeDiskWindow(const MakeDiskStart &start, MakeDiskWindowState &state);

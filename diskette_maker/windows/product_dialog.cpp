@@ -6,7 +6,8 @@
 #include "windows/dialog_text.h"
 #include "windows/module_instance.h"
 
-static_assert(kProductDialogOk == IDOK && kProductDialogCancel == IDCANCEL, "product dialog buttons");
+static_assert(kProductDialogOk == IDOK && kProductDialogCancel == IDCANCEL,
+              "product dialog buttons");
 
 namespace {
 
@@ -14,16 +15,16 @@ namespace {
 // parameter and kept in DWLP_USER.
 struct ProductDialogState {
     int language;
-    INT_PTR result;       // set by the product buttons, -1 on Cancel
+    INT_PTR result; // set by the product buttons, -1 on Cancel
     HFONT headingFont;
 };
 
-ProductDialogState* StateOf(HWND dialog)
+ProductDialogState *StateOf(HWND dialog)
 {
-    return reinterpret_cast<ProductDialogState*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    return reinterpret_cast<ProductDialogState *>(GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
-BOOL OnInitDialog(HWND dialog, ProductDialogState* state)
+BOOL OnInitDialog(HWND dialog, ProductDialogState *state)
 {
     SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
     CentreWindow(dialog, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
@@ -38,7 +39,7 @@ BOOL OnInitDialog(HWND dialog, ProductDialogState* state)
 }
 
 // The one way out: the heading font goes with the dialog.
-void EndProductDialog(HWND dialog, ProductDialogState* state, INT_PTR result)
+void EndProductDialog(HWND dialog, ProductDialogState *state, INT_PTR result)
 {
     DeleteObject(state->headingFont);
     state->headingFont = nullptr;
@@ -47,7 +48,7 @@ void EndProductDialog(HWND dialog, ProductDialogState* state, INT_PTR result)
 
 BOOL OnCommand(HWND dialog, int control)
 {
-    ProductDialogState* state = StateOf(dialog);
+    ProductDialogState *state = StateOf(dialog);
     if (!state)
         return FALSE;
     switch (control) {
@@ -75,18 +76,18 @@ INT_PTR CALLBACK ProductDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 {
     switch (message) {
     case WM_INITDIALOG:
-        return OnInitDialog(dialog, reinterpret_cast<ProductDialogState*>(lParam));
+        return OnInitDialog(dialog, reinterpret_cast<ProductDialogState *>(lParam));
     case WM_COMMAND:
         return OnCommand(dialog, LOWORD(wParam));
     }
     return FALSE;
 }
 
-}  // namespace
+} // namespace
 
 INT_PTR ShowProductDialog(HWND owner, int language)
 {
     ProductDialogState state = {language, kProductNone, nullptr};
-    return DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_PRODUCT), owner, ProductDialogProc,
-                           reinterpret_cast<LPARAM>(&state));
+    return DialogBoxParamA(ModuleInstance(), MAKEINTRESOURCEA(IDD_PRODUCT), owner,
+                           ProductDialogProc, reinterpret_cast<LPARAM>(&state));
 }

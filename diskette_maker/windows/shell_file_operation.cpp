@@ -6,6 +6,7 @@ typedef int(WINAPI *FileOperationFunction)(SHFILEOPSTRUCTA *);
 
 int ShellFileOperation(SHFILEOPSTRUCTA *operation)
 {
-    FileOperationFunction fileOperation = SystemFunction<FileOperationFunction>(kShell32, "SHFileOperationA");
+    FileOperationFunction fileOperation =
+        SystemFunction<FileOperationFunction>(kShell32, "SHFileOperationA");
     return fileOperation ? fileOperation(operation) : ERROR_DLL_NOT_FOUND;
 }

@@ -21,16 +21,18 @@ bool WriteBlockFile(const char *root, const char *name, int recordId)
     char path[MAX_PATH];
     if (!JoinText(path, sizeof path, {root, name}))
         return false;
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
-    bool whole = WriteFile(file, block, kStartupBlockBytes, &written, nullptr) && written == kStartupBlockBytes;
+    bool whole = WriteFile(file, block, kStartupBlockBytes, &written, nullptr) &&
+        written == kStartupBlockBytes;
     bool closed = CloseHandle(file) != FALSE;
     return whole && closed;
 }
 
-}  // namespace
+} // namespace
 
 bool WriteStartupFilesToDiskette(const char *root, int product)
 {

@@ -9,23 +9,23 @@
 
 namespace {
 
-void FormatTableText(int language, int textBase, const char* argument, char (&text)[2 * MAX_PATH])
+void FormatTableText(int language, int textBase, const char *argument, char (&text)[2 * MAX_PATH])
 {
     char format[MAX_PATH];
     LoadText(ModuleInstance(), textBase + language, format, sizeof format);
     FormatDriveWarning(format, argument, text, sizeof text);
 }
 
-int ShowText(HWND owner, int language, const char* text, int captionBase, UINT style)
+int ShowText(HWND owner, int language, const char *text, int captionBase, UINT style)
 {
     char caption[64];
     LoadText(ModuleInstance(), captionBase + language, caption, sizeof caption);
     return MessageBoxA(owner, text, caption, style);
 }
 
-}  // namespace
+} // namespace
 
-int ShowTableMessage(HWND owner, int language, int textBase, int captionBase, const char* argument,
+int ShowTableMessage(HWND owner, int language, int textBase, int captionBase, const char *argument,
                      UINT style)
 {
     char text[2 * MAX_PATH];
@@ -33,7 +33,8 @@ int ShowTableMessage(HWND owner, int language, int textBase, int captionBase, co
     return ShowText(owner, language, text, captionBase, style);
 }
 
-void ShowClosingNote(HWND owner, int language, int textBase, const char* argument, bool withoutSystemFiles)
+void ShowClosingNote(HWND owner, int language, int textBase, const char *argument,
+                     bool withoutSystemFiles)
 {
     // Room for two whole formatted texts and the blank line between them.
     char note[4 * MAX_PATH + 2], text[2 * MAX_PATH], windows[MAX_PATH], folder[MAX_PATH];
@@ -41,7 +42,8 @@ void ShowClosingNote(HWND owner, int language, int textBase, const char* argumen
     TextBuilder builder(note, sizeof note);
     builder.Add(text);
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
-    if (withoutSystemFiles && length && length < sizeof windows && EmergencyBootFolder(windows, folder)) {
+    if (withoutSystemFiles && length && length < sizeof windows &&
+        EmergencyBootFolder(windows, folder)) {
         FormatTableText(language, IDS_NOT_BOOTABLE_BASE, folder, text);
         builder.Add("\n\n").Add(text);
     }

@@ -5,21 +5,22 @@
 
 namespace {
 
-const DWORD kKeptAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+const DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-DosTime DosTimeOf(const FILETIME& written)
+DosTime DosTimeOf(const FILETIME &written)
 {
     FILETIME local;
     WORD date = 0, time = 0;
     if (!FileTimeToLocalFileTime(&written, &local) || !FileTimeToDosDateTime(&local, &date, &time))
-        return {(1 << 5) | 1, 0};       // 1 January 1980, the earliest a diskette knows
+        return {(1 << 5) | 1, 0}; // 1 January 1980, the earliest a diskette knows
     return {date, time};
 }
 
-}  // namespace
+} // namespace
 
 // FindFirstFileA rather than GetFileAttributesExA, which Windows 95 lacks.
-bool Win32HostFiles::Find(const char* path, HostEntry& entry)
+bool Win32HostFiles::Find(const char *path, HostEntry &entry)
 {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA(path, &found);
@@ -34,7 +35,7 @@ bool Win32HostFiles::Find(const char* path, HostEntry& entry)
     return true;
 }
 
-bool Win32HostFiles::ListFolder(const char* folder, Visit visit, void* context)
+bool Win32HostFiles::ListFolder(const char *folder, Visit visit, void *context)
 {
     char pattern[MAX_PATH];
     if (!JoinText(pattern, sizeof pattern, {folder, "\\*.*"}))
@@ -51,7 +52,7 @@ bool Win32HostFiles::ListFolder(const char* folder, Visit visit, void* context)
     return true;
 }
 
-bool Win32HostFiles::ReadFile(const char* path, uint8_t* data, uint32_t size)
+bool Win32HostFiles::ReadFile(const char *path, uint8_t *data, uint32_t size)
 {
     HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -63,10 +64,10 @@ bool Win32HostFiles::ReadFile(const char* path, uint8_t* data, uint32_t size)
     return ok && read == size;
 }
 
-const uint8_t* ResourceRecords::Record(int id, uint32_t* size)
+const uint8_t *ResourceRecords::Record(int id, uint32_t *size)
 {
     DWORD bytes = 0;
-    const BYTE* block = LoadRecordBlock(id, &bytes);
+    const BYTE *block = LoadRecordBlock(id, &bytes);
     *size = bytes;
     return block;
 }

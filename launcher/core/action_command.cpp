@@ -32,10 +32,14 @@ const char *LanguageSwitch(int languageIndex)
     // Floppwright searches its lower-cased command line, so the switch is
     // lower case although the CD's folders are not.
     switch (languageIndex) {
-    case 1: return " -0009";
-    case 2: return " -000a";
-    case 3: return " -000c";
-    default: return "";
+    case 1:
+        return " -0009";
+    case 2:
+        return " -000a";
+    case 3:
+        return " -000c";
+    default:
+        return "";
     }
 }
 
@@ -50,8 +54,8 @@ bool LauncherDirectoryFrom(const char *moduleFileName, char *out, std::size_t ou
     return b.Finish();
 }
 
-bool BuildActionCommand(int code, const char *launcherDirectory, int languageIndex,
-                        char *out, std::size_t outSize)
+bool BuildActionCommand(int code, const char *launcherDirectory, int languageIndex, char *out,
+                        std::size_t outSize)
 {
     TextBuilder b(out, outSize);
     switch (code) {
@@ -60,14 +64,20 @@ bool BuildActionCommand(int code, const char *launcherDirectory, int languageInd
         // Every path is quoted: unquoted, Windows would first try the
         // path's first words as a program, "D:\HD.exe" for
         // "D:\HD and CD-ROM\...", and run whatever was put there.
-        b.Add('"').Add(launcherDirectory).Add("HD and CD-ROM\\")
-            .Add(LanguageFolder(languageIndex, LetterCase::kUpper)).Add("\\Setup.exe\"");
+        b.Add('"')
+            .Add(launcherDirectory)
+            .Add("HD and CD-ROM\\")
+            .Add(LanguageFolder(languageIndex, LetterCase::kUpper))
+            .Add("\\Setup.exe\"");
         break;
     case kDisketteSetup:
         b.Add('"').Add(launcherDirectory).Add("Diskette Drive\\Setup.exe\"");
         break;
     case kDisketteMaker:
-        b.Add('"').Add(launcherDirectory).Add("Utility\\Floppwright.exe").Add('"')
+        b.Add('"')
+            .Add(launcherDirectory)
+            .Add("Utility\\Floppwright.exe")
+            .Add('"')
             .Add(LanguageSwitch(languageIndex));
         break;
     default:
@@ -84,11 +94,12 @@ bool BuildLingpickCommand(const char *launcherDirectory, char *out, std::size_t 
     return b.Finish();
 }
 
-bool BuildGuidesFolder(const char *launcherDirectory, int languageIndex,
-                       char *out, std::size_t outSize)
+bool BuildGuidesFolder(const char *launcherDirectory, int languageIndex, char *out,
+                       std::size_t outSize)
 {
     TextBuilder b(out, outSize);
-    b.Add(launcherDirectory).Add("User's Guides\\")
+    b.Add(launcherDirectory)
+        .Add("User's Guides\\")
         .Add(LanguageFolder(languageIndex, LetterCase::kUpper));
     return b.Finish();
 }

@@ -11,11 +11,11 @@ constexpr std::size_t kCommandSize = 260;
 
 enum class Action {
     kNothing,
-    kRunProgram,    // start the command line (StartProgram)
-    kOpenWebPage,   // ShellExecute "open" on the URL
-    kShowGuides,    // reader check, then the guides dialog or the question
-    kShowMessage,   // the start-up notice
-    kEndLauncher,   // DestroyWindow of the menu
+    kRunProgram,  // start the command line (StartProgram)
+    kOpenWebPage, // ShellExecute "open" on the URL
+    kShowGuides,  // reader check, then the guides dialog or the question
+    kShowMessage, // the start-up notice
+    kEndLauncher, // DestroyWindow of the menu
 };
 
 enum ActionCode {
@@ -46,16 +46,16 @@ bool LauncherDirectoryFrom(const char *moduleFileName, char *out, std::size_t ou
 // The command line started for codes 1, 2, 3 and 9, its program's path in
 // double quotes. False for any
 // other code, or when it does not fit.
-bool BuildActionCommand(int code, const char *launcherDirectory, int languageIndex,
-                        char *out, std::size_t outSize);
+bool BuildActionCommand(int code, const char *launcherDirectory, int languageIndex, char *out,
+                        std::size_t outSize);
 
 // The reader installer's picker, started when the user wants a PDF reader.
 bool BuildLingpickCommand(const char *launcherDirectory, char *out, std::size_t outSize);
 
 // The folder of the guides in the user's language, without a trailing
 // backslash.
-bool BuildGuidesFolder(const char *launcherDirectory, int languageIndex,
-                       char *out, std::size_t outSize);
+bool BuildGuidesFolder(const char *launcherDirectory, int languageIndex, char *out,
+                       std::size_t outSize);
 
 // The software-update page on the maker's web host.
 bool BuildUpdateUrl(const char *webHost, char *out, std::size_t outSize);

@@ -21,10 +21,10 @@ constexpr Colour kClassBackground = kLightBlue;
 constexpr Colour kTextAreaBackground = kLightBlue;
 
 struct MenuColours {
-    Colour background;  // window background
-    Colour normal;      // button
-    Colour highlight;   // highlighted button
-    Colour banner;      // banner strip
+    Colour background; // window background
+    Colour normal;     // button
+    Colour highlight;  // highlighted button
+    Colour banner;     // banner strip
 };
 
 // A screen with a palette: NUMCOLORS is not -1 and RASTERCAPS has
@@ -37,11 +37,11 @@ Colour ButtonTextColour(bool highlighted, bool unavailable);
 
 // The system's colours that a high-contrast theme sets (GetSysColor).
 struct SystemColours {
-    Colour window;         // COLOR_WINDOW
-    Colour windowText;     // COLOR_WINDOWTEXT
-    Colour highlight;      // COLOR_HIGHLIGHT
-    Colour highlightText;  // COLOR_HIGHLIGHTTEXT
-    Colour grayText;       // COLOR_GRAYTEXT
+    Colour window;        // COLOR_WINDOW
+    Colour windowText;    // COLOR_WINDOWTEXT
+    Colour highlight;     // COLOR_HIGHLIGHT
+    Colour highlightText; // COLOR_HIGHLIGHTTEXT
+    Colour grayText;      // COLOR_GRAYTEXT
 };
 
 // Everything the menu paints with: its own colours, or in a high-contrast
@@ -51,9 +51,9 @@ struct MenuLook {
     Colour buttonText;
     Colour litButtonText;
     Colour unavailableText;
-    Colour text;            // heading and description
+    Colour text; // heading and description
     Colour textBackground;
-    Colour rule;            // separator rows, the palette display's banner line
+    Colour rule; // separator rows, the palette display's banner line
     // The system's colours: the banner art is drawn in window text on the
     // window colour, and an unavailable button never lights up, since grey
     // text on the highlight is what a high-contrast theme keeps apart.
@@ -64,7 +64,7 @@ MenuLook LookForDisplay(bool paletteDisplay);
 MenuLook LookForHighContrast(const SystemColours &system);
 
 struct MenuButtonLook {
-    bool lit;       // filled with the highlight colour
+    bool lit; // filled with the highlight colour
     Colour text;
 };
 MenuButtonLook LookOfButton(const MenuLook &look, bool highlighted, bool unavailable);

@@ -8,9 +8,9 @@
 constexpr int kNoHover = 0;
 
 struct HoverStep {
-    int redrawPlain = kNoHover;   // invalidate without erasing: back to the plain look
-    int redrawHover = kNoHover;   // invalidate with erasing: the hover look
-    bool focusClose = false;      // hand the focus to the close button
+    int redrawPlain = kNoHover; // invalidate without erasing: back to the plain look
+    int redrawHover = kNoHover; // invalidate with erasing: the hover look
+    bool focusClose = false;    // hand the focus to the close button
 };
 
 class GuideHover {
@@ -28,7 +28,7 @@ private:
 
 // How a title looks with or without the pointer on it.
 struct TitleLook {
-    unsigned long colour;   // COLORREF layout: 0x00BBGGRR
-    bool underlined;        // drawn in the hover font
+    unsigned long colour; // COLORREF layout: 0x00BBGGRR
+    bool underlined;      // drawn in the hover font
 };
 TitleLook LookOfTitle(bool hovered);

@@ -24,12 +24,18 @@ std::size_t GuideTitleLength(const char *fileName)
 GuideButtonContent ContentOfGuideButton(int controlId)
 {
     switch (controlId) {
-    case kGuideClose: return {kCloseCrossBitmap, 0};
-    case kGuidePicture1: return {kSpeedDiscBitmap, 0};
-    case kGuidePicture2: return {kSegmentDiscBitmap, 0};
-    case kGuideTitle1: return {0, 1};
-    case kGuideTitle2: return {0, 2};
-    default: return {0, 0};
+    case kGuideClose:
+        return {kCloseCrossBitmap, 0};
+    case kGuidePicture1:
+        return {kSpeedDiscBitmap, 0};
+    case kGuidePicture2:
+        return {kSegmentDiscBitmap, 0};
+    case kGuideTitle1:
+        return {0, 1};
+    case kGuideTitle2:
+        return {0, 2};
+    default:
+        return {0, 0};
     }
 }
 

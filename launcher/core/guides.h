@@ -9,7 +9,7 @@
 
 // Control ids of the guides dialog.
 enum GuideControl {
-    kGuideClose = 2,   // IDCANCEL
+    kGuideClose = 2, // IDCANCEL
     kGuidePicture2 = IDC_GUIDE_PICTURE2,
     kGuideTitle1 = IDC_GUIDE_TITLE1,
     kGuideTitle2 = IDC_GUIDE_TITLE2,
@@ -40,8 +40,8 @@ std::size_t GuideTitleLength(const char *fileName);
 
 // What a button of the dialog shows.
 struct GuideButtonContent {
-    int bitmapId;   // 0: none
-    int guide;      // 1 or 2: the title of that guide; 0: none
+    int bitmapId; // 0: none
+    int guide;    // 1 or 2: the title of that guide; 0: none
 };
 GuideButtonContent ContentOfGuideButton(int controlId);
 

@@ -3,7 +3,7 @@
 namespace {
 
 constexpr unsigned kCommandMask = 0xFFF0;
-constexpr unsigned kKeyMenuCommand = 0xF100;  // SC_KEYMENU
+constexpr unsigned kKeyMenuCommand = 0xF100; // SC_KEYMENU
 
 int Wrap(int value, int count)
 {
@@ -66,8 +66,8 @@ int MatchMnemonics(const int *mnemonics, int buttonCount, int key, int *matches)
     return n;
 }
 
-int MatchSystemCommand(const int *mnemonics, int buttonCount,
-                       unsigned command, unsigned parameterLow)
+int MatchSystemCommand(const int *mnemonics, int buttonCount, unsigned command,
+                       unsigned parameterLow)
 {
     if ((command & kCommandMask) != kKeyMenuCommand)
         return -1;

@@ -3,10 +3,10 @@
 #pragma once
 
 enum class KeyActionKind {
-    kNone,        // ignored
-    kFocus,       // move the focus (and so the highlight) to `button`
-    kCommand,     // run `button`'s command
-    kClose,       // end the launcher
+    kNone,    // ignored
+    kFocus,   // move the focus (and so the highlight) to `button`
+    kCommand, // run `button`'s command
+    kClose,   // end the launcher
 };
 
 struct KeyAction {
@@ -36,5 +36,5 @@ int MatchMnemonics(const int *mnemonics, int buttonCount, int key, int *matches)
 // the typed character) selects: the first whose mnemonic equals the
 // character with bit 0x20 cleared, or -1. Other system commands carry the
 // pointer's position in that parameter and never select a button.
-int MatchSystemCommand(const int *mnemonics, int buttonCount,
-                       unsigned command, unsigned parameterLow);
+int MatchSystemCommand(const int *mnemonics, int buttonCount, unsigned command,
+                       unsigned parameterLow);

@@ -89,8 +89,8 @@ Rect RuleRect(int row, int right, int dpi)
     return ScaleRectToDpi(Rect{0, row, right, row + 1}, dpi);
 }
 
-WindowPlacement PlaceMenuWindow(int fullScreenWidth, int fullScreenHeight,
-                                const Rect &created, int height, int dpi)
+WindowPlacement PlaceMenuWindow(int fullScreenWidth, int fullScreenHeight, const Rect &created,
+                                int height, int dpi)
 {
     Point origin = CentreInArea(fullScreenWidth, fullScreenHeight, created);
     WindowPlacement p;
@@ -101,8 +101,8 @@ WindowPlacement PlaceMenuWindow(int fullScreenWidth, int fullScreenHeight,
     return p;
 }
 
-int MenuWindowHeight(const FontMetrics &label, int buttonCount, int buttonHeight,
-                     int frameHeight, int dpi)
+int MenuWindowHeight(const FontMetrics &label, int buttonCount, int buttonHeight, int frameHeight,
+                     int dpi)
 {
     int height = ScaleToDpi(kHeightInTextLines * label.height, dpi);
     if (buttonCount < 1)

@@ -70,8 +70,8 @@ struct WindowPlacement {
 
 // Centred from the size as created (not the new size), on the full-screen
 // work area, then sized 570 (scaled) x height.
-WindowPlacement PlaceMenuWindow(int fullScreenWidth, int fullScreenHeight,
-                                const Rect &created, int height, int dpi = kLayoutDpi);
+WindowPlacement PlaceMenuWindow(int fullScreenWidth, int fullScreenHeight, const Rect &created,
+                                int height, int dpi = kLayoutDpi);
 
 // The window is 18 label lines tall, which leaves room below six buttons.
 // Seven or eight buttons can reach further down; where the column does not
@@ -79,8 +79,8 @@ WindowPlacement PlaceMenuWindow(int fullScreenWidth, int fullScreenHeight,
 // separator row and a button height of margin beneath. frameHeight is the
 // window height less the client height, in the screen's pixels; the label
 // metrics and the button height are the 96-DPI ones.
-int MenuWindowHeight(const FontMetrics &label, int buttonCount, int buttonHeight,
-                     int frameHeight, int dpi = kLayoutDpi);
+int MenuWindowHeight(const FontMetrics &label, int buttonCount, int buttonHeight, int frameHeight,
+                     int dpi = kLayoutDpi);
 
 // client is the screen's; buttonWidth and label are the 96-DPI figures.
 Rect BannerRectFor(const Rect &client, int dpi = kLayoutDpi);

@@ -4,12 +4,30 @@
 
 #include "resource.h"
 
-int TitleId(int language) { return IDS_TITLE + language; }
-int HeadingId(int language) { return IDS_HEADING + 10 * language; }
-int HintId(int language) { return IDS_HINT + 10 * language; }
-int LabelId(int language, int button) { return IDS_LABEL + 100 * language + button; }
-int DescriptionId(int language, int button) { return IDS_DESCRIPTION + 100 * language + button; }
-int ActionId(int button) { return IDS_ACTION + button; }
+int TitleId(int language)
+{
+    return IDS_TITLE + language;
+}
+int HeadingId(int language)
+{
+    return IDS_HEADING + 10 * language;
+}
+int HintId(int language)
+{
+    return IDS_HINT + 10 * language;
+}
+int LabelId(int language, int button)
+{
+    return IDS_LABEL + 100 * language + button;
+}
+int DescriptionId(int language, int button)
+{
+    return IDS_DESCRIPTION + 100 * language + button;
+}
+int ActionId(int button)
+{
+    return IDS_ACTION + button;
+}
 
 int TextAreaHeadingId(int language, int highlighted)
 {

@@ -22,9 +22,12 @@ int ChooseMessagePainters(int controlId, unsigned itemAction, unsigned itemState
 unsigned MessageLabelId(int controlId, int languageIndex)
 {
     switch (controlId) {
-    case kMessageOk: return IDS_MESSAGE_OK + unsigned(languageIndex);
-    case kMessageCancel: return IDS_MESSAGE_CANCEL + unsigned(languageIndex);
-    default: return 0;
+    case kMessageOk:
+        return IDS_MESSAGE_OK + unsigned(languageIndex);
+    case kMessageCancel:
+        return IDS_MESSAGE_CANCEL + unsigned(languageIndex);
+    default:
+        return 0;
     }
 }
 

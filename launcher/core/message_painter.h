@@ -48,11 +48,11 @@ struct Frame {
 struct ButtonLook {
     int frameCount;
     Frame frames[2];
-    bool greyText;   // RGB(128,128,128); otherwise the DC's colour stays
+    bool greyText; // RGB(128,128,128); otherwise the DC's colour stays
 };
 
 // The frames one painter draws inside item rectangle `item`, in order.
 ButtonLook LookOfPainter(Painter painter, const Rect &item);
 
-constexpr unsigned long kMessageFaceColour = 0x00E1FFFFul;    // RGB(255,255,225)
-constexpr unsigned long kDisabledLabelColour = 0x00808080ul;  // RGB(128,128,128)
+constexpr unsigned long kMessageFaceColour = 0x00E1FFFFul;   // RGB(255,255,225)
+constexpr unsigned long kDisabledLabelColour = 0x00808080ul; // RGB(128,128,128)

@@ -46,15 +46,15 @@ bool JoinKeyName(char *dest, std::size_t size, const char *a, const char *b)
 
 bool WebAccessAvailable(const RegistryReader &registry)
 {
-    if (!ValuePresent(registry, RegistryRoot::kLocalMachine, kRpcProtocolsKey,
-                      kTcpProtocolValue, true))
+    if (!ValuePresent(registry, RegistryRoot::kLocalMachine, kRpcProtocolsKey, kTcpProtocolValue,
+                      true))
         return false;
 
     // The class name is needed whole: a cut name would name another key.
     char className[kRegistryBufferSize + 1];
     std::size_t read = 0;
-    RegistryStatus status = registry.Read(RegistryRoot::kClassesRoot, kHtmKey, nullptr,
-                                          className, kRegistryBufferSize, &read);
+    RegistryStatus status = registry.Read(RegistryRoot::kClassesRoot, kHtmKey, nullptr, className,
+                                          kRegistryBufferSize, &read);
     if (status != RegistryStatus::kRead && status != RegistryStatus::kReadData)
         return false;
     TerminateRegistryText(className, read);

@@ -13,10 +13,10 @@ enum class RegistryRoot {
 };
 
 enum class RegistryStatus {
-    kRead,      // a string value was read; `bytesRead` bytes are in the buffer
-    kReadData,  // a value of another type was read, `bytesRead` bytes of it
-    kTooLong,   // the value exists but does not fit the buffer
-    kMissing,   // no such key or value, or another failure
+    kRead,     // a string value was read; `bytesRead` bytes are in the buffer
+    kReadData, // a value of another type was read, `bytesRead` bytes of it
+    kTooLong,  // the value exists but does not fit the buffer
+    kMissing,  // no such key or value, or another failure
 };
 
 // Read-only access to string values; the front end asks the real registry,
@@ -25,9 +25,8 @@ class RegistryReader {
 public:
     // Reads value `name` (nullptr: the key's default value) of `key` into
     // buffer, which holds `size` bytes. The data need not be terminated.
-    virtual RegistryStatus Read(RegistryRoot root, const char *key, const char *name,
-                                char *buffer, std::size_t size,
-                                std::size_t *bytesRead) const = 0;
+    virtual RegistryStatus Read(RegistryRoot root, const char *key, const char *name, char *buffer,
+                                std::size_t size, std::size_t *bytesRead) const = 0;
 
 protected:
     ~RegistryReader() = default;

@@ -52,7 +52,8 @@ TEST(ActionCommand, EveryCodeInEveryLanguage)
         {4, 1, "<refused>"},
     };
     for (const CommandCase &c : cases)
-        EXPECT_EQ(c.expected, Command(c.code, "D:\\", c.language)) << "code " << c.code << " language " << c.language;
+        EXPECT_EQ(c.expected, Command(c.code, "D:\\", c.language))
+            << "code " << c.code << " language " << c.language;
 }
 
 TEST(ActionCommand, OtherCommands)
@@ -61,7 +62,10 @@ TEST(ActionCommand, OtherCommands)
     ASSERT_TRUE(BuildLingpickCommand("E:\\CD\\", out, sizeof out));
     EXPECT_STREQ("\"E:\\CD\\Utility\\Lingpick .exe\"", out);
 
-    const struct { int language; const char *expected; } folders[] = {
+    const struct {
+        int language;
+        const char *expected;
+    } folders[] = {
         {1, "E:\\CD\\User's Guides\\0009"},
         {2, "E:\\CD\\User's Guides\\000A"},
         {3, "E:\\CD\\User's Guides\\000C"},
@@ -117,7 +121,10 @@ TEST(ActionCommand, OverlongCommandsAreRefused)
 
 TEST(ActionCommand, LauncherDirectory)
 {
-    const struct { const char *module; const char *expected; } cases[] = {
+    const struct {
+        const char *module;
+        const char *expected;
+    } cases[] = {
         {"D:\\Setup.exe", "D:\\"},
         {"C:\\Quellorn CD\\Setup.exe", "C:\\Quellorn CD\\"},
         {"\\\\server\\share\\cd\\Setup.exe", "\\\\server\\share\\cd\\"},
@@ -139,7 +146,11 @@ TEST(ActionCommand, LauncherDirectory)
 // The command table's codes are read as atoi reads them.
 TEST(ActionCommand, CodesFromTheStringTable)
 {
-    const struct { const char *text; int code; Action action; } cases[] = {
+    const struct {
+        const char *text;
+        int code;
+        Action action;
+    } cases[] = {
         {"1", 1, Action::kRunProgram},
         {"2", 2, Action::kRunProgram},
         {"3", 3, Action::kRunProgram},
@@ -164,4 +175,4 @@ TEST(ActionCommand, CodesFromTheStringTable)
     }
 }
 
-}  // namespace
+} // namespace

@@ -52,7 +52,7 @@ bool DecodeRle8(const std::vector<uint8_t> &d, std::size_t at, int width, int he
         } else if (value == 1) {
             return y == -1 || (y == 0 && x == width) || x == 0;
         } else if (value == 2) {
-            return false;  // deltas are not used by our encoder
+            return false; // deltas are not used by our encoder
         } else {
             if (x + value > width || y < 0 || at + value > d.size())
                 return false;
@@ -73,9 +73,9 @@ TEST(Art, BannerBitmap)
     EXPECT_EQ(d.size(), U32(d, 2));
     EXPECT_EQ(40u, U32(d, 14));
     EXPECT_EQ(180, I32(d, 18));
-    EXPECT_EQ(38, I32(d, 22));   // bottom-up, as run-length data must be
+    EXPECT_EQ(38, I32(d, 22)); // bottom-up, as run-length data must be
     EXPECT_EQ(8, U16(d, 28));
-    EXPECT_EQ(1u, U32(d, 30));   // BI_RLE8
+    EXPECT_EQ(1u, U32(d, 30)); // BI_RLE8
     EXPECT_EQ(256u, U32(d, 46));
     uint32_t offset = U32(d, 10);
     ASSERT_EQ(54u + 1024u, offset);
@@ -108,8 +108,8 @@ TEST(Art, LargerBanners)
     struct {
         const char *name;
         int width, height;
-    } banners[] = {{"banner125.bmp", 225, 48}, {"banner150.bmp", 270, 57},
-                   {"banner200.bmp", 360, 76}};
+    } banners[] = {
+        {"banner125.bmp", 225, 48}, {"banner150.bmp", 270, 57}, {"banner200.bmp", 360, 76}};
     for (const auto &b : banners) {
         auto d = ReadArt(b.name);
         ASSERT_GE(d.size(), 54u + 8u) << b.name;
@@ -168,14 +168,14 @@ TEST(Art, HandCursor)
 {
     auto d = ReadArt("hand.cur");
     ASSERT_GE(d.size(), 22u);
-    EXPECT_EQ(2, U16(d, 2));   // a cursor
+    EXPECT_EQ(2, U16(d, 2)); // a cursor
     ASSERT_EQ(1, U16(d, 4));
     EXPECT_EQ(32, d[6]);
     EXPECT_EQ(32, d[7]);
-    EXPECT_EQ(9, U16(d, 10));  // hot spot at the finger tip
+    EXPECT_EQ(9, U16(d, 10)); // hot spot at the finger tip
     EXPECT_EQ(2, U16(d, 12));
     uint32_t at = U32(d, 18);
-    EXPECT_EQ(1, U16(d, at + 14));  // monochrome
+    EXPECT_EQ(1, U16(d, at + 14)); // monochrome
     EXPECT_EQ(64, I32(d, at + 8));
     EXPECT_EQ(at + 40 + 8 + 2 * 32 * 4, d.size());
     // The hot spot is on the hand, opaque: its mask bit is clear.
@@ -221,15 +221,15 @@ TEST(Art, ClickSound)
     const std::size_t fmt = c.fmt, fact = c.fact, data = c.data;
     const uint32_t dataSize = c.dataSize;
     ASSERT_TRUE(fmt && fact && data);
-    EXPECT_EQ(2, U16(d, fmt));          // MS ADPCM
-    EXPECT_EQ(2, U16(d, fmt + 2));      // stereo
+    EXPECT_EQ(2, U16(d, fmt));     // MS ADPCM
+    EXPECT_EQ(2, U16(d, fmt + 2)); // stereo
     EXPECT_EQ(22050u, U32(d, fmt + 4));
     uint16_t blockAlign = U16(d, fmt + 12);
-    EXPECT_EQ(4, U16(d, fmt + 14));     // bits per sample
+    EXPECT_EQ(4, U16(d, fmt + 14)); // bits per sample
     uint16_t samplesPerBlock = U16(d, fmt + 18);
     EXPECT_EQ((blockAlign - 14) * 8 / 8 + 2, samplesPerBlock);
-    EXPECT_EQ(7, U16(d, fmt + 20));     // the seven standard coefficient pairs
-    EXPECT_EQ(679u, U32(d, fact));      // sample frames, about 31 ms
+    EXPECT_EQ(7, U16(d, fmt + 20)); // the seven standard coefficient pairs
+    EXPECT_EQ(679u, U32(d, fact));  // sample frames, about 31 ms
     // One short block: 14 header bytes for the first two frames of both
     // channels, then a byte per remaining frame.
     EXPECT_EQ(14u + 677u, dataSize);

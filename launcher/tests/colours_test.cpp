@@ -10,12 +10,9 @@ TEST(Colours, DisplayKind)
         int numColors, rasterCaps;
         bool palette;
     } cases[] = {
-        {256, 0x0100, true},
-        {20, 0x7F99, true},      // a palette device reports its static colours
-        {-1, 0x0100, false},     // true colour says -1 even with the bit
-        {256, 0x0000, false},
-        {-1, 0x7F99, false},
-        {16, 0x0100, true},
+        {256, 0x0100, true},  {20, 0x7F99, true}, // a palette device reports its static colours
+        {-1, 0x0100, false},                      // true colour says -1 even with the bit
+        {256, 0x0000, false}, {-1, 0x7F99, false}, {16, 0x0100, true},
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.palette, IsPaletteDisplay(c.numColors, c.rasterCaps)) << c.numColors;

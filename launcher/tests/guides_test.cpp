@@ -9,7 +9,10 @@ namespace {
 
 TEST(Guides, NameIdsFromTheFolderPath)
 {
-    const struct { const char *path; unsigned id; } cases[] = {
+    const struct {
+        const char *path;
+        unsigned id;
+    } cases[] = {
         {"D:\\User's Guides\\0009", 3000},
         {"D:\\User's Guides\\000A", 3010},
         {"D:\\User's Guides\\000C", 3020},
@@ -27,7 +30,10 @@ TEST(Guides, NameIdsFromTheFolderPath)
 
 TEST(Guides, TitlesEndAtTheFirstDot)
 {
-    const struct { const char *name; const char *title; } cases[] = {
+    const struct {
+        const char *name;
+        const char *title;
+    } cases[] = {
         {"How to Make a CD with VelmoraCD .pdf", "How to Make a CD with VelmoraCD "},
         {"The Quellorn UDF User's Guide .pdf", "The Quellorn UDF User's Guide "},
         {"Guide v2.1 final.pdf", "Guide v2"},
@@ -118,11 +124,16 @@ struct HoverCase {
 HoverStep Apply(GuideHover &h, Event e)
 {
     switch (e) {
-    case OnTitle1: return h.PointerOnButton(kGuideTitle1);
-    case OnTitle2: return h.PointerOnButton(kGuideTitle2);
-    case OnPicture1: return h.PointerOnButton(kGuidePicture1);
-    case OnClose: return h.PointerOnButton(kGuideClose);
-    case OnBackground: return h.PointerOnBackground();
+    case OnTitle1:
+        return h.PointerOnButton(kGuideTitle1);
+    case OnTitle2:
+        return h.PointerOnButton(kGuideTitle2);
+    case OnPicture1:
+        return h.PointerOnButton(kGuidePicture1);
+    case OnClose:
+        return h.PointerOnButton(kGuideClose);
+    case OnBackground:
+        return h.PointerOnBackground();
     }
     return {};
 }
@@ -133,13 +144,31 @@ TEST(Guides, HoverMachine)
         {"first button", {}, OnTitle1, 0, kGuideTitle1, false, kGuideTitle1},
         {"same button again", {OnTitle1}, OnTitle1, 0, 0, false, kGuideTitle1},
         {"button to button", {OnTitle1}, OnTitle2, kGuideTitle1, kGuideTitle2, false, kGuideTitle2},
-        {"title to its picture", {OnTitle1}, OnPicture1, kGuideTitle1, kGuidePicture1, false, kGuidePicture1},
-        {"onto the close button", {OnTitle2}, OnClose, kGuideTitle2, kGuideClose, false, kGuideClose},
+        {"title to its picture",
+         {OnTitle1},
+         OnPicture1,
+         kGuideTitle1,
+         kGuidePicture1,
+         false,
+         kGuidePicture1},
+        {"onto the close button",
+         {OnTitle2},
+         OnClose,
+         kGuideTitle2,
+         kGuideClose,
+         false,
+         kGuideClose},
         {"button to background", {OnTitle2}, OnBackground, kGuideTitle2, 0, true, 0},
         {"close to background", {OnClose}, OnBackground, kGuideClose, 0, true, 0},
         {"background at rest", {}, OnBackground, 0, 0, false, 0},
         {"background twice", {OnTitle1, OnBackground}, OnBackground, 0, 0, false, 0},
-        {"back onto a button", {OnTitle1, OnBackground}, OnTitle1, 0, kGuideTitle1, false, kGuideTitle1},
+        {"back onto a button",
+         {OnTitle1, OnBackground},
+         OnTitle1,
+         0,
+         kGuideTitle1,
+         false,
+         kGuideTitle1},
     };
     for (const HoverCase &c : cases) {
         GuideHover h;
@@ -163,4 +192,4 @@ TEST(Guides, TitleLooks)
     EXPECT_FALSE(LookOfTitle(false).underlined);
 }
 
-}  // namespace
+} // namespace

@@ -13,7 +13,7 @@ constexpr KeyActionKind kClose = KeyActionKind::kClose;
 
 struct CharCase {
     int ch;
-    int from;  // highlighted button (menu) or own index (button)
+    int from; // highlighted button (menu) or own index (button)
     int count;
     bool shift;
     KeyActionKind kind;
@@ -59,20 +59,13 @@ TEST(Keyboard, MenuWindowCharacters)
 TEST(Keyboard, ButtonCharacters)
 {
     const CharCase cases[] = {
-        {kTabChar, 0, 6, false, kFocus, 1},
-        {kTabChar, 4, 6, false, kFocus, 5},
-        {kTabChar, 5, 6, false, kFocus, 0},
-        {kTabChar, 0, 6, true, kFocus, 5},
-        {kTabChar, 3, 6, true, kFocus, 2},
-        {kTabChar, 7, 8, false, kFocus, 0},
-        {kTabChar, 0, 1, false, kFocus, 0},
-        {kTabChar, 0, 1, true, kFocus, 0},
-        {kEnterChar, 3, 6, false, kCommand, 3},
-        {kSpaceChar, 0, 6, false, kCommand, 0},
-        {kSpaceChar, 5, 6, true, kCommand, 5},
-        {kEscapeChar, 2, 6, false, kClose, -1},
-        {'x', 2, 6, false, kNone, -1},
-        {0, 2, 6, false, kNone, -1},
+        {kTabChar, 0, 6, false, kFocus, 1},     {kTabChar, 4, 6, false, kFocus, 5},
+        {kTabChar, 5, 6, false, kFocus, 0},     {kTabChar, 0, 6, true, kFocus, 5},
+        {kTabChar, 3, 6, true, kFocus, 2},      {kTabChar, 7, 8, false, kFocus, 0},
+        {kTabChar, 0, 1, false, kFocus, 0},     {kTabChar, 0, 1, true, kFocus, 0},
+        {kEnterChar, 3, 6, false, kCommand, 3}, {kSpaceChar, 0, 6, false, kCommand, 0},
+        {kSpaceChar, 5, 6, true, kCommand, 5},  {kEscapeChar, 2, 6, false, kClose, -1},
+        {'x', 2, 6, false, kNone, -1},          {0, 2, 6, false, kNone, -1},
     };
     for (const CharCase &c : cases) {
         KeyAction a = RouteButtonChar(c.ch, c.from, c.count, c.shift);
@@ -94,13 +87,10 @@ TEST(Keyboard, MnemonicKeys)
         int key;
         std::vector<int> expected;
     } cases[] = {
-        {kEnglish, 'H', {0}},
-        {kEnglish, 'X', {5}},
-        {kEnglish, 'h', {}},     // virtual-key codes of letters are capitals
-        {kEnglish, 'Q', {}},
-        {kSpanish, 0, {}},       // no "&" never matches, not even key 0
-        {kSpanish, 'S', {5}},
-        {kShared, 'S', {0, 2, 4}},  // every match, in index order
+        {kEnglish, 'H', {0}}, {kEnglish, 'X', {5}},
+        {kEnglish, 'h', {}},                     // virtual-key codes of letters are capitals
+        {kEnglish, 'Q', {}},  {kSpanish, 0, {}}, // no "&" never matches, not even key 0
+        {kSpanish, 'S', {5}}, {kShared, 'S', {0, 2, 4}}, // every match, in index order
         {kShared, 0, {}},
     };
     for (const auto &c : cases) {
@@ -118,15 +108,15 @@ TEST(Keyboard, SystemCommands)
         unsigned command, parameter;
         int expected;
     } cases[] = {
-        {kEnglish, kKeyMenu, 'h', 0},          // Alt+H: bit 0x20 cleared
+        {kEnglish, kKeyMenu, 'h', 0}, // Alt+H: bit 0x20 cleared
         {kEnglish, kKeyMenu, 'H', 0},
         {kEnglish, kKeyMenu, 'x', 5},
-        {kEnglish, kKeyMenu | 3, 'd', 2},      // low four bits are the system's own
-        {kEnglish, kKeyMenu, ' ', -1},         // Alt+Space opens the system menu
-        {kEnglish, kKeyMenu, 0, -1},           // Alt alone
+        {kEnglish, kKeyMenu | 3, 'd', 2}, // low four bits are the system's own
+        {kEnglish, kKeyMenu, ' ', -1},    // Alt+Space opens the system menu
+        {kEnglish, kKeyMenu, 0, -1},      // Alt alone
         {kEnglish, kKeyMenu, 'q', -1},
-        {kSpanish, kKeyMenu, 0, -1},           // no mnemonic is 0
-        {kShared, kKeyMenu, 's', 0},           // first match only
+        {kSpanish, kKeyMenu, 0, -1}, // no mnemonic is 0
+        {kShared, kKeyMenu, 's', 0}, // first match only
         // Mouse-chosen commands carry the pointer's x in the parameter:
         // 72 is 'H' but must not run the hard-drive setup.
         {kEnglish, kMove, 72, -1},

@@ -62,7 +62,7 @@ TEST(Language, SystemAndCommandLine)
 // What survives the 80-byte copy: a code or "remove" that stands within the
 // first 79 characters, and nothing that straddles the cut.
 struct CutCase {
-    int padding;             // characters in front of the text
+    int padding; // characters in front of the text
     const char *text;
     unsigned short language; // on an English system
     bool remove;
@@ -72,8 +72,8 @@ TEST(Language, CommandLineCut)
 {
     const CutCase cases[] = {
         {0, "000a", kSpanish, false},
-        {75, "000a", kSpanish, false},   // ends at character 79
-        {76, "000a", kEnglish, false},   // its last digit is cut
+        {75, "000a", kSpanish, false}, // ends at character 79
+        {76, "000a", kEnglish, false}, // its last digit is cut
         {78, "000c", kEnglish, false},
         {200, "000c", kEnglish, false},
         {73, "remove", kEnglish, true},  // ends at character 79

@@ -21,14 +21,13 @@ TEST(Layout, FontHeight)
     struct {
         int points, dpi, expected;
     } cases[] = {
-        {11, 96, -15},   // 14.67 rounds up
-        {13, 96, -17},   // 17.33 rounds down
-        {10, 96, -13},   // 13.33
-        {11, 120, -18},  // 18.33
-        {13, 120, -22},  // 21.67
-        {12, 96, -16},   // exact
-        {9, 96, -12},
-        {3, 12, -1},     // exactly one half rounds away from zero
+        {11, 96, -15},               // 14.67 rounds up
+        {13, 96, -17},               // 17.33 rounds down
+        {10, 96, -13},               // 13.33
+        {11, 120, -18},              // 18.33
+        {13, 120, -22},              // 21.67
+        {12, 96, -16},               // exact
+        {9, 96, -12},   {3, 12, -1}, // exactly one half rounds away from zero
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.expected, FontHeightForPoints(c.points, c.dpi)) << c.points << "pt " << c.dpi;
@@ -42,7 +41,7 @@ TEST(Layout, ButtonSize)
         int height, width;
     } cases[] = {
         {{18, 0, 8}, 180, 27, 196},
-        {{18, 1, 8}, 180, 28, 196},  // (18 + 1) * 3 / 2 truncates
+        {{18, 1, 8}, 180, 28, 196}, // (18 + 1) * 3 / 2 truncates
         {{15, 0, 7}, 150, 22, 164},
         {{23, 2, 10}, 0, 37, 20},
     };
@@ -56,7 +55,7 @@ TEST(Layout, ButtonTops)
 {
     // 71, 72 + H, 73 + 2H, then a gap of H: 74 + 4H, 75 + 5H, ... 78 + 8H.
     for (int h : {27, 22, 1}) {
-        const int expected[] = {71, 72 + h, 73 + 2 * h, 74 + 4 * h,
+        const int expected[] = {71,         72 + h,     73 + 2 * h, 74 + 4 * h,
                                 75 + 5 * h, 76 + 6 * h, 77 + 7 * h, 78 + 8 * h};
         for (int i = 0; i < 8; i++) {
             EXPECT_EQ(expected[i], ButtonTop(i, h)) << "H " << h << " button " << i;
@@ -107,7 +106,7 @@ TEST(Layout, WindowPlacement)
         {1024, 768, {300, 200, 830, 560}, 324, {247, 204, 570, 324}},
         {800, 573, {0, 0, 530, 360}, 288, {135, 106, 570, 288}},
         {640, 461, {0, 0, 530, 360}, 600, {55, 50, 570, 600}},
-        {501, 301, {0, 0, 530, 360}, 324, {-14, -29, 570, 324}},  // truncated toward zero
+        {501, 301, {0, 0, 530, 360}, 324, {-14, -29, 570, 324}}, // truncated toward zero
     };
     for (const auto &c : cases) {
         WindowPlacement p = PlaceMenuWindow(c.screenW, c.screenH, c.created, c.height);
@@ -124,16 +123,16 @@ TEST(Layout, WindowHeight)
         int tmHeight, buttons, frame, expected;
     } cases[] = {
         // 18 label lines, as long as the column fits in them.
-        {18, 6, 27, 324},   // H 27: column ends at 266, client 297
-        {16, 6, 27, 288},   // H 24: column ends at 245, client 261
-        {18, 7, 27, 324},   // column ends at 294, client 297
+        {18, 6, 27, 324}, // H 27: column ends at 266, client 297
+        {16, 6, 27, 288}, // H 24: column ends at 245, client 261
+        {18, 7, 27, 324}, // column ends at 294, client 297
         {18, 1, 27, 324},
         {18, 0, 27, 324},
         // Where it does not, the last button shows whole, with a margin.
-        {18, 7, 31, 352},   // column ends at 294, client 293: 294 + 27 + 31
-        {18, 8, 27, 376},   // column ends at 294 + 27 + 1, + 27 + 27
+        {18, 7, 31, 352}, // column ends at 294, client 293: 294 + 27 + 31
+        {18, 8, 27, 376}, // column ends at 294 + 27 + 1, + 27 + 27
         {18, 8, 40, 389},
-        {12, 8, 27, 286},   // H 18: column ends at 241, + 18 + 27; 18 lines give 216
+        {12, 8, 27, 286}, // H 18: column ends at 241, + 18 + 27; 18 lines give 216
     };
     for (const auto &c : cases) {
         FontMetrics label{c.tmHeight, 0, 8};
@@ -185,7 +184,12 @@ TEST(Layout, HeadingAndDescription)
         Rect descriptionRect;
     } cases[] = {
         {{212, 70, 556, 300}, {21, 0, 9}, {13, 0, 6}, {212, 91, 556, 300}, 1, {212, 143, 532, 300}},
-        {{178, 70, 557, 260}, {17, 0, 11}, {13, 0, 5}, {178, 87, 557, 260}, 2, {178, 129, 537, 260}},
+        {{178, 70, 557, 260},
+         {17, 0, 11},
+         {13, 0, 5},
+         {178, 87, 557, 260},
+         2,
+         {178, 129, 537, 260}},
         {{0, 0, 100, 100}, {4, 0, 4}, {1, 0, 1}, {0, 4, 100, 100}, 0, {0, 14, 96, 100}},
     };
     for (const auto &c : cases) {
@@ -195,7 +199,6 @@ TEST(Layout, HeadingAndDescription)
         EXPECT_EQ(c.descriptionRect, DescriptionRectFor(heading, c.heading, c.description));
     }
 }
-
 
 // Beyond 96 DPI the whole layout scales, each edge within half a pixel of
 // its proportion, and the 1-pixel gaps and rules never vanish.
@@ -226,8 +229,8 @@ TEST(Layout, ScalesToTheScreensDpi)
         EXPECT_EQ(ScaleToDpi(70, dpi), text.top);
         EXPECT_EQ(client.right - ScaleToDpi(8, dpi), text.right);
         EXPECT_EQ(ScaleToDpi(70, dpi), BannerRectFor(client, dpi).bottom);
-        EXPECT_EQ(ScaleToDpi(570, dpi), PlaceMenuWindow(1000, 700, Rect{0, 0, 662, 450},
-                                                        400, dpi).width);
+        EXPECT_EQ(ScaleToDpi(570, dpi),
+                  PlaceMenuWindow(1000, 700, Rect{0, 0, 662, 450}, 400, dpi).width);
         EXPECT_EQ(ScaleToDpi(18 * 18, dpi), MenuWindowHeight(label, 6, h, 30, dpi));
     }
     // At 96 DPI nothing moves.

@@ -80,8 +80,10 @@ TEST(MenuModel, Mnemonics)
         {"trailing &", 0},
         {"&1 first", '1'},
         {"two &a and &b", 'A'},
-        {"Cr\xE9" "er &\xE9tiquette", 0xC9},  // Latin-1 e-acute becomes E-acute
-        {"&\xF7", 0xF7},                      // the division sign has no capital
+        {"Cr\xE9"
+         "er &\xE9tiquette",
+         0xC9},          // Latin-1 e-acute becomes E-acute
+        {"&\xF7", 0xF7}, // the division sign has no capital
         {"&&x", '&'},
     };
     for (const auto &c : cases)
@@ -127,8 +129,16 @@ TEST(MenuModel, WidestLabelOverAllLanguages)
         {"marker is measured", FakeStrings{{100, "&abc"}}, 4},
         {"stops at a gap", FakeStrings{{100, "a"}, {102, "abcdefghij"}}, 1},
         {"ninth label not measured",
-         FakeStrings{{300, "1"}, {301, "1"}, {302, "1"}, {303, "1"}, {304, "1"}, {305, "1"},
-                     {306, "1"}, {307, "1"}, {308, "123456789"}}, 1},
+         FakeStrings{{300, "1"},
+                     {301, "1"},
+                     {302, "1"},
+                     {303, "1"},
+                     {304, "1"},
+                     {305, "1"},
+                     {306, "1"},
+                     {307, "1"},
+                     {308, "123456789"}},
+         1},
         {"missing first label of a block", FakeStrings{{201, "abcdefg"}, {100, "ab"}}, 2},
         {"empty table", FakeStrings{}, 0},
     };
@@ -142,9 +152,19 @@ TEST(MenuModel, ActionCodes)
         const char *text;
         int expected;
     } cases[] = {
-        {"5", 5}, {"86", 86}, {"  9", 9}, {"\t5", 5}, {"+5", 5}, {"-5", -5},
-        {"5x", 5}, {"05", 5}, {"", 0}, {"x5", 0}, {"- 5", 0},
-        {"99999999999999999999", INT_MAX}, {"-99999999999999999999", INT_MIN},
+        {"5", 5},
+        {"86", 86},
+        {"  9", 9},
+        {"\t5", 5},
+        {"+5", 5},
+        {"-5", -5},
+        {"5x", 5},
+        {"05", 5},
+        {"", 0},
+        {"x5", 0},
+        {"- 5", 0},
+        {"99999999999999999999", INT_MAX},
+        {"-99999999999999999999", INT_MIN},
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.expected, ParseActionCode(c.text)) << c.text;
@@ -158,7 +178,7 @@ TEST(MenuModel, ShippedTable)
         shipped.Set(row.first, row.second);
     struct {
         int language;
-        const char *mnemonics;  // '.' for none
+        const char *mnemonics; // '.' for none
         const char *title;
     } cases[] = {
         {1, "HCDUFX", "Quellorn Setup"},
@@ -173,7 +193,7 @@ TEST(MenuModel, ShippedTable)
             int expected = c.mnemonics[i] == '.' ? 0 : c.mnemonics[i];
             EXPECT_EQ(expected, MnemonicOf(text)) << c.language << " " << text;
             EXPECT_TRUE(shipped.Load(DescriptionId(c.language, i), text, sizeof text) ||
-                        i == 3)  // the update descriptions splice in the web host
+                        i == 3) // the update descriptions splice in the web host
                 << c.language << " " << i;
         }
         ASSERT_TRUE(shipped.Load(TitleId(c.language), text, sizeof text));

@@ -24,7 +24,11 @@ TEST(MessagePainter, Choice)
 {
     const unsigned E = kOdaDrawEntire, S = kOdaSelect, F = kOdaFocus;
     const unsigned fo = kOdsFocus, se = kOdsSelected, di = kOdsDisabled;
-    const struct { int id; unsigned action, state; const char *painters; } cases[] = {
+    const struct {
+        int id;
+        unsigned action, state;
+        const char *painters;
+    } cases[] = {
         {1, E, 0, "N"},
         {1, E, fo, "NF"},
         {1, E, se, "NP"},
@@ -32,14 +36,14 @@ TEST(MessagePainter, Choice)
         {1, E, di, "ND"},
         {1, E, fo | se | di, "NFPD"},
         {1, F, fo, "F"},
-        {1, F, 0, ""},            // focus leaves: the old look stays
+        {1, F, 0, ""}, // focus leaves: the old look stays
         {1, S, se | fo, "FP"},
-        {1, S, fo, "F"},          // released with the focus kept
+        {1, S, fo, "F"}, // released with the focus kept
         {1, S, 0, ""},
         {1, F, di, "D"},
         {1, S, kOdsGrayed | kOdsChecked, ""},
         {2, E, 0, "N"},
-        {2, E, fo | se | di, "NFP"},   // Cancel has no disabled look
+        {2, E, fo | se | di, "NFP"}, // Cancel has no disabled look
         {2, S, se, "P"},
         {2, F, di, ""},
         {1031, E, fo, ""},
@@ -87,10 +91,12 @@ TEST(MessagePainter, Frames)
 
 TEST(MessagePainter, StringIds)
 {
-    const struct { int id, language; unsigned label; } cases[] = {
-        {1, 1, 5101}, {1, 2, 5102}, {1, 3, 5103},
-        {2, 1, 5201}, {2, 2, 5202}, {2, 3, 5203},
-        {1031, 1, 0}, {3, 2, 0},
+    const struct {
+        int id, language;
+        unsigned label;
+    } cases[] = {
+        {1, 1, 5101}, {1, 2, 5102}, {1, 3, 5103}, {2, 1, 5201},
+        {2, 2, 5202}, {2, 3, 5203}, {1031, 1, 0}, {3, 2, 0},
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.label, MessageLabelId(c.id, c.language)) << c.id << "/" << c.language;
@@ -99,4 +105,4 @@ TEST(MessagePainter, StringIds)
     EXPECT_EQ(5003u, MessageTextId(3));
 }
 
-}  // namespace
+} // namespace

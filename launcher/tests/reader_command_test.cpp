@@ -28,7 +28,10 @@ std::string Terminated(const char *text)
 
 TEST(ReaderCommand, RegisteredForms)
 {
-    const struct { const char *command; const char *program; } cases[] = {
+    const struct {
+        const char *command;
+        const char *program;
+    } cases[] = {
         // The usual form: quoted program, quoted document.
         {"\"C:\\Program Files\\Adobe\\Acrobat 4.0\\Reader\\AcroRd32.exe\" \"%1\"",
          "C:\\Program Files\\Adobe\\Acrobat 4.0\\Reader\\AcroRd32.exe"},
@@ -76,18 +79,23 @@ TEST(ReaderCommand, RegistryBytesAreTrustedOnlyAsFarAsTheyGo)
 
 TEST(ReaderCommand, VersionComparison)
 {
-    const struct { bool has; unsigned ms; bool enough; } cases[] = {
-        {true, 0x00040000, true},    // 4.0
-        {true, 0x00040005, true},    // 4.5
-        {true, 0x00050000, true},    // 5.0
-        {true, 0x0003FFFF, false},   // 3.65535
-        {true, 0x00030000, false},   // 3.0
-        {true, 0x00000000, false},   // a version block of zeros
-        {false, 0x00040000, false},  // no version resource at all
-        {true, 0xFFFF0000, true},    // compared unsigned
+    const struct {
+        bool has;
+        unsigned ms;
+        bool enough;
+    } cases[] = {
+        {true, 0x00040000, true},   // 4.0
+        {true, 0x00040005, true},   // 4.5
+        {true, 0x00050000, true},   // 5.0
+        {true, 0x0003FFFF, false},  // 3.65535
+        {true, 0x00030000, false},  // 3.0
+        {true, 0x00000000, false},  // a version block of zeros
+        {false, 0x00040000, false}, // no version resource at all
+        {true, 0xFFFF0000, true},   // compared unsigned
     };
     for (const auto &c : cases)
-        EXPECT_EQ(c.enough, ReaderVersionSuffices(c.has, c.ms, kGuidesReaderVersion)) << std::hex << c.ms;
+        EXPECT_EQ(c.enough, ReaderVersionSuffices(c.has, c.ms, kGuidesReaderVersion))
+            << std::hex << c.ms;
 }
 
-}  // namespace
+} // namespace

@@ -50,13 +50,16 @@ const RegistryRoot HKLM = RegistryRoot::kLocalMachine;
 const RegistryRoot HKCR = RegistryRoot::kClassesRoot;
 const char kRpc[] = "Software\\Microsoft\\Rpc\\ClientProtocols";
 
-std::string Z(const std::string &s) { return s + '\0'; }
+std::string Z(const std::string &s)
+{
+    return s + '\0';
+}
 
 struct ProbeCase {
     const char *what;
-    const char *tcp;          // nullptr: no value
-    const char *htmClass;     // nullptr: no value
-    std::size_t classLength;  // 0: htmClass as given, else a name this long
+    const char *tcp;         // nullptr: no value
+    const char *htmClass;    // nullptr: no value
+    std::size_t classLength; // 0: htmClass as given, else a name this long
     bool terminated;
     const char *htmCommand;   // .htm\Shell\Open\Command default value
     const char *classCommand; // <class>\shell\open\command default value
@@ -90,11 +93,10 @@ TEST(WebProbe, Decision)
     };
     for (const ProbeCase &c : cases) {
         FakeRegistry registry;
-        auto value = [&](const char *text) {
-            return c.terminated ? Z(text) : std::string(text);
-        };
+        auto value = [&](const char *text) { return c.terminated ? Z(text) : std::string(text); };
         if (c.tcp)
-            registry.Set(HKLM, kRpc, "ncacn_ip_tcp", c.tcp == std::string("") ? Z("") : value(c.tcp));
+            registry.Set(HKLM, kRpc, "ncacn_ip_tcp",
+                         c.tcp == std::string("") ? Z("") : value(c.tcp));
         std::string className = c.htmClass ? c.htmClass : "";
         if (c.classLength)
             className = std::string(c.classLength, 'k');
@@ -118,7 +120,7 @@ TEST(WebProbe, RegistryText)
     TerminateRegistryText(buffer, kRegistryBufferSize);
     EXPECT_EQ(kRegistryBufferSize, std::strlen(buffer));
     std::memset(buffer, 'a', sizeof buffer);
-    TerminateRegistryText(buffer, 100000);  // a wrong count cannot push the end out
+    TerminateRegistryText(buffer, 100000); // a wrong count cannot push the end out
     EXPECT_EQ(kRegistryBufferSize, std::strlen(buffer));
     std::memcpy(buffer, "ab\0cd", 5);
     TerminateRegistryText(buffer, 5);
@@ -130,7 +132,7 @@ TEST(WebProbe, JoinKeyName)
     char dest[12];
     EXPECT_TRUE(JoinKeyName(dest, sizeof dest, "abc", "defgh"));
     EXPECT_STREQ("abcdefgh", dest);
-    EXPECT_TRUE(JoinKeyName(dest, sizeof dest, "abcde", "fghijk"));  // 11 + zero
+    EXPECT_TRUE(JoinKeyName(dest, sizeof dest, "abcde", "fghijk")); // 11 + zero
     EXPECT_STREQ("abcdefghijk", dest);
     EXPECT_FALSE(JoinKeyName(dest, sizeof dest, "abcdef", "ghijkl"));
     EXPECT_STREQ("", dest);
@@ -145,11 +147,15 @@ TEST(WebProbe, MarksTheUpdateButton)
         bool available;
         std::vector<int> marked;
     } cases[] = {
-        {"shipped table, no web", FakeStrings{{2000, "1"}, {2001, "2"}, {2002, "3"}, {2003, "5"},
-                                              {2004, "9"}, {2005, "86"}}, false, {3}},
+        {"shipped table, no web",
+         FakeStrings{{2000, "1"}, {2001, "2"}, {2002, "3"}, {2003, "5"}, {2004, "9"}, {2005, "86"}},
+         false,
+         {3}},
         {"shipped table, web", FakeStrings{{2000, "1"}, {2003, "5"}}, true, {}},
-        {"code read as atoi", FakeStrings{{2000, " 5"}, {2001, "5x"}, {2002, "05"}, {2003, "55"}},
-         false, {0, 1, 2}},
+        {"code read as atoi",
+         FakeStrings{{2000, " 5"}, {2001, "5x"}, {2002, "05"}, {2003, "55"}},
+         false,
+         {0, 1, 2}},
         // Only buttons 0 to 3 are looked at.
         {"update on button 4", FakeStrings{{2004, "5"}}, false, {}},
         {"no action rows", FakeStrings{}, false, {}},

@@ -29,7 +29,7 @@ void DrawBitmap(HDC dc, int x, int y, int right, int bottom, HBITMAP bitmap, DWO
 
 int BitmapResourceDimension(HINSTANCE instance, int id, int which)
 {
-    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));  // RT_BITMAP
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2)); // RT_BITMAP
     if (!found || SizeofResource(instance, found) < sizeof(BITMAPINFOHEADER))
         return 0;
     HGLOBAL loaded = LoadResource(instance, found);
@@ -64,10 +64,9 @@ bool IsFontInstalled(HWND window, const char *face)
     return lstrcmpiA(selected, face) == 0;
 }
 
-HBITMAP LoadGreyBitmapInColours(HINSTANCE instance, int id, HDC dc, COLORREF ink,
-                                COLORREF paper)
+HBITMAP LoadGreyBitmapInColours(HINSTANCE instance, int id, HDC dc, COLORREF ink, COLORREF paper)
 {
-    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));  // RT_BITMAP
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2)); // RT_BITMAP
     DWORD size = found ? SizeofResource(instance, found) : 0;
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     const BYTE *data = loaded ? static_cast<const BYTE *>(LockResource(loaded)) : nullptr;

@@ -20,8 +20,7 @@ bool IsFontInstalled(HWND window, const char *face);
 // The bitmap resource id in colours of our choosing: an 8-bit bitmap of
 // greys (black artwork on white) with each grey mixed from ink (black) and
 // paper (white). Null when the resource is not such a bitmap.
-HBITMAP LoadGreyBitmapInColours(HINSTANCE instance, int id, HDC dc, COLORREF ink,
-                                COLORREF paper);
+HBITMAP LoadGreyBitmapInColours(HINSTANCE instance, int id, HDC dc, COLORREF ink, COLORREF paper);
 
 // The screen's logical resolution, the one its fonts are sized for.
 int ScreenDpi(HDC dc);
@@ -38,5 +37,11 @@ FontMetrics MetricsOf(HDC dc);
 void CentreOnOwnerWindow(HWND dialog);
 
 // Rect/RECT conversions between the core and Windows.
-inline RECT ToRECT(const Rect &r) { return RECT{r.left, r.top, r.right, r.bottom}; }
-inline Rect FromRECT(const RECT &r) { return Rect{r.left, r.top, r.right, r.bottom}; }
+inline RECT ToRECT(const Rect &r)
+{
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+inline Rect FromRECT(const RECT &r)
+{
+    return Rect{r.left, r.top, r.right, r.bottom};
+}

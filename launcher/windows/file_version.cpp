@@ -15,9 +15,12 @@ bool ReadFileVersion(const char *path, DWORD *versionMS, DWORD *versionLS)
 {
     *versionMS = 0;
     *versionLS = 0;
-    VersionSizeFunction versionSize = SystemFunction<VersionSizeFunction>(kVersion, "GetFileVersionInfoSizeA");
-    VersionInfoFunction versionInfo = SystemFunction<VersionInfoFunction>(kVersion, "GetFileVersionInfoA");
-    VersionValueFunction versionValue = SystemFunction<VersionValueFunction>(kVersion, "VerQueryValueA");
+    VersionSizeFunction versionSize =
+        SystemFunction<VersionSizeFunction>(kVersion, "GetFileVersionInfoSizeA");
+    VersionInfoFunction versionInfo =
+        SystemFunction<VersionInfoFunction>(kVersion, "GetFileVersionInfoA");
+    VersionValueFunction versionValue =
+        SystemFunction<VersionValueFunction>(kVersion, "VerQueryValueA");
     if (!versionSize || !versionInfo || !versionValue)
         return false;
     DWORD ignored = 0;
@@ -30,8 +33,8 @@ bool ReadFileVersion(const char *path, DWORD *versionMS, DWORD *versionLS)
     if (versionInfo(path, 0, size, block)) {
         VS_FIXEDFILEINFO *fixed = nullptr;
         UINT length = 0;
-        if (versionValue(block, "\\", reinterpret_cast<void **>(&fixed), &length)
-            && fixed != nullptr && length >= sizeof *fixed) {
+        if (versionValue(block, "\\", reinterpret_cast<void **>(&fixed), &length) &&
+            fixed != nullptr && length >= sizeof *fixed) {
             *versionMS = fixed->dwFileVersionMS;
             *versionLS = fixed->dwFileVersionLS;
         }
@@ -43,17 +46,19 @@ bool ReadFileVersion(const char *path, DWORD *versionMS, DWORD *versionLS)
 bool AcrobatVersionAtLeast(DWORD required)
 {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "AcroExch.Document\\shell\\open\\command", 0, KEY_READ, &key)
-        != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, "AcroExch.Document\\shell\\open\\command", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
         return false;
     bool enough = false;
     char command[kReaderCommandSize];
     DWORD size = sizeof command;
     DWORD type = 0;
-    if (RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE *>(command), &size) == ERROR_SUCCESS) {
+    if (RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE *>(command), &size) ==
+        ERROR_SUCCESS) {
         // The value need not end in a NUL; only the bytes returned count.
         char program[MAX_PATH];
-        if (ExtractReaderProgram(command, size < sizeof command ? size : sizeof command, program, sizeof program)) {
+        if (ExtractReaderProgram(command, size < sizeof command ? size : sizeof command, program,
+                                 sizeof program)) {
             DWORD versionMS, versionLS;
             bool hasVersion = ReadFileVersion(program, &versionMS, &versionLS);
             enough = ReaderVersionSuffices(hasVersion, versionMS, required);

@@ -22,9 +22,9 @@ struct GuidesDialog {
     char GuidePath[kGuidePathSize] = {};
     char GuideFile1[kGuideFileSize] = {};
     char GuideFile2[kGuideFileSize] = {};
-    HBITMAP CloseBitmap = nullptr;     // 168
-    HBITMAP Guide1Bitmap = nullptr;    // 179
-    HBITMAP Guide2Bitmap = nullptr;    // 178
+    HBITMAP CloseBitmap = nullptr;  // 168
+    HBITMAP Guide1Bitmap = nullptr; // 179
+    HBITMAP Guide2Bitmap = nullptr; // 178
     HFONT GuideFont = nullptr;
     HFONT GuideHoverFont = nullptr;
     bool GuideFontsPending = true;
@@ -42,10 +42,14 @@ GuidesDialog *GuidesDialogOf(HWND dialog)
 HBITMAP BitmapOfGuideButton(const GuidesDialog &guides, int controlId)
 {
     switch (ContentOfGuideButton(controlId).bitmapId) {
-    case kCloseCrossBitmap: return guides.CloseBitmap;
-    case kSpeedDiscBitmap: return guides.Guide1Bitmap;
-    case kSegmentDiscBitmap: return guides.Guide2Bitmap;
-    default: return nullptr;
+    case kCloseCrossBitmap:
+        return guides.CloseBitmap;
+    case kSpeedDiscBitmap:
+        return guides.Guide1Bitmap;
+    case kSegmentDiscBitmap:
+        return guides.Guide2Bitmap;
+    default:
+        return nullptr;
     }
 }
 
@@ -78,7 +82,8 @@ void Redraw(HWND dialog, int controlId, BOOL erase)
 
 void SubclassGuideButtons(HWND dialog, GuidesDialog &guides)
 {
-    static const int order[] = {kGuideTitle1, kGuideTitle2, kGuideClose, kGuidePicture1, kGuidePicture2};
+    static const int order[] = {kGuideTitle1, kGuideTitle2, kGuideClose, kGuidePicture1,
+                                kGuidePicture2};
     for (int id : order) {
         LONG_PTR previous = SetWindowLongPtrA(GetDlgItem(dialog, id), GWLP_WNDPROC,
                                               reinterpret_cast<LONG_PTR>(GuideButtonProc));
@@ -93,19 +98,25 @@ void SubclassGuideButtons(HWND dialog, GuidesDialog &guides)
 // so the dialog manager finds no mnemonic in them.
 void NameGuideButtons(HWND dialog, const GuidesDialog &guides)
 {
-    static const int ids[] = {kGuideTitle1, kGuideTitle2, kGuideClose, kGuidePicture1, kGuidePicture2};
+    static const int ids[] = {kGuideTitle1, kGuideTitle2, kGuideClose, kGuidePicture1,
+                              kGuidePicture2};
     char text[kGuideFileSize];
     for (int id : ids) {
         const char *file = nullptr;
         switch (GuideCommandFor(id)) {
-        case GuideCommand::kOpenGuide1: file = guides.GuideFile1; break;
-        case GuideCommand::kOpenGuide2: file = guides.GuideFile2; break;
+        case GuideCommand::kOpenGuide1:
+            file = guides.GuideFile1;
+            break;
+        case GuideCommand::kOpenGuide2:
+            file = guides.GuideFile2;
+            break;
         case GuideCommand::kClose:
             LoadText(guides.menu.MenuInstance,
                      static_cast<int>(MessageLabelId(IDCANCEL, guides.menu.LanguageIndex)), text,
                      sizeof text);
             break;
-        case GuideCommand::kIgnore: continue;
+        case GuideCommand::kIgnore:
+            continue;
         }
         if (file != nullptr)
             lstrcpynA(text, file, static_cast<int>(GuideTitleLength(file)) + 1);
@@ -141,8 +152,9 @@ void DrawGuideTitle(const GuidesDialog &guides, const DRAWITEMSTRUCT *item, cons
         SelectObject(dc, guides.GuideHoverFont);
     // In a high-contrast theme the background is the window colour, and
     // the title takes the window text; the underline still marks the hover.
-    SetTextColor(dc, guides.menu.Look.highContrast ? guides.menu.Look.text
-                                                   : static_cast<COLORREF>(look.colour));
+    SetTextColor(dc,
+                 guides.menu.Look.highContrast ? guides.menu.Look.text
+                                               : static_cast<COLORREF>(look.colour));
     RECT text = item->rcItem;
     DrawTextA(dc, fileName, static_cast<int>(GuideTitleLength(fileName)), &text, DT_WORDBREAK);
     if (kept != nullptr)

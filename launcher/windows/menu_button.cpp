@@ -47,8 +47,9 @@ LRESULT OnChar(const MenuState &menu, HWND button, WPARAM ch, LPARAM lParam)
 {
     int own = IndexOf(button);
     HWND window = GetParent(button);
-    CarryOutKeyAction(window, menu, RouteButtonChar(static_cast<int>(ch), own, menu.ButtonCount,
-                                                    GetKeyState(VK_SHIFT) < 0));
+    CarryOutKeyAction(
+        window, menu,
+        RouteButtonChar(static_cast<int>(ch), own, menu.ButtonCount, GetKeyState(VK_SHIFT) < 0));
     // Escape or a command may have taken the menu and this button with it,
     // and the menu's state too.
     if (!IsWindow(button))
@@ -112,12 +113,12 @@ LRESULT CALLBACK MenuButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM
 HWND CreateMenuButton(HWND window, MenuState &menu, int index, const char *label)
 {
     Rect r = ButtonRect(index, menu.ButtonWidth, menu.ButtonHeight, menu.Dpi);
-    HWND button = CreateWindowExA(0, "button", label, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
-                                  r.left, r.top, RectWidth(r), RectHeight(r), window,
+    HWND button = CreateWindowExA(0, "button", label, WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, r.left,
+                                  r.top, RectWidth(r), RectHeight(r), window,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(index)),
                                   menu.MenuInstance, nullptr);
-    WNDPROC previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MenuButtonProc)));
+    WNDPROC previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MenuButtonProc)));
     if (previous)
         menu.StandardButtonProc = previous;
     return button;

@@ -29,8 +29,8 @@ void RunActionProgram(int code, int language)
 {
     char directory[kCommandSize];
     char commandLine[kCommandSize];
-    if (GetLauncherDirectory(directory, sizeof directory)
-        && BuildActionCommand(code, directory, language, commandLine, sizeof commandLine))
+    if (GetLauncherDirectory(directory, sizeof directory) &&
+        BuildActionCommand(code, directory, language, commandLine, sizeof commandLine))
         StartProgram(commandLine, SW_SHOWNORMAL);
 }
 
@@ -52,8 +52,8 @@ void ShowUserGuides(HWND window, MenuState &menu)
     char directory[kCommandSize];
     if (AcrobatVersionAtLeast(kGuidesReaderVersion)) {
         char folder[kCommandSize];
-        if (GetLauncherDirectory(directory, sizeof directory)
-            && BuildGuidesFolder(directory, menu.LanguageIndex, folder, sizeof folder))
+        if (GetLauncherDirectory(directory, sizeof directory) &&
+            BuildGuidesFolder(directory, menu.LanguageIndex, folder, sizeof folder))
             ShowGuidesDialog(window, menu, folder);
         return;
     }
@@ -62,8 +62,8 @@ void ShowUserGuides(HWND window, MenuState &menu)
     if (MessageBoxA(window, question, "Acrobat Viewer Required", MB_YESNO) == IDNO)
         return;
     char commandLine[kCommandSize];
-    if (GetLauncherDirectory(directory, sizeof directory)
-        && BuildLingpickCommand(directory, commandLine, sizeof commandLine))
+    if (GetLauncherDirectory(directory, sizeof directory) &&
+        BuildLingpickCommand(directory, commandLine, sizeof commandLine))
         StartProgram(commandLine, SW_SHOWNORMAL);
 }
 

@@ -136,9 +136,9 @@ void PlaceWindow(HWND window, const MenuState &menu, const FontMetrics &label)
     GetClientRect(window, &client);
     int frame = (created.bottom - created.top) - (client.bottom - client.top);
     int height = MenuWindowHeight(label, menu.ButtonCount, menu.ButtonHeight, frame, menu.Dpi);
-    WindowPlacement p = PlaceMenuWindow(GetSystemMetrics(SM_CXFULLSCREEN),
-                                        GetSystemMetrics(SM_CYFULLSCREEN),
-                                        FromRECT(created), height, menu.Dpi);
+    WindowPlacement p =
+        PlaceMenuWindow(GetSystemMetrics(SM_CXFULLSCREEN), GetSystemMetrics(SM_CYFULLSCREEN),
+                        FromRECT(created), height, menu.Dpi);
     SetWindowPos(window, nullptr, p.x, p.y, p.width, p.height, SWP_SHOWWINDOW);
 }
 
@@ -166,8 +166,8 @@ void CreateButtons(HWND window, MenuState &menu, const StringSource &strings)
 // its empty values: no highlight, no buttons, no objects.
 LRESULT OnNcCreate(HWND window, const CREATESTRUCTA *create)
 {
-    MenuState *menu = static_cast<MenuState *>(
-        HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(MenuState)));
+    MenuState *menu =
+        static_cast<MenuState *>(HeapAlloc(GetProcessHeap(), HEAP_ZERO_MEMORY, sizeof(MenuState)));
     if (!menu)
         return FALSE;
     const MenuStart *start = static_cast<const MenuStart *>(create->lpCreateParams);
@@ -230,8 +230,8 @@ void DrawBanner(HDC dc, const MenuState &menu)
     // white background; the high-contrast art comes in its colours already.
     int margin =
         BannerMargin(BitmapResourceDimension(menu.MenuInstance, menu.BannerId, 0), menu.Dpi);
-    DrawBitmap(dc, margin, margin, menu.BannerRect.right, menu.BannerRect.bottom,
-               menu.BannerBitmap, menu.Look.highContrast ? SRCCOPY : SRCAND);
+    DrawBitmap(dc, margin, margin, menu.BannerRect.right, menu.BannerRect.bottom, menu.BannerBitmap,
+               menu.Look.highContrast ? SRCCOPY : SRCAND);
 }
 
 void DrawSeparators(HDC dc, const MenuState &menu)
@@ -253,8 +253,8 @@ void DrawTextArea(HDC dc, const MenuState &menu)
     HFONT headingFont = CreateMenuFont(dc, kHeadingPoints, FW_BOLD, menu.FaceName);
     HGDIOBJ oldFont = SelectObject(dc, headingFont);
     FontMetrics heading = MetricsOf(dc);
-    LoadText(menu.MenuInstance, TextAreaHeadingId(menu.LanguageIndex, menu.HighlightedButton),
-             text, sizeof text);
+    LoadText(menu.MenuInstance, TextAreaHeadingId(menu.LanguageIndex, menu.HighlightedButton), text,
+             sizeof text);
     StripMnemonicMarker(text);
     int oldExtra = SetTextCharacterExtra(dc, HeadingCharacterExtra(heading));
     RECT r = ToRECT(HeadingRectFor(FromRECT(menu.TextRect), heading));
@@ -267,9 +267,8 @@ void DrawTextArea(HDC dc, const MenuState &menu)
     oldFont = SelectObject(dc, descriptionFont);
     FontMetrics description = MetricsOf(dc);
     r = ToRECT(DescriptionRectFor(FromRECT(r), heading, description));
-    LoadText(menu.MenuInstance,
-             TextAreaDescriptionId(menu.LanguageIndex, menu.HighlightedButton), text,
-             sizeof text);
+    LoadText(menu.MenuInstance, TextAreaDescriptionId(menu.LanguageIndex, menu.HighlightedButton),
+             text, sizeof text);
     DrawTextA(dc, text, -1, &r, DT_WORDBREAK | DT_EXPANDTABS);
     SelectObject(dc, oldFont);
     DeleteObject(descriptionFont);
@@ -294,8 +293,8 @@ LRESULT OnDrawItem(const MenuState &menu, const DRAWITEMSTRUCT *item)
     int c = static_cast<int>(item->CtlID);
     if (c < 0 || c >= menu.ButtonCount)
         return 0;
-    MenuButtonLook look = LookOfButton(menu.Look, c == menu.HighlightedButton,
-                                   menu.ButtonUnavailable[c] != 0);
+    MenuButtonLook look =
+        LookOfButton(menu.Look, c == menu.HighlightedButton, menu.ButtonUnavailable[c] != 0);
     HDC dc = item->hDC;
     SetMapMode(dc, MM_TEXT);
     FillRect(dc, &item->rcItem, look.lit ? menu.HighlightBrush : menu.NormalBrush);
@@ -330,8 +329,9 @@ LRESULT OnKeyDown(HWND window, const MenuState &menu, WPARAM key, LPARAM lParam)
 LRESULT OnChar(HWND window, const MenuState &menu, WPARAM ch)
 {
     bool shift = GetKeyState(VK_SHIFT) < 0;
-    CarryOutKeyAction(window, menu, RouteMenuChar(static_cast<int>(ch), menu.HighlightedButton,
-                                                  menu.ButtonCount, shift));
+    CarryOutKeyAction(
+        window, menu,
+        RouteMenuChar(static_cast<int>(ch), menu.HighlightedButton, menu.ButtonCount, shift));
     return 0;
 }
 
@@ -532,10 +532,9 @@ HWND CreateMenuWindow(HINSTANCE instance, const char *title, unsigned short lang
     ReleaseDC(nullptr, screen);
     // Popup with caption, system menu and minimize box, no sizing border.
     const DWORD style = WS_POPUP | WS_BORDER | WS_DLGFRAME | WS_SYSMENU | WS_MINIMIZEBOX;
-    return CreateWindowExA(WS_EX_STATICEDGE, kMenuClassName, title, style,
-                           CW_USEDEFAULT, CW_USEDEFAULT, ScaleToDpi(kCreatedWidth, dpi),
-                           ScaleToDpi(kCreatedHeight, dpi),
-                           nullptr, nullptr, instance, &start);
+    return CreateWindowExA(WS_EX_STATICEDGE, kMenuClassName, title, style, CW_USEDEFAULT,
+                           CW_USEDEFAULT, ScaleToDpi(kCreatedWidth, dpi),
+                           ScaleToDpi(kCreatedHeight, dpi), nullptr, nullptr, instance, &start);
 }
 
 MenuState *MenuStateOf(HWND menu)
@@ -545,7 +544,7 @@ MenuState *MenuStateOf(HWND menu)
 
 void PlayClickSound(const MenuState &menu)
 {
-    typedef BOOL(WINAPI *PlaySoundFunction)(LPCSTR, HMODULE, DWORD);
+    typedef BOOL(WINAPI * PlaySoundFunction)(LPCSTR, HMODULE, DWORD);
     if (PlaySoundFunction play = SystemFunction<PlaySoundFunction>(kWinmm, "PlaySoundA"))
         play(MAKEINTRESOURCEA(IDW_CLICK), menu.MenuInstance, SND_RESOURCE | SND_NOSTOP | SND_ASYNC);
 }

@@ -7,9 +7,11 @@
 #include "windows/drawing.h"
 #include "common/windows/string_row.h"
 
-static_assert(kOdaDrawEntire == ODA_DRAWENTIRE && kOdaSelect == ODA_SELECT && kOdaFocus == ODA_FOCUS,
+static_assert(kOdaDrawEntire == ODA_DRAWENTIRE && kOdaSelect == ODA_SELECT &&
+                  kOdaFocus == ODA_FOCUS,
               "owner-draw actions");
-static_assert(kOdsSelected == ODS_SELECTED && kOdsDisabled == ODS_DISABLED && kOdsFocus == ODS_FOCUS,
+static_assert(kOdsSelected == ODS_SELECTED && kOdsDisabled == ODS_DISABLED &&
+                  kOdsFocus == ODS_FOCUS,
               "owner-draw states");
 
 namespace {
@@ -137,7 +139,10 @@ INT_PTR OnMessageDrawItem(MessageDialog &notice, const DRAWITEMSTRUCT *item)
     if (labelId == 0)
         return FALSE;
     static const ButtonPainter painters[] = {
-        DrawButtonNormal, DrawButtonFocus, DrawButtonPressed, DrawButtonDisabled,
+        DrawButtonNormal,
+        DrawButtonFocus,
+        DrawButtonPressed,
+        DrawButtonDisabled,
     };
     Painter chosen[4];
     int count = ChooseMessagePainters(static_cast<int>(item->CtlID), item->itemAction,
@@ -158,7 +163,7 @@ INT_PTR OnMessageCommand(HWND dialog, WPARAM wParam)
     case kMessageOk:
         EndDialog(dialog, 1);
         return TRUE;
-    case kMessageCancel:   // also Esc and the system close
+    case kMessageCancel: // also Esc and the system close
         EndDialog(dialog, 0);
         return TRUE;
     default:

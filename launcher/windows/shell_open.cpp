@@ -8,6 +8,7 @@ typedef HINSTANCE(WINAPI *ShellExecuteFunction)(HWND, LPCSTR, LPCSTR, LPCSTR, LP
 
 void OpenWithShell(const char *target)
 {
-    if (ShellExecuteFunction shellExecute = SystemFunction<ShellExecuteFunction>(kShell32, "ShellExecuteA"))
+    if (ShellExecuteFunction shellExecute =
+            SystemFunction<ShellExecuteFunction>(kShell32, "ShellExecuteA"))
         shellExecute(NULL, "open", target, NULL, NULL, SW_SHOWNORMAL);
 }

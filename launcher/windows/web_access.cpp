@@ -7,9 +7,8 @@ namespace {
 
 class Win32Registry : public RegistryReader {
 public:
-    RegistryStatus Read(RegistryRoot root, const char *key, const char *name,
-                        char *buffer, std::size_t size,
-                        std::size_t *bytesRead) const override
+    RegistryStatus Read(RegistryRoot root, const char *key, const char *name, char *buffer,
+                        std::size_t size, std::size_t *bytesRead) const override
     {
         *bytesRead = 0;
         HKEY base = root == RegistryRoot::kLocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CLASSES_ROOT;

@@ -34,17 +34,20 @@ bool CallLog::Attach(HWND window)
     section_->cutModulePath = 0;
     Clear();
     dll_ = LoadLibraryA(qlh::WindowsPathOfUnix(QL_CALL_LOG_DLL).c_str());
-    HOOKPROC proc = dll_ ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void *>(
-                               GetProcAddress(dll_, "CallLogHook")))
-                         : nullptr;
+    HOOKPROC proc = dll_
+        ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void *>(GetProcAddress(dll_, "CallLogHook")))
+        : nullptr;
     DWORD pid = 0;
     DWORD thread = GetWindowThreadProcessId(window, &pid);
     hook_ = proc ? SetWindowsHookExA(WH_GETMESSAGE, proc, dll_, thread) : nullptr;
     // The DLL comes in with the first message the program takes.
-    return hook_ && qlh::WaitUntil([&] {
-        PostMessageA(window, WM_NULL, 0, 0);
-        return static_cast<DWORD>(section_->hookedPid) == pid;
-    }, 5000);
+    return hook_ &&
+        qlh::WaitUntil(
+               [&] {
+                   PostMessageA(window, WM_NULL, 0, 0);
+                   return static_cast<DWORD>(section_->hookedPid) == pid;
+               },
+               5000);
 }
 
 void CallLog::CutModulePath()

@@ -16,10 +16,10 @@
 #include <vector>
 
 struct LoggedCall {
-    int kind;            // CallDrawText or CallPlaySound (call_log_shared.h)
-    HWND window;         // DrawTextA: the window drawn into
-    unsigned flags;      // DrawTextA: the format; PlaySoundA: the flags
-    std::string text;    // DrawTextA: the text; PlaySoundA: "#id" or the name
+    int kind;         // CallDrawText or CallPlaySound (call_log_shared.h)
+    HWND window;      // DrawTextA: the window drawn into
+    unsigned flags;   // DrawTextA: the format; PlaySoundA: the flags
+    std::string text; // DrawTextA: the text; PlaySoundA: "#id" or the name
 };
 
 class CallLog {

@@ -19,8 +19,9 @@ typedef BOOL(WINAPI *PlaySoundProc)(LPCSTR, HMODULE, DWORD);
 typedef DWORD(WINAPI *ModuleFileNameProc)(HMODULE, LPSTR, DWORD);
 typedef FARPROC(WINAPI *ProcAddressProc)(HMODULE, LPCSTR);
 typedef UINT(WINAPI *WinExecProc)(LPCSTR, UINT);
-typedef BOOL(WINAPI *CreateProcessProc)(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES, BOOL,
-                                        DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA, LPPROCESS_INFORMATION);
+typedef BOOL(WINAPI *CreateProcessProc)(LPCSTR, LPSTR, LPSECURITY_ATTRIBUTES, LPSECURITY_ATTRIBUTES,
+                                        BOOL, DWORD, LPVOID, LPCSTR, LPSTARTUPINFOA,
+                                        LPPROCESS_INFORMATION);
 
 CallLogSection *section;
 DrawTextProc realDrawText;
@@ -65,7 +66,8 @@ BOOL WINAPI LoggedPlaySound(LPCSTR sound, HMODULE module, DWORD flags)
         entry->window = 0;
         entry->value = flags;
         if (IS_INTRESOURCE(sound))
-            wsprintfA(entry->text, "#%u", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(sound)));
+            wsprintfA(entry->text, "#%u",
+                      static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(sound)));
         else
             Copy(entry->text, sound, -1);
         InterlockedExchange(&entry->ready, 1);
@@ -132,18 +134,19 @@ bool AsksForAdministrator(const char *program)
     return asks;
 }
 
-BOOL WINAPI ElevationCreateProcess(LPCSTR application, LPSTR commandLine, LPSECURITY_ATTRIBUTES process,
-                                   LPSECURITY_ATTRIBUTES thread, BOOL inherit, DWORD flags, LPVOID environment,
-                                   LPCSTR folder, LPSTARTUPINFOA start, LPPROCESS_INFORMATION started)
+BOOL WINAPI ElevationCreateProcess(LPCSTR application, LPSTR commandLine,
+                                   LPSECURITY_ATTRIBUTES process, LPSECURITY_ATTRIBUTES thread,
+                                   BOOL inherit, DWORD flags, LPVOID environment, LPCSTR folder,
+                                   LPSTARTUPINFOA start, LPPROCESS_INFORMATION started)
 {
     char program[MAX_PATH];
     ProgramOf(application, commandLine, program);
     if (AsksForAdministrator(program)) {
-        SetLastError(740);   // ERROR_ELEVATION_REQUIRED
+        SetLastError(740); // ERROR_ELEVATION_REQUIRED
         return FALSE;
     }
-    return realCreateProcess(application, commandLine, process, thread, inherit, flags, environment, folder,
-                             start, started);
+    return realCreateProcess(application, commandLine, process, thread, inherit, flags, environment,
+                             folder, start, started);
 }
 
 // WinExec goes through CreateProcess inside kernel32, out of reach of the
@@ -165,7 +168,8 @@ void *Redirect(HMODULE module, const char *dll, const char *name, void *replacem
     BYTE *base = reinterpret_cast<BYTE *>(module);
     const IMAGE_NT_HEADERS *nt = reinterpret_cast<const IMAGE_NT_HEADERS *>(
         base + reinterpret_cast<const IMAGE_DOS_HEADER *>(base)->e_lfanew);
-    const IMAGE_DATA_DIRECTORY &imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    const IMAGE_DATA_DIRECTORY &imports =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     if (!imports.VirtualAddress)
         return nullptr;
     for (const IMAGE_IMPORT_DESCRIPTOR *d =
@@ -184,7 +188,8 @@ void *Redirect(HMODULE module, const char *dll, const char *name, void *replacem
             if (strcmp(reinterpret_cast<const char *>(byName->Name), name) != 0)
                 continue;
             DWORD protection;
-            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &protection);
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE,
+                           &protection);
             void *previous = reinterpret_cast<void *>(slots->u1.Function);
             slots->u1.Function = reinterpret_cast<ULONG_PTR>(replacement);
             VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
@@ -199,7 +204,8 @@ void RedirectImports()
     HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, QL_CALL_LOG_MAPPING);
     if (!mapping)
         return;
-    section = static_cast<CallLogSection *>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(CallLogSection)));
+    section = static_cast<CallLogSection *>(
+        MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(CallLogSection)));
     CloseHandle(mapping);
     if (section && static_cast<DWORD>(section->driverPid) == GetCurrentProcessId()) {
         UnmapViewOfFile(section);
@@ -217,12 +223,14 @@ void RedirectImports()
         Redirect(program, "user32.dll", "DrawTextA", reinterpret_cast<void *>(LoggedDrawText)));
     realProcAddress = reinterpret_cast<ProcAddressProc>(Redirect(
         program, "kernel32.dll", "GetProcAddress", reinterpret_cast<void *>(LoggedProcAddress)));
-    realCreateProcess = reinterpret_cast<CreateProcessProc>(Redirect(
-        program, "kernel32.dll", "CreateProcessA", reinterpret_cast<void *>(ElevationCreateProcess)));
+    realCreateProcess = reinterpret_cast<CreateProcessProc>(
+        Redirect(program, "kernel32.dll", "CreateProcessA",
+                 reinterpret_cast<void *>(ElevationCreateProcess)));
     realWinExec = reinterpret_cast<WinExecProc>(
         Redirect(program, "kernel32.dll", "WinExec", reinterpret_cast<void *>(ElevationWinExec)));
-    realModuleFileName = reinterpret_cast<ModuleFileNameProc>(Redirect(
-        program, "kernel32.dll", "GetModuleFileNameA", reinterpret_cast<void *>(CuttableModuleFileName)));
+    realModuleFileName = reinterpret_cast<ModuleFileNameProc>(
+        Redirect(program, "kernel32.dll", "GetModuleFileNameA",
+                 reinterpret_cast<void *>(CuttableModuleFileName)));
     InterlockedExchange(&section->hookedPid, static_cast<LONG>(GetCurrentProcessId()));
 }
 
@@ -236,7 +244,8 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
 }
 
 // The hook only brings the DLL into the program; it looks at nothing.
-extern "C" __declspec(dllexport) LRESULT CALLBACK CallLogHook(int code, WPARAM wParam, LPARAM lParam)
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    CallLogHook(int code, WPARAM wParam, LPARAM lParam)
 {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -9,11 +9,11 @@
 enum CallKind { CallDrawText = 1, CallPlaySound = 2 };
 
 struct CallEntry {
-    volatile LONG ready;     // set last, once the entry is whole
-    LONG kind;               // CallKind
-    LONGLONG window;         // DrawTextA: the window of the DC
-    ULONGLONG value;         // DrawTextA: its format; PlaySoundA: its flags
-    char text[260];          // DrawTextA: the text; PlaySoundA: "#id" or the name
+    volatile LONG ready; // set last, once the entry is whole
+    LONG kind;           // CallKind
+    LONGLONG window;     // DrawTextA: the window of the DC
+    ULONGLONG value;     // DrawTextA: its format; PlaySoundA: its flags
+    char text[260];      // DrawTextA: the text; PlaySoundA: "#id" or the name
 };
 
 enum { CallLogCapacity = 1024 };

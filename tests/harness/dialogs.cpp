@@ -13,11 +13,10 @@ bool IsPushButton(HWND window)
     if (lstrcmpiA(ClassName(window).c_str(), "Button") != 0)
         return false;
     LONG_PTR type = GetWindowLongPtrA(window, GWL_STYLE) & BS_TYPEMASK;
-    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON ||
-           type == BS_OWNERDRAW;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
 }
 
-}  // namespace
+} // namespace
 
 DialogInfo ReadDialog(HWND dialog)
 {
@@ -41,8 +40,7 @@ DialogInfo ReadDialog(HWND dialog)
     return info;
 }
 
-HWND WaitForDialog(DWORD pid, const char* caption, DWORD timeout_ms,
-                   DialogInfo* info)
+HWND WaitForDialog(DWORD pid, const char *caption, DWORD timeout_ms, DialogInfo *info)
 {
     WindowQuery query;
     query.class_name = "#32770";
@@ -63,4 +61,4 @@ void PressDialogButton(HWND dialog, int id)
         Command(dialog, static_cast<WORD>(id));
 }
 
-}  // namespace qlh
+} // namespace qlh

@@ -16,14 +16,14 @@ std::string WithoutTrailingBackslash(std::string path)
     return path;
 }
 
-std::string ParentOf(const std::string& path)
+std::string ParentOf(const std::string &path)
 {
     std::string p = WithoutTrailingBackslash(path);
     size_t slash = p.find_last_of('\\');
     return slash == std::string::npos ? std::string() : p.substr(0, slash);
 }
 
-}  // namespace
+} // namespace
 
 TempDir::TempDir()
 {
@@ -49,30 +49,28 @@ TempDir::~TempDir()
         RemoveTree(path_);
 }
 
-bool FileExists(const std::string& path)
+bool FileExists(const std::string &path)
 {
     DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool DirectoryExists(const std::string& path)
+bool DirectoryExists(const std::string &path)
 {
     DWORD attributes = GetFileAttributesA(WithoutTrailingBackslash(path).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES &&
-           (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-DWORD FileAttributes(const std::string& path)
+DWORD FileAttributes(const std::string &path)
 {
     return GetFileAttributesA(WithoutTrailingBackslash(path).c_str());
 }
 
-bool ReadWholeFile(const std::string& path, std::string* contents)
+bool ReadWholeFile(const std::string &path, std::string *contents)
 {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     contents->clear();
@@ -92,20 +90,21 @@ bool ReadWholeFile(const std::string& path, std::string* contents)
     return ok;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& contents)
+bool WriteWholeFile(const std::string &path, const std::string &contents)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr,
-                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
-    bool ok = WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()),
-                        &written, nullptr) && written == contents.size();
+    bool ok =
+        WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr) &&
+        written == contents.size();
     CloseHandle(file);
     return ok;
 }
 
-bool MakeDirectories(const std::string& path)
+bool MakeDirectories(const std::string &path)
 {
     std::string p = WithoutTrailingBackslash(path);
     if (p.empty() || DirectoryExists(p))
@@ -116,7 +115,7 @@ bool MakeDirectories(const std::string& path)
     return CreateDirectoryA(p.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-std::vector<std::string> ListDirectory(const std::string& path)
+std::vector<std::string> ListDirectory(const std::string &path)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
@@ -136,7 +135,7 @@ std::vector<std::string> ListDirectory(const std::string& path)
     return names;
 }
 
-bool CopyTree(const std::string& from, const std::string& to)
+bool CopyTree(const std::string &from, const std::string &to)
 {
     std::string source = WithoutTrailingBackslash(from);
     std::string target = WithoutTrailingBackslash(to);
@@ -150,14 +149,14 @@ bool CopyTree(const std::string& from, const std::string& to)
     if (!MakeDirectories(target))
         return false;
     bool ok = true;
-    for (const std::string& name : names) {
+    for (const std::string &name : names) {
         std::string plain = WithoutTrailingBackslash(name);
         ok = CopyTree(source + "\\" + plain, target + "\\" + plain) && ok;
     }
     return ok;
 }
 
-bool RemoveTree(const std::string& path)
+bool RemoveTree(const std::string &path)
 {
     std::string p = WithoutTrailingBackslash(path);
     DWORD attributes = GetFileAttributesA(p.c_str());
@@ -167,15 +166,15 @@ bool RemoveTree(const std::string& path)
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
         return DeleteFileA(p.c_str()) != FALSE;
     bool ok = true;
-    for (const std::string& name : ListDirectory(p))
+    for (const std::string &name : ListDirectory(p))
         ok = RemoveTree(p + "\\" + WithoutTrailingBackslash(name)) && ok;
     return RemoveDirectoryA(p.c_str()) && ok;
 }
 
-bool InstallRecorder(const std::string& path)
+bool InstallRecorder(const std::string &path)
 {
     return MakeDirectories(ParentOf(path)) &&
-           CopyFileA(RecorderExe().c_str(), path.c_str(), FALSE) != FALSE;
+        CopyFileA(RecorderExe().c_str(), path.c_str(), FALSE) != FALSE;
 }
 
-}  // namespace qlh
+} // namespace qlh

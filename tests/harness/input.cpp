@@ -46,9 +46,9 @@ char KeyChar(UINT vk)
     return 0;
 }
 
-void AddKey(INPUT* inputs, int* count, WORD vk, bool up)
+void AddKey(INPUT *inputs, int *count, WORD vk, bool up)
 {
-    INPUT& in = inputs[(*count)++];
+    INPUT &in = inputs[(*count)++];
     in = INPUT{};
     in.type = INPUT_KEYBOARD;
     in.ki.wVk = vk;
@@ -56,7 +56,7 @@ void AddKey(INPUT* inputs, int* count, WORD vk, bool up)
     in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
 }
 
-}  // namespace
+} // namespace
 
 void ClickButton(HWND button)
 {
@@ -82,8 +82,7 @@ void KeyPress(HWND window, UINT vk)
 {
     PostMessageA(window, WM_KEYDOWN, vk, KeyParam(vk, false, false));
     if (char c = KeyChar(vk))
-        PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c),
-                     KeyParam(vk, false, false));
+        PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), KeyParam(vk, false, false));
     PostMessageA(window, WM_KEYUP, vk, KeyParam(vk, true, false));
 }
 
@@ -101,8 +100,7 @@ void AltKey(HWND window, char key)
 {
     UINT vk = static_cast<UINT>(key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key);
     PostMessageA(window, WM_SYSKEYDOWN, vk, KeyParam(vk, false, true));
-    PostMessageA(window, WM_SYSCHAR, static_cast<unsigned char>(key),
-                 KeyParam(vk, false, true));
+    PostMessageA(window, WM_SYSCHAR, static_cast<unsigned char>(key), KeyParam(vk, false, true));
     PostMessageA(window, WM_SYSKEYUP, vk, KeyParam(vk, true, true));
 }
 
@@ -122,32 +120,40 @@ bool Sync(HWND window, DWORD timeout_ms)
     // A sent message is handled only after the posted ones before it have
     // been taken from the queue, so its return marks them done.
     DWORD_PTR ignored;
-    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG,
-                               Patient(timeout_ms), &ignored) != 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, Patient(timeout_ms),
+                               &ignored) != 0;
 }
 
 bool ActivateWindow(HWND window, DWORD timeout_ms)
 {
-    return WaitUntil([&] {
-        if (GetForegroundWindow() == window)
-            return true;
-        SetForegroundWindow(window);
-        return false;
-    }, timeout_ms);
+    return WaitUntil(
+        [&] {
+            if (GetForegroundWindow() == window)
+                return true;
+            SetForegroundWindow(window);
+            return false;
+        },
+        timeout_ms);
 }
 
 void SendKey(UINT vk, bool shift, bool ctrl, bool alt)
 {
     INPUT inputs[8];
     int count = 0;
-    if (shift) AddKey(inputs, &count, VK_SHIFT, false);
-    if (ctrl) AddKey(inputs, &count, VK_CONTROL, false);
-    if (alt) AddKey(inputs, &count, VK_MENU, false);
+    if (shift)
+        AddKey(inputs, &count, VK_SHIFT, false);
+    if (ctrl)
+        AddKey(inputs, &count, VK_CONTROL, false);
+    if (alt)
+        AddKey(inputs, &count, VK_MENU, false);
     AddKey(inputs, &count, static_cast<WORD>(vk), false);
     AddKey(inputs, &count, static_cast<WORD>(vk), true);
-    if (alt) AddKey(inputs, &count, VK_MENU, true);
-    if (ctrl) AddKey(inputs, &count, VK_CONTROL, true);
-    if (shift) AddKey(inputs, &count, VK_SHIFT, true);
+    if (alt)
+        AddKey(inputs, &count, VK_MENU, true);
+    if (ctrl)
+        AddKey(inputs, &count, VK_CONTROL, true);
+    if (shift)
+        AddKey(inputs, &count, VK_SHIFT, true);
     SendInput(count, inputs, sizeof(INPUT));
 }
 
@@ -170,13 +176,15 @@ void SendMouseClick(HWND window, int x, int y)
     // The pointer motion of an earlier warp can still be on its way from the
     // X server and move the cursor back; each button event therefore carries
     // its own position, and the press waits until the cursor is there.
-    WaitUntil([&] {
-        POINT now;
-        // Normalised coordinates may land one pixel off the point.
-        return GetCursorPos(&now) && abs(now.x - point.x) <= 1 && abs(now.y - point.y) <= 1;
-    }, 2000);
+    WaitUntil(
+        [&] {
+            POINT now;
+            // Normalised coordinates may land one pixel off the point.
+            return GetCursorPos(&now) && abs(now.x - point.x) <= 1 && abs(now.y - point.y) <= 1;
+        },
+        2000);
     INPUT clicks[2] = {};
-    for (INPUT& click : clicks) {
+    for (INPUT &click : clicks) {
         click.type = INPUT_MOUSE;
         click.mi.dx = point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
         click.mi.dy = point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
@@ -187,4 +195,4 @@ void SendMouseClick(HWND window, int x, int y)
     SendInput(2, clicks, sizeof(INPUT));
 }
 
-}  // namespace qlh
+} // namespace qlh

@@ -11,7 +11,7 @@ namespace qlh {
 
 namespace {
 
-std::string FromEnvironment(const char* name, const char* fallback)
+std::string FromEnvironment(const char *name, const char *fallback)
 {
     char value[MAX_PATH];
     DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
@@ -27,27 +27,26 @@ std::string WithTrailingBackslash(std::string path)
     return path;
 }
 
-}  // namespace
+} // namespace
 
-std::string Ansi(const std::string& utf8)
+std::string Ansi(const std::string &utf8)
 {
-    int wide_length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(),
-                                          static_cast<int>(utf8.size()), nullptr, 0);
+    int wide_length =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(wide_length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                        &wide[0], wide_length);
-    int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, nullptr, 0,
-                                     nullptr, nullptr);
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &wide[0],
+                        wide_length);
+    int length =
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
     std::string ansi(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, &ansi[0], length,
-                        nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), wide_length, &ansi[0], length, nullptr, nullptr);
     return ansi;
 }
 
-std::string WindowsPathOfUnix(const std::string& unix_path)
+std::string WindowsPathOfUnix(const std::string &unix_path)
 {
     std::string path = "Z:" + unix_path;
-    for (char& c : path)
+    for (char &c : path)
         if (c == '/')
             c = '\\';
     return path;
@@ -58,7 +57,7 @@ std::string CdRoot()
     return WithTrailingBackslash(FromEnvironment("QL_CD_ROOT", "D:\\"));
 }
 
-std::string CdPath(const std::string& relative)
+std::string CdPath(const std::string &relative)
 {
     return CdRoot() + relative;
 }
@@ -96,22 +95,25 @@ bool SetTypeOfDriveA(DWORD type)
         WCHAR letter;
         USHORT mountPointOffset, deviceOffset, labelOffset;
     };
-    const char* build = getenv("BUILD");
+    const char *build = getenv("BUILD");
     std::string folder = std::string(build ? build : "") + "/floppy";
     std::vector<char> request(sizeof(UnixDrive) + folder.size() + 1, 0);
-    UnixDrive* drive = reinterpret_cast<UnixDrive*>(request.data());
+    UnixDrive *drive = reinterpret_cast<UnixDrive *>(request.data());
     drive->size = static_cast<ULONG>(request.size());
     drive->type = type;
     drive->letter = L'a';
     drive->mountPointOffset = sizeof(UnixDrive);
     memcpy(request.data() + sizeof(UnixDrive), folder.c_str(), folder.size() + 1);
-    HANDLE manager = CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE manager =
+        CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
     DWORD returned = 0;
-    BOOL ok = build && DeviceIoControl(manager, CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS),
-                                       request.data(), drive->size, nullptr, 0, &returned, nullptr);
+    BOOL ok = build &&
+        DeviceIoControl(manager,
+                        CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS),
+                        request.data(), drive->size, nullptr, 0, &returned, nullptr);
     CloseHandle(manager);
     return ok && GetDriveTypeA("A:\\") == type;
 }
 
-}  // namespace qlh
+} // namespace qlh

@@ -21,8 +21,7 @@ Process::~Process()
         CloseHandle(job_);
 }
 
-bool Process::Start(const std::string& exe, const std::string& args,
-                    const std::string& workdir)
+bool Process::Start(const std::string &exe, const std::string &args, const std::string &workdir)
 {
     std::string command_line = "\"" + exe + "\"";
     if (!args.empty())
@@ -30,19 +29,17 @@ bool Process::Start(const std::string& exe, const std::string& args,
     return StartCommandLine(command_line, workdir);
 }
 
-bool Process::StartCommandLine(const std::string& command_line,
-                               const std::string& workdir)
+bool Process::StartCommandLine(const std::string &command_line, const std::string &workdir)
 {
     if (process_)
         return false;  // one program per Process
-    RecorderLogPath();  // settles the log path the child inherits
+    RecorderLogPath(); // settles the log path the child inherits
     job_ = CreateJobObjectA(nullptr, nullptr);
     if (!job_)
         return false;
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    SetInformationJobObject(job_, JobObjectExtendedLimitInformation,
-                            &limits, sizeof limits);
+    SetInformationJobObject(job_, JobObjectExtendedLimitInformation, &limits, sizeof limits);
 
     // CreateProcess may write into the command line.
     std::vector<char> buffer(command_line.begin(), command_line.end());
@@ -55,10 +52,9 @@ bool Process::StartCommandLine(const std::string& command_line,
     bool started = false;
     for (int attempt = 1; attempt <= 3 && !started; ++attempt) {
         std::vector<char> line = buffer;
-        started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
-                                 CREATE_SUSPENDED, nullptr,
-                                 workdir.empty() ? nullptr : workdir.c_str(),
-                                 &startup, &info) != FALSE;
+        started =
+            CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr,
+                           workdir.empty() ? nullptr : workdir.c_str(), &startup, &info) != FALSE;
         if (!started)
             fprintf(stderr, "harness: start %d of %s failed, error %lu\n", attempt,
                     command_line.c_str(), GetLastError());
@@ -75,7 +71,7 @@ bool Process::StartCommandLine(const std::string& command_line,
     return true;
 }
 
-bool Process::WaitExit(DWORD timeout_ms, DWORD* exit_code)
+bool Process::WaitExit(DWORD timeout_ms, DWORD *exit_code)
 {
     if (!process_)
         return false;
@@ -122,12 +118,14 @@ void Process::Kill()
     WaitUntil([&] { return JobProcessCount() == 0; }, kEndTimeoutMs);
     if (pid_)
         pids.push_back(pid_);
-    WaitUntil([&] {
-        for (DWORD pid : pids)
-            if (!FindTopWindows(WindowQuery{nullptr, nullptr, pid, false}).empty())
-                return false;
-        return true;
-    }, kEndTimeoutMs);
+    WaitUntil(
+        [&] {
+            for (DWORD pid : pids)
+                if (!FindTopWindows(WindowQuery{nullptr, nullptr, pid, false}).empty())
+                    return false;
+            return true;
+        },
+        kEndTimeoutMs);
 }
 
 std::vector<DWORD> Process::JobPids() const
@@ -140,8 +138,8 @@ std::vector<DWORD> Process::JobPids() const
     } list = {};
     list.header.NumberOfAssignedProcesses = 64;
     std::vector<DWORD> pids;
-    if (!job_ || !QueryInformationJobObject(job_, JobObjectBasicProcessIdList,
-                                            &list, sizeof list, nullptr))
+    if (!job_ ||
+        !QueryInformationJobObject(job_, JobObjectBasicProcessIdList, &list, sizeof list, nullptr))
         return pids;
     ULONG count = list.header.NumberOfProcessIdsInList;
     for (ULONG i = 0; i < count && i < 64; ++i)
@@ -154,8 +152,8 @@ int Process::JobProcessCount() const
     if (!job_)
         return 0;
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
-    if (!QueryInformationJobObject(job_, JobObjectBasicAccountingInformation,
-                                   &accounting, sizeof accounting, nullptr))
+    if (!QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &accounting,
+                                   sizeof accounting, nullptr))
         return -1;
     return static_cast<int>(accounting.ActiveProcesses);
 }
@@ -165,8 +163,8 @@ int Process::JobProcessesStarted() const
     if (!job_)
         return 0;
     JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting = {};
-    if (!QueryInformationJobObject(job_, JobObjectBasicAccountingInformation,
-                                   &accounting, sizeof accounting, nullptr))
+    if (!QueryInformationJobObject(job_, JobObjectBasicAccountingInformation, &accounting,
+                                   sizeof accounting, nullptr))
         return -1;
     return static_cast<int>(accounting.TotalProcesses);
 }
@@ -182,12 +180,12 @@ DWORD Patient(DWORD timeout_ms)
     return timeout_ms > INFINITE / scale ? INFINITE : timeout_ms * scale;
 }
 
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeout_ms)
+bool WaitUntil(const std::function<bool()> &condition, DWORD timeout_ms)
 {
     return Poll(condition, Patient(timeout_ms));
 }
 
-bool Poll(const std::function<bool()>& condition, DWORD timeout_ms)
+bool Poll(const std::function<bool()> &condition, DWORD timeout_ms)
 {
     DWORD start = GetTickCount();
     for (;;) {
@@ -199,12 +197,12 @@ bool Poll(const std::function<bool()>& condition, DWORD timeout_ms)
     }
 }
 
-bool StartsNothingWithin(const Process& process, DWORD observe_ms)
+bool StartsNothingWithin(const Process &process, DWORD observe_ms)
 {
     const int started = process.JobProcessesStarted();
-    return !Poll([&] {
-        return process.JobProcessesStarted() != started || !ReadRecorderLog().empty();
-    }, observe_ms);
+    return !Poll(
+        [&] { return process.JobProcessesStarted() != started || !ReadRecorderLog().empty(); },
+        observe_ms);
 }
 
-}  // namespace qlh
+} // namespace qlh

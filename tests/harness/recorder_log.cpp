@@ -17,7 +17,7 @@ std::string DefaultLogPath()
     return std::string(base) + "ql-recorder.log";
 }
 
-}  // namespace
+} // namespace
 
 std::string RecorderLogPath()
 {
@@ -42,7 +42,7 @@ std::vector<RecorderEntry> ReadRecorderLog()
     while (start < log.size()) {
         size_t end = log.find("\r\n", start);
         if (end == std::string::npos)
-            break;  // a line still being written
+            break; // a line still being written
         std::string line = log.substr(start, end - start);
         size_t tab = line.find('\t');
         RecorderEntry entry;
@@ -63,11 +63,13 @@ void ClearRecorderLog()
 std::vector<RecorderEntry> WaitRecorderEntries(size_t count, DWORD timeout_ms)
 {
     std::vector<RecorderEntry> entries;
-    WaitUntil([&] {
-        entries = ReadRecorderLog();
-        return entries.size() >= count;
-    }, timeout_ms);
+    WaitUntil(
+        [&] {
+            entries = ReadRecorderLog();
+            return entries.size() >= count;
+        },
+        timeout_ms);
     return entries;
 }
 
-}  // namespace qlh
+} // namespace qlh

@@ -8,23 +8,27 @@ namespace qlh {
 namespace {
 
 struct RootName {
-    const char* name;
+    const char *name;
     HKEY root;
 };
 
 const RootName kRoots[] = {
-    {"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},   {"HKCR", HKEY_CLASSES_ROOT},
-    {"HKEY_CURRENT_USER", HKEY_CURRENT_USER},   {"HKCU", HKEY_CURRENT_USER},
-    {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE}, {"HKLM", HKEY_LOCAL_MACHINE},
-    {"HKEY_USERS", HKEY_USERS},                 {"HKU", HKEY_USERS},
+    {"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},
+    {"HKCR", HKEY_CLASSES_ROOT},
+    {"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
+    {"HKCU", HKEY_CURRENT_USER},
+    {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
+    {"HKLM", HKEY_LOCAL_MACHINE},
+    {"HKEY_USERS", HKEY_USERS},
+    {"HKU", HKEY_USERS},
 };
 
 // Splits "HKCU\\Software\\X" into the root handle and "Software\\X".
-bool SplitKey(const std::string& key, HKEY* root, std::string* sub)
+bool SplitKey(const std::string &key, HKEY *root, std::string *sub)
 {
     size_t slash = key.find('\\');
     std::string head = key.substr(0, slash);
-    for (const RootName& r : kRoots) {
+    for (const RootName &r : kRoots) {
         if (lstrcmpiA(head.c_str(), r.name) == 0) {
             *root = r.root;
             *sub = slash == std::string::npos ? std::string() : key.substr(slash + 1);
@@ -34,28 +38,27 @@ bool SplitKey(const std::string& key, HKEY* root, std::string* sub)
     return false;
 }
 
-HKEY OpenKey(const std::string& key, bool create)
+HKEY OpenKey(const std::string &key, bool create)
 {
     HKEY root;
     std::string sub;
     if (!SplitKey(key, &root, &sub))
         return nullptr;
     HKEY handle = nullptr;
-    LONG status = create
-        ? RegCreateKeyExA(root, sub.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                          nullptr, &handle, nullptr)
-        : RegOpenKeyExA(root, sub.c_str(), 0, KEY_ALL_ACCESS, &handle);
+    LONG status = create ? RegCreateKeyExA(root, sub.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                           nullptr, &handle, nullptr)
+                         : RegOpenKeyExA(root, sub.c_str(), 0, KEY_ALL_ACCESS, &handle);
     return status == ERROR_SUCCESS ? handle : nullptr;
 }
 
-bool SetValue(const std::string& key, const std::string& name, DWORD type,
-              const void* data, DWORD size)
+bool SetValue(const std::string &key, const std::string &name, DWORD type, const void *data,
+              DWORD size)
 {
     HKEY handle = OpenKey(key, true);
     if (!handle)
         return false;
-    LONG status = RegSetValueExA(handle, name.empty() ? nullptr : name.c_str(), 0,
-                                 type, static_cast<const BYTE*>(data), size);
+    LONG status = RegSetValueExA(handle, name.empty() ? nullptr : name.c_str(), 0, type,
+                                 static_cast<const BYTE *>(data), size);
     RegCloseKey(handle);
     return status == ERROR_SUCCESS;
 }
@@ -65,33 +68,30 @@ std::string QuotedRecorderCommand()
     return "\"" + RecorderExe() + "\" \"%1\"";
 }
 
-}  // namespace
+} // namespace
 
-bool RegSetString(const std::string& key, const std::string& name,
-                  const std::string& value)
+bool RegSetString(const std::string &key, const std::string &name, const std::string &value)
 {
-    return SetValue(key, name, REG_SZ, value.c_str(),
-                    static_cast<DWORD>(value.size() + 1));
+    return SetValue(key, name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
 }
 
-bool RegSetDword(const std::string& key, const std::string& name, DWORD value)
+bool RegSetDword(const std::string &key, const std::string &name, DWORD value)
 {
     return SetValue(key, name, REG_DWORD, &value, sizeof value);
 }
 
-bool RegGetString(const std::string& key, const std::string& name,
-                  std::string* value)
+bool RegGetString(const std::string &key, const std::string &name, std::string *value)
 {
     HKEY handle = OpenKey(key, false);
     if (!handle)
         return false;
     DWORD type = 0, size = 0;
-    const char* value_name = name.empty() ? nullptr : name.c_str();
+    const char *value_name = name.empty() ? nullptr : name.c_str();
     LONG status = RegQueryValueExA(handle, value_name, nullptr, &type, nullptr, &size);
     std::string data(size, '\0');
     if (status == ERROR_SUCCESS && size > 0)
         status = RegQueryValueExA(handle, value_name, nullptr, &type,
-                                  reinterpret_cast<BYTE*>(&data[0]), &size);
+                                  reinterpret_cast<BYTE *>(&data[0]), &size);
     RegCloseKey(handle);
     if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ))
         return false;
@@ -102,7 +102,7 @@ bool RegGetString(const std::string& key, const std::string& name,
     return true;
 }
 
-bool RegRemoveValue(const std::string& key, const std::string& name)
+bool RegRemoveValue(const std::string &key, const std::string &name)
 {
     HKEY handle = OpenKey(key, false);
     if (!handle)
@@ -112,19 +112,19 @@ bool RegRemoveValue(const std::string& key, const std::string& name)
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
-bool RegRemoveKey(const std::string& key)
+bool RegRemoveKey(const std::string &key)
 {
     HKEY root;
     std::string sub;
     if (!SplitKey(key, &root, &sub) || sub.empty())
-        return false;  // never a whole root
+        return false; // never a whole root
     LONG status = RegDeleteTreeA(root, sub.c_str());
     if (status == ERROR_SUCCESS)
         status = RegDeleteKeyA(root, sub.c_str());
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
-bool RegKeyExists(const std::string& key)
+bool RegKeyExists(const std::string &key)
 {
     HKEY handle = OpenKey(key, false);
     if (handle)
@@ -134,7 +134,7 @@ bool RegKeyExists(const std::string& key)
 
 // ---- saving and restoring a key ------------------------------------------
 
-ScopedRegistryKey::ScopedRegistryKey(const std::string& key) : key_(key)
+ScopedRegistryKey::ScopedRegistryKey(const std::string &key) : key_(key)
 {
     // Walks the tree breadth first so that parents are recreated first.
     std::vector<std::string> pending{""};
@@ -151,23 +151,21 @@ ScopedRegistryKey::ScopedRegistryKey(const std::string& key) : key_(key)
         char name[256];
         for (DWORD i = 0;; ++i) {
             DWORD length = sizeof name;
-            if (RegEnumKeyExA(handle, i, name, &length, nullptr, nullptr, nullptr,
-                              nullptr) != ERROR_SUCCESS)
+            if (RegEnumKeyExA(handle, i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+                ERROR_SUCCESS)
                 break;
             pending.push_back(sub.empty() ? name : sub + "\\" + name);
         }
         for (DWORD i = 0;; ++i) {
             char value_name[16384];
             DWORD name_length = sizeof value_name, type = 0, size = 0;
-            if (RegEnumValueA(handle, i, value_name, &name_length, nullptr, &type,
-                              nullptr, &size) != ERROR_SUCCESS)
+            if (RegEnumValueA(handle, i, value_name, &name_length, nullptr, &type, nullptr,
+                              &size) != ERROR_SUCCESS)
                 break;
-            Value value{sub, std::string(value_name, name_length), type,
-                        std::string(size, '\0')};
+            Value value{sub, std::string(value_name, name_length), type, std::string(size, '\0')};
             name_length = sizeof value_name;
             RegEnumValueA(handle, i, value_name, &name_length, nullptr, &type,
-                          size ? reinterpret_cast<BYTE*>(&value.data[0]) : nullptr,
-                          &size);
+                          size ? reinterpret_cast<BYTE *>(&value.data[0]) : nullptr, &size);
             value.data.resize(size);
             values_.push_back(value);
         }
@@ -183,28 +181,27 @@ ScopedRegistryKey::~ScopedRegistryKey()
     HKEY top = OpenKey(key_, true);
     if (top)
         RegCloseKey(top);
-    for (const std::string& sub : subkeys_) {
+    for (const std::string &sub : subkeys_) {
         HKEY handle = OpenKey(key_ + "\\" + sub, true);
         if (handle)
             RegCloseKey(handle);
     }
-    for (const Value& value : values_)
-        SetValue(value.sub.empty() ? key_ : key_ + "\\" + value.sub, value.name,
-                 value.type, value.data.data(), static_cast<DWORD>(value.data.size()));
+    for (const Value &value : values_)
+        SetValue(value.sub.empty() ? key_ : key_ + "\\" + value.sub, value.name, value.type,
+                 value.data.data(), static_cast<DWORD>(value.data.size()));
 }
 
 // ---- fixtures -------------------------------------------------------------
 
 void InstallWebFixtures()
 {
-    RegSetString("HKLM\\Software\\Microsoft\\Rpc\\ClientProtocols", "ncacn_ip_tcp",
-                 "rpcrt4.dll");
+    RegSetString("HKLM\\Software\\Microsoft\\Rpc\\ClientProtocols", "ncacn_ip_tcp", "rpcrt4.dll");
     RegSetString("HKCR\\http\\shell\\open\\command", "", QuotedRecorderCommand());
     RegSetString("HKCR\\.htm", "", "htmlfile");
     RegSetString("HKCR\\htmlfile\\shell\\open\\command", "", QuotedRecorderCommand());
 }
 
-void RegisterPdfReader(const std::string& reader_exe)
+void RegisterPdfReader(const std::string &reader_exe)
 {
     RegSetString("HKCR\\.pdf", "", "AcroExch.Document");
     RegSetString("HKCR\\AcroExch.Document\\shell\\open\\command", "",
@@ -219,16 +216,16 @@ void UnregisterPdfReader()
 
 namespace {
 
-std::string VersionKey(const std::string& exe)
+std::string VersionKey(const std::string &exe)
 {
     if (exe.empty())
         return "HKCU\\Software\\Wine";
     return "HKCU\\Software\\Wine\\AppDefaults\\" + exe;
 }
 
-}  // namespace
+} // namespace
 
-void SetWindowsVersion(const std::string& version, const std::string& exe)
+void SetWindowsVersion(const std::string &version, const std::string &exe)
 {
     if (version.empty())
         RegRemoveValue(VersionKey(exe), "Version");
@@ -236,8 +233,7 @@ void SetWindowsVersion(const std::string& version, const std::string& exe)
         RegSetString(VersionKey(exe), "Version", version);
 }
 
-ScopedWindowsVersion::ScopedWindowsVersion(const std::string& version,
-                                           const std::string& exe)
+ScopedWindowsVersion::ScopedWindowsVersion(const std::string &version, const std::string &exe)
     : exe_(exe)
 {
     had_previous_ = RegGetString(VersionKey(exe), "Version", &previous_);
@@ -249,4 +245,4 @@ ScopedWindowsVersion::~ScopedWindowsVersion()
     SetWindowsVersion(had_previous_ ? previous_ : std::string(), exe_);
 }
 
-}  // namespace qlh
+} // namespace qlh

@@ -9,11 +9,11 @@ namespace qlh {
 namespace {
 
 struct TopSearch {
-    const WindowQuery* query;
+    const WindowQuery *query;
     std::vector<HWND> found;
 };
 
-bool Matches(HWND window, const WindowQuery& query)
+bool Matches(HWND window, const WindowQuery &query)
 {
     if (query.visible_only && !IsWindowVisible(window))
         return false;
@@ -28,7 +28,7 @@ bool Matches(HWND window, const WindowQuery& query)
 
 BOOL CALLBACK CollectTop(HWND window, LPARAM param)
 {
-    auto* search = reinterpret_cast<TopSearch*>(param);
+    auto *search = reinterpret_cast<TopSearch *>(param);
     if (Matches(window, *search->query))
         search->found.push_back(window);
     return TRUE;
@@ -36,28 +36,30 @@ BOOL CALLBACK CollectTop(HWND window, LPARAM param)
 
 BOOL CALLBACK CollectChild(HWND window, LPARAM param)
 {
-    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    reinterpret_cast<std::vector<HWND> *>(param)->push_back(window);
     return TRUE;
 }
 
-}  // namespace
+} // namespace
 
-std::vector<HWND> FindTopWindows(const WindowQuery& query)
+std::vector<HWND> FindTopWindows(const WindowQuery &query)
 {
     TopSearch search{&query, {}};
     EnumWindows(CollectTop, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-HWND WaitForWindow(const WindowQuery& query, DWORD timeout_ms)
+HWND WaitForWindow(const WindowQuery &query, DWORD timeout_ms)
 {
     HWND found = nullptr;
-    WaitUntil([&] {
-        std::vector<HWND> windows = FindTopWindows(query);
-        if (!windows.empty())
-            found = windows.front();
-        return found != nullptr;
-    }, timeout_ms);
+    WaitUntil(
+        [&] {
+            std::vector<HWND> windows = FindTopWindows(query);
+            if (!windows.empty())
+                found = windows.front();
+            return found != nullptr;
+        },
+        timeout_ms);
     return found;
 }
 
@@ -73,11 +75,10 @@ bool WaitVisible(HWND window, DWORD timeout_ms)
 
 bool WaitEnabled(HWND window, bool enabled, DWORD timeout_ms)
 {
-    return WaitUntil([&] { return (IsWindowEnabled(window) != FALSE) == enabled; },
-                     timeout_ms);
+    return WaitUntil([&] { return (IsWindowEnabled(window) != FALSE) == enabled; }, timeout_ms);
 }
 
-bool WaitText(HWND window, const std::string& text, DWORD timeout_ms)
+bool WaitText(HWND window, const std::string &text, DWORD timeout_ms)
 {
     return WaitUntil([&] { return WindowText(window) == text; }, timeout_ms);
 }
@@ -97,7 +98,7 @@ HWND FindChild(HWND parent, int control_id)
     return nullptr;
 }
 
-HWND FindChildByClass(HWND parent, const char* class_name, int index)
+HWND FindChildByClass(HWND parent, const char *class_name, int index)
 {
     for (HWND child : ChildWindows(parent))
         if (lstrcmpiA(ClassName(child).c_str(), class_name) == 0 && index-- == 0)
@@ -105,7 +106,7 @@ HWND FindChildByClass(HWND parent, const char* class_name, int index)
     return nullptr;
 }
 
-HWND FindChildByText(HWND parent, const std::string& text)
+HWND FindChildByText(HWND parent, const std::string &text)
 {
     for (HWND child : ChildWindows(parent))
         if (WindowText(child) == text)
@@ -116,13 +117,11 @@ HWND FindChildByText(HWND parent, const std::string& text)
 std::string WindowText(HWND window)
 {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG,
-                             2000, &length))
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length))
         return std::string();
     std::string text(length + 1, '\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(),
-                             reinterpret_cast<LPARAM>(&text[0]),
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]),
                              SMTO_ABORTIFHUNG, 2000, &copied))
         return std::string();
     text.resize(copied < text.size() ? copied : text.size() - 1);
@@ -147,7 +146,7 @@ RECT ClientRectOnScreen(HWND window)
 {
     RECT rect = {};
     GetClientRect(window, &rect);
-    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(window, HWND_DESKTOP, reinterpret_cast<POINT *>(&rect), 2);
     return rect;
 }
 
@@ -158,4 +157,4 @@ RECT WindowRectOnScreen(HWND window)
     return rect;
 }
 
-}  // namespace qlh
+} // namespace qlh

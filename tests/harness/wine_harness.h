@@ -76,7 +76,7 @@ namespace qlh {
 // Root of the fake CD with a trailing backslash ("D:\").
 std::string CdRoot();
 // CdRoot() + relative path ("Utility\\Lingpick .exe").
-std::string CdPath(const std::string& relative);
+std::string CdPath(const std::string &relative);
 // Root of the floppy drive ("A:\"); a plain folder under Wine.
 std::string FloppyRoot();
 // Gives drive A: (the build's floppy folder) that type; DRIVE_NO_ROOT_DIR
@@ -88,9 +88,9 @@ std::string RecorderExe();
 std::string TestWindowExe();
 // UTF-8 text (as this source code is written) in the ANSI code page, as
 // the programs' windows hold it and WindowText returns it.
-std::string Ansi(const std::string& utf8);
+std::string Ansi(const std::string &utf8);
 // Converts a Unix path to the Windows path Wine maps it to (Z: drive).
-std::string WindowsPathOfUnix(const std::string& unix_path);
+std::string WindowsPathOfUnix(const std::string &unix_path);
 // The language id this driver (and its children) run with.
 LANGID SystemLanguage();
 
@@ -102,18 +102,17 @@ class Process {
 public:
     Process();
     ~Process();
-    Process(const Process&) = delete;
-    Process& operator=(const Process&) = delete;
+    Process(const Process &) = delete;
+    Process &operator=(const Process &) = delete;
 
     // Starts `exe` with `args` appended to its quoted path; `workdir` empty
     // means the driver's current folder.
-    bool Start(const std::string& exe, const std::string& args = "",
-               const std::string& workdir = "");
+    bool Start(const std::string &exe, const std::string &args = "",
+               const std::string &workdir = "");
     // Starts a complete command line as it is (nothing quoted for you).
-    bool StartCommandLine(const std::string& command_line,
-                          const std::string& workdir = "");
+    bool StartCommandLine(const std::string &command_line, const std::string &workdir = "");
     // Waits for the process to end; true if it did within timeout_ms.
-    bool WaitExit(DWORD timeout_ms, DWORD* exit_code = nullptr);
+    bool WaitExit(DWORD timeout_ms, DWORD *exit_code = nullptr);
     // Still running?
     bool Running() const;
     // Exit code of an ended process (STILL_ACTIVE while it runs).
@@ -151,46 +150,46 @@ DWORD Patient(DWORD timeout_ms);
 
 // Polls `condition` every 10 ms until it holds or Patient(timeout_ms) has
 // passed.
-bool WaitUntil(const std::function<bool()>& condition, DWORD timeout_ms);
+bool WaitUntil(const std::function<bool()> &condition, DWORD timeout_ms);
 // The same for exactly timeout_ms, unscaled: for watching that a state
 // does not come.
-bool Poll(const std::function<bool()>& condition, DWORD timeout_ms);
+bool Poll(const std::function<bool()> &condition, DWORD timeout_ms);
 // For checks that something does NOT happen: watches for observe_ms that
 // the process starts nothing (no new process in its job, an empty recorder
 // log).  The one fixed wait a test may have, since an absence has no state
 // to wait for.
-bool StartsNothingWithin(const Process& process, DWORD observe_ms);
+bool StartsNothingWithin(const Process &process, DWORD observe_ms);
 
 // ---- windows ------------------------------------------------------------
 
 // Which top-level window: every given field must match.  Null strings and a
 // zero pid match anything.
 struct WindowQuery {
-    const char* class_name = nullptr;   // exact, case-insensitive
-    const char* title = nullptr;        // exact (read with WM_GETTEXT)
-    DWORD pid = 0;                      // owning process
+    const char *class_name = nullptr; // exact, case-insensitive
+    const char *title = nullptr;      // exact (read with WM_GETTEXT)
+    DWORD pid = 0;                    // owning process
     bool visible_only = true;
 };
 
 // All top-level windows that match, in Z order.
-std::vector<HWND> FindTopWindows(const WindowQuery& query);
+std::vector<HWND> FindTopWindows(const WindowQuery &query);
 // First matching top-level window, polling until timeout_ms; null if none.
-HWND WaitForWindow(const WindowQuery& query, DWORD timeout_ms = 5000);
+HWND WaitForWindow(const WindowQuery &query, DWORD timeout_ms = 5000);
 // Waits until the window is destroyed.
 bool WaitWindowGone(HWND window, DWORD timeout_ms = 5000);
 bool WaitVisible(HWND window, DWORD timeout_ms = 5000);
 bool WaitEnabled(HWND window, bool enabled = true, DWORD timeout_ms = 5000);
 // Waits until WindowText(window) == text.
-bool WaitText(HWND window, const std::string& text, DWORD timeout_ms = 5000);
+bool WaitText(HWND window, const std::string &text, DWORD timeout_ms = 5000);
 
 // All descendants of parent (EnumChildWindows order).
 std::vector<HWND> ChildWindows(HWND parent);
 // The first descendant with that control id; null if none.
 HWND FindChild(HWND parent, int control_id);
 // The index-th descendant of that class (0 = first); null if none.
-HWND FindChildByClass(HWND parent, const char* class_name, int index = 0);
+HWND FindChildByClass(HWND parent, const char *class_name, int index = 0);
 // The first descendant whose text equals text; null if none.
-HWND FindChildByText(HWND parent, const std::string& text);
+HWND FindChildByText(HWND parent, const std::string &text);
 
 // Text of any window, also of another process (WM_GETTEXT).
 std::string WindowText(HWND window);
@@ -239,15 +238,15 @@ bool Sync(HWND window, DWORD timeout_ms = 5000);
 struct DialogInfo {
     HWND window = nullptr;
     std::string caption;
-    std::string text;                  // the message text (static id 0xFFFF),
-                                       // else all static texts joined by "\n"
-    std::vector<std::string> buttons;  // texts of the push buttons
+    std::string text;                 // the message text (static id 0xFFFF),
+                                      // else all static texts joined by "\n"
+    std::vector<std::string> buttons; // texts of the push buttons
 };
 
 // Waits for a dialog box (class "#32770") of that process, optionally with
 // that caption; fills *info (if given) and returns it.
-HWND WaitForDialog(DWORD pid, const char* caption = nullptr,
-                   DWORD timeout_ms = 5000, DialogInfo* info = nullptr);
+HWND WaitForDialog(DWORD pid, const char *caption = nullptr, DWORD timeout_ms = 5000,
+                   DialogInfo *info = nullptr);
 // Reads caption, message text and buttons of a dialog.
 DialogInfo ReadDialog(HWND dialog);
 // Presses the dialog's button with that id (IDOK, IDYES, ...) by BM_CLICK,
@@ -261,21 +260,21 @@ COLORREF ScreenPixel(int x, int y);
 // Pixel at client coordinates of window, read from the screen.
 COLORREF ClientPixel(HWND window, int x, int y);
 // Polls until ClientPixel == expected; *last (if given) gets the last value.
-bool WaitClientPixel(HWND window, int x, int y, COLORREF expected,
-                     DWORD timeout_ms = 3000, COLORREF* last = nullptr);
+bool WaitClientPixel(HWND window, int x, int y, COLORREF expected, DWORD timeout_ms = 3000,
+                     COLORREF *last = nullptr);
 // All pixels of a screen rectangle in one copy, row by row from the top
 // (width * height entries); far quicker than GetPixel per pixel.
-bool ScreenPixels(const RECT& area, std::vector<COLORREF>* pixels);
+bool ScreenPixels(const RECT &area, std::vector<COLORREF> *pixels);
 // The same for a rectangle in window's client coordinates.
-bool ClientPixels(HWND window, const RECT& client_area, std::vector<COLORREF>* pixels);
+bool ClientPixels(HWND window, const RECT &client_area, std::vector<COLORREF> *pixels);
 // Waits until the window's picture on the screen has settled: two reads of
 // it, with the window's thread synchronised between them, are the same.
 bool WaitPainted(HWND window, DWORD timeout_ms = 5000);
 // Saves a window's screen area (window null: the whole screen) as a 24-bit
 // BMP file.  Waits for nothing: call WaitPainted first.
-bool SaveScreenshot(HWND window, const std::string& bmp_path);
+bool SaveScreenshot(HWND window, const std::string &bmp_path);
 // The same for any rectangle of the screen (screen coordinates).
-bool SaveScreenRect(const RECT& area, const std::string& bmp_path);
+bool SaveScreenRect(const RECT &area, const std::string &bmp_path);
 // "#rrggbb" for messages.
 std::string ColorName(COLORREF color);
 
@@ -284,30 +283,32 @@ std::string ColorName(COLORREF color);
 // "HKEY_CURRENT_USER\\Software\\Wine\\Version", "HKLM\\..."; default value
 // has the empty name.
 
-bool RegSetString(const std::string& key, const std::string& name,
-                  const std::string& value);
-bool RegSetDword(const std::string& key, const std::string& name, DWORD value);
-bool RegGetString(const std::string& key, const std::string& name,
-                  std::string* value);
-bool RegRemoveValue(const std::string& key, const std::string& name);
+bool RegSetString(const std::string &key, const std::string &name, const std::string &value);
+bool RegSetDword(const std::string &key, const std::string &name, DWORD value);
+bool RegGetString(const std::string &key, const std::string &name, std::string *value);
+bool RegRemoveValue(const std::string &key, const std::string &name);
 // Deletes the key with all its subkeys; true also when it did not exist.
-bool RegRemoveKey(const std::string& key);
-bool RegKeyExists(const std::string& key);
+bool RegRemoveKey(const std::string &key);
+bool RegKeyExists(const std::string &key);
 
 // Saves a key (with subkeys and values) and puts it back as it was on
 // destruction, so a test can change fixtures freely.
 class ScopedRegistryKey {
 public:
-    explicit ScopedRegistryKey(const std::string& key);
+    explicit ScopedRegistryKey(const std::string &key);
     ~ScopedRegistryKey();
-    ScopedRegistryKey(const ScopedRegistryKey&) = delete;
-    ScopedRegistryKey& operator=(const ScopedRegistryKey&) = delete;
+    ScopedRegistryKey(const ScopedRegistryKey &) = delete;
+    ScopedRegistryKey &operator=(const ScopedRegistryKey &) = delete;
 
 private:
-    struct Value { std::string sub, name; DWORD type; std::string data; };
+    struct Value {
+        std::string sub, name;
+        DWORD type;
+        std::string data;
+    };
     std::string key_;
     bool existed_ = false;
-    std::vector<std::string> subkeys_;   // relative, parents first
+    std::vector<std::string> subkeys_; // relative, parents first
     std::vector<Value> values_;
 };
 
@@ -318,18 +319,17 @@ private:
 void InstallWebFixtures();
 // Registers a PDF reader: HKCR\.pdf = AcroExch.Document and
 // HKCR\AcroExch.Document\shell\open\command = "<exe>" "%1".
-void RegisterPdfReader(const std::string& reader_exe);
+void RegisterPdfReader(const std::string &reader_exe);
 void UnregisterPdfReader();
 
 // Sets HKCU\Software\Wine\Version (or AppDefaults\<exe>\Version when exe is
 // given) to "win95", "win98", "winme", "nt40", "win2k", "winxp"...; an empty
 // version removes the value.
-void SetWindowsVersion(const std::string& version, const std::string& exe = "");
+void SetWindowsVersion(const std::string &version, const std::string &exe = "");
 
 class ScopedWindowsVersion {
 public:
-    explicit ScopedWindowsVersion(const std::string& version,
-                                  const std::string& exe = "");
+    explicit ScopedWindowsVersion(const std::string &version, const std::string &exe = "");
     ~ScopedWindowsVersion();
 
 private:
@@ -345,33 +345,33 @@ class TempDir {
 public:
     TempDir();
     ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
     // With a trailing backslash.
-    const std::string& Path() const { return path_; }
-    std::string operator/(const std::string& relative) const { return path_ + relative; }
+    const std::string &Path() const { return path_; }
+    std::string operator/(const std::string &relative) const { return path_ + relative; }
 
 private:
     std::string path_;
 };
 
-bool FileExists(const std::string& path);
-bool DirectoryExists(const std::string& path);
+bool FileExists(const std::string &path);
+bool DirectoryExists(const std::string &path);
 // File attributes, INVALID_FILE_ATTRIBUTES if missing.
-DWORD FileAttributes(const std::string& path);
-bool ReadWholeFile(const std::string& path, std::string* contents);
-bool WriteWholeFile(const std::string& path, const std::string& contents);
+DWORD FileAttributes(const std::string &path);
+bool ReadWholeFile(const std::string &path, std::string *contents);
+bool WriteWholeFile(const std::string &path, const std::string &contents);
 // Creates the folder and its parents.
-bool MakeDirectories(const std::string& path);
+bool MakeDirectories(const std::string &path);
 // Names in a folder (not "." and ".."), sorted; folders end in "\".
-std::vector<std::string> ListDirectory(const std::string& path);
+std::vector<std::string> ListDirectory(const std::string &path);
 // Copies a file or folder tree; creates the target's parents.
-bool CopyTree(const std::string& from, const std::string& to);
+bool CopyTree(const std::string &from, const std::string &to);
 // Deletes a file or a folder tree (clearing read-only attributes first).
-bool RemoveTree(const std::string& path);
+bool RemoveTree(const std::string &path);
 // Copies the recorder to `path` (making folders): the program at that path
 // then records its starts.
-bool InstallRecorder(const std::string& path);
+bool InstallRecorder(const std::string &path);
 
 // ---- recorder log -------------------------------------------------------
 // Every recorder start appends one line "<module path>\t<command line>".
@@ -380,8 +380,8 @@ bool InstallRecorder(const std::string& path);
 // ("D:\HD and CD-ROM\0009\Setup.exe") on with that path quoted, so compare
 // such lines with both forms or look at `module`.
 struct RecorderEntry {
-    std::string module;        // GetModuleFileNameA of the recorder copy
-    std::string command_line;  // GetCommandLineA, whole
+    std::string module;       // GetModuleFileNameA of the recorder copy
+    std::string command_line; // GetCommandLineA, whole
 };
 
 // The log file (QL_RECORDER_LOG, else %TEMP%\ql-recorder.log); the harness
@@ -390,9 +390,8 @@ std::string RecorderLogPath();
 std::vector<RecorderEntry> ReadRecorderLog();
 void ClearRecorderLog();
 // Waits until the log holds at least `count` entries; returns them.
-std::vector<RecorderEntry> WaitRecorderEntries(size_t count,
-                                               DWORD timeout_ms = 5000);
+std::vector<RecorderEntry> WaitRecorderEntries(size_t count, DWORD timeout_ms = 5000);
 
-}  // namespace qlh
+} // namespace qlh
 
 #endif

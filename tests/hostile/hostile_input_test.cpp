@@ -32,7 +32,8 @@ std::string Pad(const std::string &text, size_t spaces)
 }
 
 // Every file below root (folders end in "\"), with its size.
-void Snapshot(const std::string &root, const std::string &relative, std::map<std::string, DWORD> *files)
+void Snapshot(const std::string &root, const std::string &relative,
+              std::map<std::string, DWORD> *files)
 {
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA((root + relative + "*").c_str(), &entry);
@@ -69,11 +70,13 @@ void EmptyFloppy()
 bool SetUnterminated(HKEY root, const char *key, const char *name, size_t bytes)
 {
     HKEY handle;
-    if (RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(root, key, 0, nullptr, 0, KEY_WRITE, nullptr, &handle, nullptr) !=
+        ERROR_SUCCESS)
         return false;
     std::string data(bytes, 'x');
-    LONG result = RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(data.data()),
-                                 static_cast<DWORD>(data.size()));
+    LONG result =
+        RegSetValueExA(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(data.data()),
+                       static_cast<DWORD>(data.size()));
     RegCloseKey(handle);
     return result == ERROR_SUCCESS;
 }
@@ -117,7 +120,8 @@ TEST(HostileInput, TenKilobyteCommandLines)
     {
         ScopedWindowsVersion nt4("nt40", "Floppwright.exe");
         Process maker;
-        ASSERT_TRUE(maker.Start(CdPath("Utility\\Floppwright.exe"), LongCommandLine("-000c", " -000a")));
+        ASSERT_TRUE(
+            maker.Start(CdPath("Utility\\Floppwright.exe"), LongCommandLine("-000c", " -000a")));
         HWND products = WaitForDialog(maker.Pid());
         ASSERT_NE(products, nullptr);
         // Only the first 259 characters count: French, not the Spanish code at the end.
@@ -178,9 +182,11 @@ TEST(HostileInput, RegistryValuesWithoutTerminator)
     ScopedRegistryKey rpc("HKLM\\Software\\Microsoft\\Rpc\\ClientProtocols");
     ScopedRegistryKey htm("HKCR\\.htm");
     ScopedRegistryKey reader("HKCR\\AcroExch.Document");
-    ASSERT_TRUE(SetUnterminated(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Rpc\\ClientProtocols", "ncacn_ip_tcp", 300));
+    ASSERT_TRUE(SetUnterminated(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Rpc\\ClientProtocols",
+                                "ncacn_ip_tcp", 300));
     ASSERT_TRUE(SetUnterminated(HKEY_CLASSES_ROOT, ".htm", nullptr, 300));
-    ASSERT_TRUE(SetUnterminated(HKEY_CLASSES_ROOT, "AcroExch.Document\\shell\\open\\command", nullptr, 300));
+    ASSERT_TRUE(SetUnterminated(HKEY_CLASSES_ROOT, "AcroExch.Document\\shell\\open\\command",
+                                nullptr, 300));
     ClearRecorderLog();
 
     Menu menu;
@@ -194,7 +200,8 @@ TEST(HostileInput, RegistryValuesWithoutTerminator)
     // A reader command that fills its buffer names no program: the guides
     // ask for a reader instead (the menu with a guides button).
     TempDir cd;
-    ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_LAUNCHER_VARIANT_EXE).c_str(), (cd / "Setup.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_LAUNCHER_VARIANT_EXE).c_str(),
+                          (cd / "Setup.exe").c_str(), FALSE));
     Menu guides;
     ASSERT_TRUE(guides.Start(cd / "Setup.exe", "-0009"));
     Command(guides.window, 6);
@@ -216,7 +223,8 @@ TEST(HostileInput, CrowdedDisketteIsErasedAndNothingElseChanges)
         std::string folder = FloppyRoot() + "DIR" + std::to_string(top) + "\\SUB\\DEEP\\";
         ASSERT_TRUE(MakeDirectories(folder));
         for (int i = 0; i < 40; i++, files++)
-            ASSERT_TRUE(WriteWholeFile(folder + "F" + std::to_string(i) + ".DAT", "old diskette data"));
+            ASSERT_TRUE(
+                WriteWholeFile(folder + "F" + std::to_string(i) + ".DAT", "old diskette data"));
     }
     for (; files < 500; files++)
         ASSERT_TRUE(WriteWholeFile(FloppyRoot() + "ROOT" + std::to_string(files) + ".TXT", "old"));
@@ -231,13 +239,13 @@ TEST(HostileInput, CrowdedDisketteIsErasedAndNothingElseChanges)
     ASSERT_TRUE(maker.Start(CdPath("Utility\\Floppwright.exe"), "-0009"));
     HWND products = WaitForDialog(maker.Pid());
     ASSERT_NE(products, nullptr);
-    ClickButton(FindChild(products, 1024));   // Quellorn Hard Drive
+    ClickButton(FindChild(products, 1024)); // Quellorn Hard Drive
     PressDialogButton(products, IDOK);
     HWND window = WaitForWindow(WindowQuery{"QLMakeDisk", nullptr, maker.Pid()});
     ASSERT_NE(window, nullptr);
     // The hard drive's language group shows once the product is the window's.
     ASSERT_TRUE(WaitVisible(FindChild(window, 1016)));
-    ClickButton(FindChild(window, 1002));     // Create Disk, Windows diskette
+    ClickButton(FindChild(window, 1002)); // Create Disk, Windows diskette
 
     HWND warning = WaitForDialog(maker.Pid(), "Create Disk", 10000);
     ASSERT_NE(warning, nullptr);

@@ -19,7 +19,8 @@ PaintCounter::PaintCounter()
     mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, NULL, PAGE_READWRITE, 0, PaintMappingSize,
                                   QL_PAINT_COUNTER_MAPPING);
     if (mapping_)
-        shared_ = static_cast<volatile LONG *>(MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, PaintMappingSize));
+        shared_ = static_cast<volatile LONG *>(
+            MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, PaintMappingSize));
 }
 
 PaintCounter::~PaintCounter()
@@ -47,7 +48,8 @@ bool PaintCounter::Attach(HWND window)
     dll_ = LoadLibraryA(dllPath);
     if (!dll_)
         return false;
-    HOOKPROC proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void *>(GetProcAddress(dll_, "PaintCounterHook")));
+    HOOKPROC proc = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void *>(GetProcAddress(dll_, "PaintCounterHook")));
     DWORD thread = GetWindowThreadProcessId(window, NULL);
     hook_ = proc ? SetWindowsHookExA(WH_GETMESSAGE, proc, dll_, thread) : NULL;
     return hook_ != NULL;

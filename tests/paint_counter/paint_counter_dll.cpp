@@ -13,12 +13,14 @@ static char *Shared()
     if (!view) {
         HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, QL_PAINT_COUNTER_MAPPING);
         if (mapping)
-            view = static_cast<char *>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, PaintMappingSize));
+            view = static_cast<char *>(
+                MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, PaintMappingSize));
     }
     return view;
 }
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK PaintCounterHook(int code, WPARAM wParam, LPARAM lParam)
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    PaintCounterHook(int code, WPARAM wParam, LPARAM lParam)
 {
     const MSG *msg = reinterpret_cast<const MSG *>(lParam);
     // Only messages really removed from the queue: a PeekMessage that

@@ -12,7 +12,7 @@ namespace {
 
 const char kLogVariable[] = "QL_RECORDER_LOG";
 
-bool LogPath(char* path, DWORD size)
+bool LogPath(char *path, DWORD size)
 {
     DWORD n = GetEnvironmentVariableA(kLogVariable, path, size);
     if (n > 0 && n < size)
@@ -24,13 +24,12 @@ bool LogPath(char* path, DWORD size)
     return true;
 }
 
-void AppendLine(const char* path, const char* line, DWORD length)
+void AppendLine(const char *path, const char *line, DWORD length)
 {
     HANDLE lock = CreateMutexA(nullptr, FALSE, "ql-recorder-log");
     if (lock)
         WaitForSingleObject(lock, 10000);
-    HANDLE file = CreateFileA(path, FILE_APPEND_DATA,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         SetFilePointer(file, 0, nullptr, FILE_END);
@@ -44,7 +43,7 @@ void AppendLine(const char* path, const char* line, DWORD length)
     }
 }
 
-}  // namespace
+} // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
@@ -57,10 +56,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         module_length = sizeof module - 1;
     module[module_length] = '\0';
 
-    const char* command_line = GetCommandLineA();
+    const char *command_line = GetCommandLineA();
     DWORD command_length = lstrlenA(command_line);
     DWORD length = module_length + 1 + command_length + 2;
-    char* line = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, length));
+    char *line = static_cast<char *>(HeapAlloc(GetProcessHeap(), 0, length));
     if (!line)
         return 0;
     CopyMemory(line, module, module_length);

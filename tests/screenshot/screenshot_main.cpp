@@ -25,7 +25,7 @@ RECT UnionOfWindows(DWORD pid)
     RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     for (HWND window : FindTopWindows(WindowQuery{nullptr, nullptr, pid})) {
         if (IsIconic(window))
-            continue;  // parked off the screen
+            continue; // parked off the screen
         RECT r = WindowRectOnScreen(window);
         IntersectRect(&r, &r, &screen);
         if (IsRectEmpty(&r))
@@ -38,9 +38,9 @@ RECT UnionOfWindows(DWORD pid)
     return all;
 }
 
-}  // namespace
+} // namespace
 
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
     bool dismiss = false;
     DWORD settle = 1500;
@@ -52,7 +52,8 @@ int main(int argc, char** argv)
             settle = strtoul(argv[++i], nullptr, 10);
     }
     if (argc - i < 2) {
-        fprintf(stderr, "usage: ql_screenshot [--dismiss] [--settle ms] out.bmp program [arguments]\n");
+        fprintf(stderr,
+                "usage: ql_screenshot [--dismiss] [--settle ms] out.bmp program [arguments]\n");
         return 2;
     }
     std::string out = argv[i];

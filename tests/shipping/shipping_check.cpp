@@ -26,29 +26,29 @@ using namespace qlh;
 
 namespace {
 
-const DWORD kStartTimeout = 150 * 1000;    // a program's first window
-const DWORD kStepTimeout = 60 * 1000;      // one answer of a running program
+const DWORD kStartTimeout = 150 * 1000; // a program's first window
+const DWORD kStepTimeout = 60 * 1000;   // one answer of a running program
 
 // Control ids of the programs' resource scripts.
-const int kNoticeText = 1031;          // launcher: the start-up notice's text
-const int kHardDriveButton = 0;        // launcher: first menu button
-const int kProductHeading = 1021;      // Floppwright: product dialog heading
-const int kLanguageList = 1001;        // Lingpick
-const int kPrompt = 1002;              // Lingpick
+const int kNoticeText = 1031;     // launcher: the start-up notice's text
+const int kHardDriveButton = 0;   // launcher: first menu button
+const int kProductHeading = 1021; // Floppwright: product dialog heading
+const int kLanguageList = 1001;   // Lingpick
+const int kPrompt = 1002;         // Lingpick
 
 // The texts a user of each language sees first (UTF-8, as the resource
 // scripts hold them).
 struct Texts {
-    const char* code;                  // as run.sh names the session
+    const char *code; // as run.sh names the session
     LANGID language;
-    const char* name;
-    const char* menu_title;
-    const char* notice;
-    const char* setup_folder;          // where the Hard Drive button leads
-    const char* maker_title;
-    const char* maker_heading;
-    const char* picker_prompt;
-    const char* picker_entry;
+    const char *name;
+    const char *menu_title;
+    const char *notice;
+    const char *setup_folder; // where the Hard Drive button leads
+    const char *maker_title;
+    const char *maker_heading;
+    const char *picker_prompt;
+    const char *picker_entry;
     // One click proves the command line a 32-bit launcher builds; the
     // folder per language is the Wine tests' concern, so the other
     // language saves the recorder's emulated start.
@@ -71,13 +71,14 @@ const Texts kTexts[] = {
 int failures = 0;
 const DWORD started_at = GetTickCount();
 
-void Say(const std::string& line)
+void Say(const std::string &line)
 {
-    std::printf("[%4lus] %s\n", static_cast<unsigned long>((GetTickCount() - started_at) / 1000), line.c_str());
+    std::printf("[%4lus] %s\n", static_cast<unsigned long>((GetTickCount() - started_at) / 1000),
+                line.c_str());
     std::fflush(stdout);
 }
 
-bool Check(bool ok, const std::string& what, const std::string& seen = "")
+bool Check(bool ok, const std::string &what, const std::string &seen = "")
 {
     Say(std::string(ok ? "ok   " : "FAIL ") + what + (ok || seen.empty() ? "" : ": got " + seen));
     if (!ok)
@@ -86,12 +87,15 @@ bool Check(bool ok, const std::string& what, const std::string& seen = "")
 }
 
 // The log is UTF-8, like the expected texts; windows hold the ANSI code page.
-std::string Utf8(const std::string& ansi)
+std::string Utf8(const std::string &ansi)
 {
-    int wide_length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    int wide_length =
+        MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
     std::wstring wide(static_cast<size_t>(wide_length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0], wide_length);
-    int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0],
+                        wide_length);
+    int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<size_t>(length), '\0');
     WideCharToMultiByte(CP_UTF8, 0, wide.data(), wide_length, &utf8[0], length, nullptr, nullptr);
     return utf8;
@@ -100,13 +104,13 @@ std::string Utf8(const std::string& ansi)
 // Waits for the text rather than reading it once: under emulation on a busy
 // machine a program may take longer to answer WM_GETTEXT than one read
 // waits for.
-bool CheckText(HWND window, const char* expected_utf8, const std::string& what)
+bool CheckText(HWND window, const char *expected_utf8, const std::string &what)
 {
     bool ok = window != nullptr && WaitText(window, Ansi(expected_utf8), kStepTimeout);
     return Check(ok, what + " \"" + expected_utf8 + "\"", "\"" + Utf8(WindowText(window)) + "\"");
 }
 
-bool EndsWithZero(Process& process, const std::string& program)
+bool EndsWithZero(Process &process, const std::string &program)
 {
     DWORD code = 1;
     bool ended = process.WaitExit(kStepTimeout, &code);
@@ -116,7 +120,7 @@ bool EndsWithZero(Process& process, const std::string& program)
 
 // The Hard Drive button starts the setup of the language's folder, on the
 // CD a recorder, by its quoted path.
-void CheckHardDriveButton(HWND menu, const Texts& t)
+void CheckHardDriveButton(HWND menu, const Texts &t)
 {
     ClickButton(FindChild(menu, kHardDriveButton));
     std::vector<RecorderEntry> started = WaitRecorderEntries(1, kStartTimeout);
@@ -130,7 +134,7 @@ void CheckHardDriveButton(HWND menu, const Texts& t)
 
 // Menu and notice; OK on the notice; the Hard Drive button (in one
 // language); Esc ends the menu.
-void CheckLauncher(const Texts& t)
+void CheckLauncher(const Texts &t)
 {
     ClearRecorderLog();
     Process menu;
@@ -167,10 +171,11 @@ void CheckLauncher(const Texts& t)
 // another thread's), so a check through the gate would prove the emulator
 // more than the program.  The Wine tests of the win64 build cover the gate.
 // Cancel in the product dialog ends Floppwright.
-void CheckFloppwright(const Texts& t)
+void CheckFloppwright(const Texts &t)
 {
     Process maker;
-    if (!Check(maker.Start(CdPath("Utility\\Floppwright.exe"), "-image"), "Floppwright -image starts"))
+    if (!Check(maker.Start(CdPath("Utility\\Floppwright.exe"), "-image"),
+               "Floppwright -image starts"))
         return;
     HWND window = WaitForWindow(WindowQuery{"QLMakeDisk", nullptr, maker.Pid()}, kStartTimeout);
     DialogInfo first;
@@ -186,7 +191,7 @@ void CheckFloppwright(const Texts& t)
 }
 
 // Lingpick's language dialog with the user's language preselected; Cancel.
-void CheckLingpick(const Texts& t)
+void CheckLingpick(const Texts &t)
 {
     Process picker;
     if (!Check(picker.Start(CdPath("Utility\\Lingpick .exe")), "Lingpick starts"))
@@ -200,23 +205,24 @@ void CheckLingpick(const Texts& t)
     EndsWithZero(picker, "Lingpick");
 }
 
-}  // namespace
+} // namespace
 
 // shipping_check.exe en|fr: the language the session was started in.
-int main(int argc, char** argv)
+int main(int argc, char **argv)
 {
-    const Texts* texts = nullptr;
-    for (const Texts& t : kTexts)
+    const Texts *texts = nullptr;
+    for (const Texts &t : kTexts)
         if (argc == 2 && lstrcmpA(argv[1], t.code) == 0)
             texts = &t;
     if (!texts) {
         std::printf("usage: ql_shipping_check en|fr\n");
         return 2;
     }
-    const Texts& t = *texts;
+    const Texts &t = *texts;
     std::printf("shipping programs from %s in %s\n", CdRoot().c_str(), t.name);
     // Else a session that fell back to English would pass the French run.
-    if (Check(PRIMARYLANGID(SystemLanguage()) == t.language, std::string("Wine runs the session in ") + t.name)) {
+    if (Check(PRIMARYLANGID(SystemLanguage()) == t.language,
+              std::string("Wine runs the session in ") + t.name)) {
         CheckLauncher(t);
         CheckFloppwright(t);
         CheckLingpick(t);

@@ -7,7 +7,7 @@
 namespace {
 
 struct Suffix {
-    const char* tail;  // lower case, backslashes
+    const char *tail; // lower case, backslashes
     StandInKind kind;
 };
 
@@ -37,26 +37,26 @@ char Normalised(char c)
     return c;
 }
 
-bool EndsWith(const char* text, size_t length, const char* tail)
+bool EndsWith(const char *text, size_t length, const char *tail)
 {
     size_t tail_length = std::strlen(tail);
     if (tail_length > length)
         return false;
-    const char* start = text + length - tail_length;
+    const char *start = text + length - tail_length;
     for (size_t i = 0; i < tail_length; ++i)
         if (Normalised(start[i]) != tail[i])
             return false;
     return true;
 }
 
-}  // namespace
+} // namespace
 
-StandInKind ClassifyStandIn(const char* module_path)
+StandInKind ClassifyStandIn(const char *module_path)
 {
     if (!module_path)
         return kStandInUnknown;
     size_t length = std::strlen(module_path);
-    for (const Suffix& s : kSuffixes)
+    for (const Suffix &s : kSuffixes)
         if (EndsWith(module_path, length, s.tail))
             return s.kind;
     return kStandInUnknown;

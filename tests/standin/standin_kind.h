@@ -20,7 +20,7 @@ enum StandInKind {
 };
 
 // module_path: the program's own path (any letter case, "\" or "/").
-StandInKind ClassifyStandIn(const char* module_path);
+StandInKind ClassifyStandIn(const char *module_path);
 
 // String ids of the kind's caption and message in the stand-in's table.
 int StandInCaptionId(StandInKind kind);

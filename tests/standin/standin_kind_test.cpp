@@ -6,7 +6,10 @@
 
 TEST(StandIn, KindFollowsThePlaceOnTheCd)
 {
-    struct Case { const char* path; StandInKind kind; };
+    struct Case {
+        const char *path;
+        StandInKind kind;
+    };
     const Case cases[] = {
         {"D:\\HD and CD-ROM\\0009\\Setup.exe", kStandInDrivesEnglish},
         {"D:\\HD and CD-ROM\\000A\\Setup.exe", kStandInDrivesSpanish},
@@ -15,17 +18,19 @@ TEST(StandIn, KindFollowsThePlaceOnTheCd)
         {"D:\\Diskette Drive\\Setup.exe", kStandInDisketteDrive},
         {"D:\\Acrobat\\English\\ar500enu.exe", kStandInReaderEnglish},
         {"D:\\Acrobat\\Espa\xf1ol\\ar405esl.exe", kStandInReaderSpanish},
-        {"D:\\Acrobat\\Fran\xc3\xa7" "ais\\ar500fra.exe", kStandInReaderFrench},
+        {"D:\\Acrobat\\Fran\xc3\xa7"
+         "ais\\ar500fra.exe",
+         kStandInReaderFrench},
         {"D:\\Utility\\testport.exe", kStandInPortTest},
         // Near misses stay unknown rather than claiming the wrong product.
         {"D:\\HD and CD-ROM\\000B\\Setup.exe", kStandInUnknown},
         {"D:\\HD and CD-ROM\\0009\\Setup.exe.bak", kStandInUnknown},
         {"D:\\Setup.exe", kStandInUnknown},
-        {"ar500enu.exe", kStandInUnknown},  // no folder at all
+        {"ar500enu.exe", kStandInUnknown}, // no folder at all
         {"", kStandInUnknown},
         {nullptr, kStandInUnknown},
     };
-    for (const Case& c : cases)
+    for (const Case &c : cases)
         EXPECT_EQ(ClassifyStandIn(c.path), c.kind) << (c.path ? c.path : "(null)");
 }
 

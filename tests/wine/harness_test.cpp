@@ -9,14 +9,14 @@ using namespace qlh;
 
 namespace {
 
-HWND StartTestWindow(Process& process, const std::string& args)
+HWND StartTestWindow(Process &process, const std::string &args)
 {
     if (!process.Start(TestWindowExe(), args))
         return nullptr;
     return WaitForWindow(WindowQuery{"QlTestWindow", nullptr, process.Pid()});
 }
 
-}  // namespace
+} // namespace
 
 TEST(Harness, FindsTheWindowAndReadsItsTexts)
 {
@@ -55,9 +55,8 @@ TEST(Harness, ClicksReachTheWindowAndShowOnScreen)
     // crosses the status text, the last row the painted client area.
     RECT client;
     GetClientRect(window, &client);
-    ASSERT_TRUE(WaitUntil([&] {
-        return ClientPixel(window, 150, 20) != RGB(0xC0, 0x20, 0x20);
-    }, 3000));
+    ASSERT_TRUE(
+        WaitUntil([&] { return ClientPixel(window, 150, 20) != RGB(0xC0, 0x20, 0x20); }, 3000));
     RECT block = {140, 0, 160, client.bottom};
     std::vector<COLORREF> pixels;
     ASSERT_TRUE(ClientPixels(window, block, &pixels));
@@ -88,13 +87,17 @@ TEST(Harness, RealInputReachesTheForegroundWindow)
 
 TEST(Harness, ExitCodeAfterKeyAndSysCommand)
 {
-    struct Case { const char* args; bool escape; DWORD code; };
+    struct Case {
+        const char *args;
+        bool escape;
+        DWORD code;
+    };
     const Case cases[] = {
         {"-exit 7", true, 7},
         {"-exit 3", false, 3},
         {"", false, 0},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.args);
         Process process;
         HWND window = StartTestWindow(process, c.args);
@@ -112,7 +115,10 @@ TEST(Harness, ExitCodeAfterKeyAndSysCommand)
 
 TEST(Harness, AnswersAMessageBox)
 {
-    struct Case { int button; DWORD code; };
+    struct Case {
+        int button;
+        DWORD code;
+    };
     for (Case c : {Case{IDYES, IDYES}, Case{IDNO, IDNO}}) {
         Process process;
         ASSERT_TRUE(process.Start(TestWindowExe(), "-msgbox"));
@@ -155,7 +161,7 @@ TEST(Harness, RecorderLogsEachStartInOrder)
     EXPECT_TRUE(ReadRecorderLog().empty());
 
     // Unquoted with blanks, as the menu starts them; and quoted with an argument.
-    for (const std::string& command_line : {first, "\"" + second + "\" -000a"}) {
+    for (const std::string &command_line : {first, "\"" + second + "\" -000a"}) {
         Process process;
         ASSERT_TRUE(process.StartCommandLine(command_line));
         DWORD code = 1;
@@ -166,8 +172,7 @@ TEST(Harness, RecorderLogsEachStartInOrder)
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0].module, first);
     // Wine hands an unquoted program path with blanks on quoted.
-    EXPECT_TRUE(log[0].command_line == first ||
-                log[0].command_line == "\"" + first + "\"")
+    EXPECT_TRUE(log[0].command_line == first || log[0].command_line == "\"" + first + "\"")
         << log[0].command_line;
     EXPECT_EQ(log[1].module, second);
     EXPECT_EQ(log[1].command_line, "\"" + second + "\" -000a");
@@ -180,11 +185,11 @@ TEST(Harness, RecorderAppendsFromManyAtOnce)
     Process processes[kCount];
     for (int i = 0; i < kCount; ++i)
         ASSERT_TRUE(processes[i].Start(RecorderExe(), "run " + std::to_string(i)));
-    for (Process& p : processes)
+    for (Process &p : processes)
         EXPECT_TRUE(p.WaitExit(5000));
     std::vector<RecorderEntry> log = ReadRecorderLog();
     ASSERT_EQ(log.size(), static_cast<size_t>(kCount));
-    for (const RecorderEntry& entry : log)
+    for (const RecorderEntry &entry : log)
         EXPECT_EQ(entry.module, RecorderExe());
 }
 
@@ -224,7 +229,7 @@ TEST(Harness, RegistryValuesOfEveryKindComeBack)
 {
     const std::string key = "HKCU\\Software\\QuellornHarnessKinds";
     RegRemoveKey(key);
-    std::string long_text(600, 'q');  // longer than any fixed buffer of ours
+    std::string long_text(600, 'q'); // longer than any fixed buffer of ours
     ASSERT_TRUE(RegSetString(key, "", "default"));
     ASSERT_TRUE(RegSetString(key, "long", long_text));
     ASSERT_TRUE(RegSetDword(key, "dword", 0x12345678));
@@ -237,13 +242,15 @@ TEST(Harness, RegistryValuesOfEveryKindComeBack)
     EXPECT_EQ(value, "default");
     EXPECT_TRUE(RegGetString(key, "long", &value));
     EXPECT_EQ(value, long_text);
-    EXPECT_FALSE(RegGetString(key, "dword", &value));  // not a string
+    EXPECT_FALSE(RegGetString(key, "dword", &value)); // not a string
     HKEY handle;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\QuellornHarnessKinds", 0,
-                            KEY_READ, &handle), ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\QuellornHarnessKinds", 0, KEY_READ, &handle),
+        ERROR_SUCCESS);
     DWORD dword = 0, size = sizeof dword, type = 0;
-    EXPECT_EQ(RegQueryValueExA(handle, "dword", nullptr, &type,
-                               reinterpret_cast<BYTE*>(&dword), &size), ERROR_SUCCESS);
+    EXPECT_EQ(
+        RegQueryValueExA(handle, "dword", nullptr, &type, reinterpret_cast<BYTE *>(&dword), &size),
+        ERROR_SUCCESS);
     RegCloseKey(handle);
     EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(dword, 0x12345678u);
@@ -252,13 +259,17 @@ TEST(Harness, RegistryValuesOfEveryKindComeBack)
 
 TEST(Harness, WindowsVersionReachesTheProgram)
 {
-    struct Case { const char* version; const char* exe; const char* title; };
+    struct Case {
+        const char *version;
+        const char *exe;
+        const char *title;
+    };
     const Case cases[] = {
         {"win98", "", "1 4.10"},
         {"nt40", "", "2 4.0"},
         {"win95", "ql_testwindow.exe", "1 4.0"},
     };
-    for (const Case& c : cases) {
+    for (const Case &c : cases) {
         SCOPED_TRACE(c.version);
         ScopedWindowsVersion version(c.version, c.exe);
         Process process;
@@ -275,8 +286,7 @@ TEST(Harness, FilesAndFolders)
     ASSERT_TRUE(MakeDirectories(dir / "Acrobat\\Espa\xf1ol"));
     ASSERT_TRUE(WriteWholeFile(dir / "Acrobat\\Espa\xf1ol\\ar405esl.exe", "x"));
     ASSERT_TRUE(WriteWholeFile(dir / "a b.txt", std::string("\0\r\n", 3)));
-    EXPECT_EQ(ListDirectory(dir.Path()),
-              (std::vector<std::string>{"Acrobat\\", "a b.txt"}));
+    EXPECT_EQ(ListDirectory(dir.Path()), (std::vector<std::string>{"Acrobat\\", "a b.txt"}));
 
     // A copy keeps contents and accented names.
     ASSERT_TRUE(CopyTree(dir.Path(), dir / "copy"));
@@ -291,8 +301,9 @@ TEST(Harness, FilesAndFolders)
     // do not outlive their folder.
     std::string system_file = dir / "copy\\IO.SYS";
     ASSERT_TRUE(WriteWholeFile(system_file, "io"));
-    ASSERT_TRUE(SetFileAttributesA(system_file.c_str(), FILE_ATTRIBUTE_READONLY |
-                                   FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    ASSERT_TRUE(SetFileAttributesA(system_file.c_str(),
+                                   FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN |
+                                       FILE_ATTRIBUTE_SYSTEM));
     EXPECT_EQ(FileAttributes(system_file) & 7, 7u);
     EXPECT_TRUE(RemoveTree(dir / "copy"));
     EXPECT_FALSE(DirectoryExists(dir / "copy"));
@@ -301,8 +312,7 @@ TEST(Harness, FilesAndFolders)
 TEST(Harness, RecorderLogSkipsALineBeingWritten)
 {
     ClearRecorderLog();
-    ASSERT_TRUE(WriteWholeFile(RecorderLogPath(),
-                               "C:\\a.exe\ta.exe -x\r\nC:\\b.exe\tb.ex"));
+    ASSERT_TRUE(WriteWholeFile(RecorderLogPath(), "C:\\a.exe\ta.exe -x\r\nC:\\b.exe\tb.ex"));
     std::vector<RecorderEntry> log = ReadRecorderLog();
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].module, "C:\\a.exe");
@@ -321,21 +331,27 @@ TEST(Harness, WebFixturesStartTheRecorder)
 
 TEST(Harness, AnsiFromUtf8)
 {
-    struct Case { const char* utf8; const char* ansi; };
+    struct Case {
+        const char *utf8;
+        const char *ansi;
+    };
     const Case cases[] = {
         {"", ""},
         {"Setup", "Setup"},
         {"Instalaci\xc3\xb3n", "Instalaci\xf3n"},
-        {"Fran\xc3\xa7" "ais \xc3\xa0 l'aide", "Fran\xe7" "ais \xe0 l'aide"},
+        {"Fran\xc3\xa7"
+         "ais \xc3\xa0 l'aide",
+         "Fran\xe7"
+         "ais \xe0 l'aide"},
         {"Adobe\xc2\xae", "Adobe\xae"},
     };
-    for (const Case& c : cases)
+    for (const Case &c : cases)
         EXPECT_EQ(Ansi(c.utf8), c.ansi) << c.utf8;
 }
 
 TEST(Harness, FakeCdHasTheLayout)
 {
-    const char* const paths[] = {
+    const char *const paths[] = {
         "HD and CD-ROM\\0009\\Setup.exe",
         "HD and CD-ROM\\000A\\Setup.exe",
         "HD and CD-ROM\\000C\\Setup.exe",
@@ -343,12 +359,14 @@ TEST(Harness, FakeCdHasTheLayout)
         "Utility\\testport.exe",
         "Utility\\testport.txt",
         "User's Guides\\000A\\Creaci\xf3n de discos CD con VelmoraCD .pdf",
-        "User's Guides\\000C\\Cr\xe9" "er un CD \xe0 l'aide de VelmoraCD .pdf",
+        "User's Guides\\000C\\Cr\xe9"
+        "er un CD \xe0 l'aide de VelmoraCD .pdf",
         "User's Guides\\CDGUIDE.DOC",
         "Acrobat\\Espa\xf1ol\\ar405esl.exe",
-        "Acrobat\\Fran\xe7" "ais\\ar500fra.exe",
+        "Acrobat\\Fran\xe7"
+        "ais\\ar500fra.exe",
     };
-    for (const char* path : paths)
+    for (const char *path : paths)
         EXPECT_TRUE(FileExists(CdPath(path))) << path;
     EXPECT_EQ(GetDriveTypeA(CdRoot().c_str()), static_cast<UINT>(DRIVE_CDROM));
     EXPECT_EQ(GetDriveTypeA(FloppyRoot().c_str()), static_cast<UINT>(DRIVE_REMOVABLE));
@@ -372,7 +390,7 @@ TEST(Harness, ScreenshotIsABitmapOfTheWindow)
 
 // Each registration of this driver runs with its own LC_ALL; the programs
 // it starts must see that language, system and user default alike.
-void ExpectChildLanguage(const char* expected)
+void ExpectChildLanguage(const char *expected)
 {
     Process process;
     ASSERT_TRUE(process.Start(TestWindowExe(), "-language"));
@@ -380,9 +398,18 @@ void ExpectChildLanguage(const char* expected)
     EXPECT_NE(window, nullptr) << "expected a window titled " << expected;
 }
 
-TEST(Language, ChildSeesEnglish) { ExpectChildLanguage("0409 0409"); }
-TEST(Language_es, ChildSeesSpanish) { ExpectChildLanguage("0c0a 0c0a"); }
-TEST(Language_fr, ChildSeesFrench) { ExpectChildLanguage("040c 040c"); }
+TEST(Language, ChildSeesEnglish)
+{
+    ExpectChildLanguage("0409 0409");
+}
+TEST(Language_es, ChildSeesSpanish)
+{
+    ExpectChildLanguage("0c0a 0c0a");
+}
+TEST(Language_fr, ChildSeesFrench)
+{
+    ExpectChildLanguage("040c 040c");
+}
 
 // Registered a second time, labelled "palette", for the 8-bit display that
 // tools/run-wine-tests.sh provides (QL_SCREEN_DEPTH=8): there Wine must

@@ -29,10 +29,10 @@ int g_exit_code = 0;
 bool g_pressed = false;
 
 // The word after `option` on the command line, or "".
-void OptionValue(const char* command_line, const char* option, char* out, size_t size)
+void OptionValue(const char *command_line, const char *option, char *out, size_t size)
 {
     out[0] = '\0';
-    const char* at = strstr(command_line, option);
+    const char *at = strstr(command_line, option);
     if (!at)
         return;
     at += strlen(option);
@@ -58,11 +58,10 @@ void MarkPressed(HWND window, int x, int y)
 void OnCreate(HWND window)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    CreateWindowA("Button", "Press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                  10, 10, 80, 24, window, reinterpret_cast<HMENU>(kButtonId),
-                  instance, nullptr);
-    CreateWindowA("Static", "idle", WS_CHILD | WS_VISIBLE, 100, 14, 150, 20,
-                  window, reinterpret_cast<HMENU>(kStatusId), instance, nullptr);
+    CreateWindowA("Button", "Press", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 24, window,
+                  reinterpret_cast<HMENU>(kButtonId), instance, nullptr);
+    CreateWindowA("Static", "idle", WS_CHILD | WS_VISIBLE, 100, 14, 150, 20, window,
+                  reinterpret_cast<HMENU>(kStatusId), instance, nullptr);
 }
 
 void OnPaint(HWND window)
@@ -91,15 +90,13 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
             MarkPressed(window, -1, -1);
         return 0;
     case WM_LBUTTONUP:
-        MarkPressed(window, static_cast<short>(LOWORD(lparam)),
-                    static_cast<short>(HIWORD(lparam)));
+        MarkPressed(window, static_cast<short>(LOWORD(lparam)), static_cast<short>(HIWORD(lparam)));
         return 0;
     case WM_KEYDOWN:
         if (wparam == VK_ESCAPE)
             DestroyWindow(window);
         else if (wparam == VK_TAB)
-            SetDlgItemTextA(window, kStatusId,
-                            GetKeyState(VK_SHIFT) < 0 ? "shift+tab" : "tab");
+            SetDlgItemTextA(window, kStatusId, GetKeyState(VK_SHIFT) < 0 ? "shift+tab" : "tab");
         return 0;
     case WM_DESTROY:
         PostQuitMessage(g_exit_code);
@@ -119,18 +116,18 @@ void SpawnHangingCopy()
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info;
-    if (CreateProcessA(nullptr, command_line, nullptr, nullptr, FALSE, 0, nullptr,
-                       nullptr, &startup, &info)) {
+    if (CreateProcessA(nullptr, command_line, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &info)) {
         CloseHandle(info.hThread);
         CloseHandle(info.hProcess);
     }
 }
 
-}  // namespace
+} // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
 {
-    const char* command_line = GetCommandLineA();
+    const char *command_line = GetCommandLineA();
     if (strstr(command_line, " -hang")) {
         Sleep(INFINITE);
         return 0;
@@ -149,8 +146,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
         OSVERSIONINFOA version = {};
         version.dwOSVersionInfoSize = sizeof version;
         GetVersionExA(&version);
-        snprintf(title, sizeof title, "%lu %lu.%lu", version.dwPlatformId,
-                 version.dwMajorVersion, version.dwMinorVersion);
+        snprintf(title, sizeof title, "%lu %lu.%lu", version.dwPlatformId, version.dwMajorVersion,
+                 version.dwMinorVersion);
     }
     char exit_code[16];
     OptionValue(command_line, " -exit", exit_code, sizeof exit_code);
@@ -163,8 +160,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show)
     window_class.lpszClassName = "QlTestWindow";
     RegisterClassA(&window_class);
     HWND window = CreateWindowA("QlTestWindow", title[0] ? title : "Harness",
-                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 100,
-                                300, 200, nullptr,
+                                WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 100, 100, 300, 200, nullptr,
                                 nullptr, instance, nullptr);
     ShowWindow(window, show);
     UpdateWindow(window);

@@ -42,8 +42,8 @@ private:
 void Print(const std::string &path, const char *program, const std::string &why)
 {
     std::string relative = path.compare(0, std::strlen(kCdRoot), kCdRoot) == 0
-                               ? path.substr(std::strlen(kCdRoot))
-                               : path;
+        ? path.substr(std::strlen(kCdRoot))
+        : path;
     std::printf("%s\t%s\t%s\n", Utf8FromAnsi(relative).c_str(), program, Utf8FromAnsi(why).c_str());
 }
 
@@ -70,14 +70,15 @@ public:
     FileOperationResult RunFileOperation(const FileOperation &op) override
     {
         bool fromCd = op.step == kStepCopyProduct || op.step == kStepCopyGuide ||
-                      op.step == kStepCopyTestPort;
+            op.step == kStepCopyTestPort;
         // Of the product copy, an entry without "*.*" copies a folder whole
         // (Drivers); it is listed with a trailing backslash. Every other
         // path names a file.
-        for (const char *p = op.from; fromCd && p != nullptr && *p != '\0'; p += std::strlen(p) + 1) {
+        for (const char *p = op.from; fromCd && p != nullptr && *p != '\0';
+             p += std::strlen(p) + 1) {
             std::string path = p;
             bool whole = op.step == kStepCopyProduct &&
-                         (path.size() < 4 || path.compare(path.size() - 4, 4, "\\*.*") != 0);
+                (path.size() < 4 || path.compare(path.size() - 4, 4, "\\*.*") != 0);
             Print(whole ? path + "\\" : path, "Floppwright", why_);
         }
         return FileOperationResult{0, false};
@@ -166,8 +167,8 @@ int LauncherPaths(const PeStrings &launcherTable, PeStrings &lingpickTable)
         // The codes are small numbers; the core says which of them act.
         for (int code = 0; code < 100; code++) {
             std::string button = ButtonOfCode(strings, language, code);
-            std::string why = std::string(name) + (button.empty() ? " action code " + std::to_string(code)
-                                                                  : " " + button);
+            std::string why = std::string(name) +
+                (button.empty() ? " action code " + std::to_string(code) : " " + button);
             switch (ActionForCode(code)) {
             case Action::kRunProgram:
                 if (BuildActionCommand(code, directory, language, command, sizeof command)) {
@@ -197,7 +198,7 @@ int LauncherPaths(const PeStrings &launcherTable, PeStrings &lingpickTable)
     return 0;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -207,7 +208,8 @@ int main(int argc, char **argv)
     }
     PeStrings launcher, lingpick;
     if (!launcher.ReadFile(argv[1]) || !lingpick.ReadFile(argv[2])) {
-        std::fprintf(stderr, "cd_paths: %s%s\n", launcher.error().c_str(), lingpick.error().c_str());
+        std::fprintf(stderr, "cd_paths: %s%s\n", launcher.error().c_str(),
+                     lingpick.error().c_str());
         return 2;
     }
     return LauncherPaths(launcher, lingpick);

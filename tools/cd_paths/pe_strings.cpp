@@ -9,10 +9,9 @@ namespace {
 // Code page 1252 gives these characters to bytes 0x80 to 0x9F; 0 marks the
 // bytes it leaves unassigned. Every other byte is the Unicode code point.
 const std::uint16_t kHighControls[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
 char AnsiOf(std::uint16_t unit)
@@ -22,7 +21,7 @@ char AnsiOf(std::uint16_t unit)
     for (int i = 0; i < 32; i++)
         if (kHighControls[i] == unit)
             return static_cast<char>(0x80 + i);
-    return '?';   // what the ANSI conversion puts for a character it lacks
+    return '?'; // what the ANSI conversion puts for a character it lacks
 }
 
 // Bounds-checked little-endian reads from the image.
@@ -50,7 +49,7 @@ struct Section {
     std::uint32_t address, size, rawOffset, rawSize;
 };
 
-}  // namespace
+} // namespace
 
 bool PeStrings::Read(const std::vector<unsigned char> &bytes)
 {
@@ -65,12 +64,17 @@ bool PeStrings::Read(const std::vector<unsigned char> &bytes)
     std::size_t optional = pe + 24;
     std::size_t directories;
     switch (image.U16(optional)) {
-    case 0x10B: directories = optional + 96; break;
-    case 0x20B: directories = optional + 112; break;
-    default: return Fail("unknown optional header");
+    case 0x10B:
+        directories = optional + 96;
+        break;
+    case 0x20B:
+        directories = optional + 112;
+        break;
+    default:
+        return Fail("unknown optional header");
     }
     if (image.U32(directories - 4) < 3)
-        return true;   // no resource directory entry: no strings
+        return true; // no resource directory entry: no strings
     std::uint32_t resourceRva = image.U32(directories + 2 * 8);
 
     std::vector<Section> sections;

@@ -28,7 +28,7 @@ private:
         return false;
     }
 
-    std::map<unsigned, std::string> strings_;   // code page 1252
+    std::map<unsigned, std::string> strings_; // code page 1252
     std::string error_;
 };
 

@@ -55,7 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         __builtin_trap();
     for (int i = 0; i < table.count; ++i) {
         const LanguageRow &row = table.rows[i];
-        if (!row.prompt[0] || !row.name[0] || std::strchr(row.prompt, ',') || std::strchr(row.name, ','))
+        if (!row.prompt[0] || !row.name[0] || std::strchr(row.prompt, ',') ||
+            std::strchr(row.name, ','))
             __builtin_trap();
     }
     const int row = FindDefaultRow(table, data[0]);

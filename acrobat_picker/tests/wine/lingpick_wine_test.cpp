@@ -29,21 +29,22 @@ const char FrenchPrompt[] = "S\xE9lectionnez la langue d'installation de la list
 
 const char EnglishInstaller[] = "Acrobat\\English\\ar500enu.exe";
 const char SpanishInstaller[] = "Acrobat\\Espa\xF1ol\\ar405esl.exe";
-const char FrenchInstaller[] = "Acrobat\\Fran\xE7" "ais\\ar500fra.exe";
+const char FrenchInstaller[] = "Acrobat\\Fran\xE7"
+                               "ais\\ar500fra.exe";
 
 // A drive letter of the test's own, mapped to a folder through Wine's mount
 // manager (as winecfg does), so Lingpick can sit at a drive's root.
 class ScopedDrive {
 public:
-    explicit ScopedDrive(const std::string& folder)
+    explicit ScopedDrive(const std::string &folder)
     {
-        typedef char*(CDECL * UnixName)(const WCHAR*);
-        UnixName unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        typedef char *(CDECL * UnixName)(const WCHAR *);
+        UnixName unixName = reinterpret_cast<UnixName>(reinterpret_cast<void *>(
             GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
         WCHAR wide[MAX_PATH];
         if (!unixName || !MultiByteToWideChar(CP_ACP, 0, folder.c_str(), -1, wide, MAX_PATH))
             return;
-        char* unixPath = unixName(wide);
+        char *unixPath = unixName(wide);
         if (!unixPath)
             return;
         DWORD used = GetLogicalDrives();
@@ -57,8 +58,8 @@ public:
         if (letter_)
             Define(letter_, nullptr);
     }
-    ScopedDrive(const ScopedDrive&) = delete;
-    ScopedDrive& operator=(const ScopedDrive&) = delete;
+    ScopedDrive(const ScopedDrive &) = delete;
+    ScopedDrive &operator=(const ScopedDrive &) = delete;
 
     // "R:\", or empty when no drive could be made.
     std::string Root() const { return letter_ ? std::string(1, letter_) + ":\\" : std::string(); }
@@ -73,9 +74,10 @@ private:
         USHORT mount_point_offset, device_offset, label_offset;
     };
 
-    static bool Define(char letter, const char* unixPath)
+    static bool Define(char letter, const char *unixPath)
     {
-        const DWORD DefineUnixDrive = CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
+        const DWORD DefineUnixDrive =
+            CTL_CODE('m', 32, METHOD_BUFFERED, FILE_READ_ACCESS | FILE_WRITE_ACCESS);
         std::string request(sizeof(UnixDrive), '\0');
         UnixDrive drive = {};
         drive.type = DRIVE_FIXED;
@@ -86,8 +88,9 @@ private:
         }
         drive.size = ULONG(request.size());
         memcpy(&request[0], &drive, sizeof drive);
-        HANDLE manager = CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
-                                     FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE manager =
+            CreateFileA("\\\\.\\MountPointManager", GENERIC_READ | GENERIC_WRITE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
         if (manager == INVALID_HANDLE_VALUE)
             return false;
         DWORD returned = 0;
@@ -115,23 +118,22 @@ public:
         }
         program_ = root_ + (place == AtDriveRoot ? "Lingpick .exe" : "Utility\\Lingpick .exe");
         ok_ = !root_.empty() && MakeDirectories(ParentFolder(program_)) &&
-              CopyFileA(WindowsPathOfUnix(QL_LINGPICK_EXE).c_str(), program_.c_str(), FALSE) &&
-              InstallRecorder(root_ + EnglishInstaller) &&
-              InstallRecorder(root_ + SpanishInstaller) &&
-              InstallRecorder(root_ + FrenchInstaller);
+            CopyFileA(WindowsPathOfUnix(QL_LINGPICK_EXE).c_str(), program_.c_str(), FALSE) &&
+            InstallRecorder(root_ + EnglishInstaller) &&
+            InstallRecorder(root_ + SpanishInstaller) && InstallRecorder(root_ + FrenchInstaller);
     }
     bool Ok() const { return ok_; }
-    const std::string& Program() const { return program_; }
-    std::string operator/(const std::string& relative) const { return root_ + relative; }
+    const std::string &Program() const { return program_; }
+    std::string operator/(const std::string &relative) const { return root_ + relative; }
 
 private:
-    static std::string ParentFolder(const std::string& path)
+    static std::string ParentFolder(const std::string &path)
     {
         return path.substr(0, path.find_last_of('\\'));
     }
 
     TempDir dir_;
-    std::unique_ptr<ScopedDrive> drive_;   // goes before the folder it maps
+    std::unique_ptr<ScopedDrive> drive_; // goes before the folder it maps
     std::string root_, program_;
     bool ok_ = false;
 };
@@ -140,7 +142,7 @@ private:
 class Picker {
 public:
     // Started the way the menu starts it: the path in quotes.
-    bool Start(const std::string& program)
+    bool Start(const std::string &program)
     {
         ClearRecorderLog();
         if (!process_.StartCommandLine("\"" + program + "\""))
@@ -187,7 +189,7 @@ std::string ListEntry(HWND list, int index)
 
 // After Picker::EndsWithZero: one installer was started, by its quoted
 // path and with no arguments.
-void ExpectStarted(const std::string& installer)
+void ExpectStarted(const std::string &installer)
 {
     std::vector<RecorderEntry> log = ReadRecorderLog();
     ASSERT_EQ(1u, log.size());
@@ -200,7 +202,7 @@ void ExpectNothingStarted()
     EXPECT_TRUE(ReadRecorderLog().empty());
 }
 
-void SaveDialogScreenshot(HWND dialog, const char* language)
+void SaveDialogScreenshot(HWND dialog, const char *language)
 {
     CreateDirectoryA(WindowsPathOfUnix(QL_SCREENSHOT_DIR).c_str(), nullptr);
     std::string path = WindowsPathOfUnix(QL_SCREENSHOT_DIR) + "\\lingpick-" + language + ".bmp";
@@ -210,16 +212,16 @@ void SaveDialogScreenshot(HWND dialog, const char* language)
 }
 
 struct UserCase {
-    const char* language;
-    const char* prompt;
-    const char* entry;
+    const char *language;
+    const char *prompt;
+    const char *entry;
     LRESULT selection;
-    const char* installer;
+    const char *installer;
 };
 
 // The user's own language is preselected under its own prompt, and OK
 // starts that language's installer.
-void CheckUserLanguage(const UserCase& c)
+void CheckUserLanguage(const UserCase &c)
 {
     PickerCd cd;
     ASSERT_TRUE(cd.Ok());
@@ -236,7 +238,7 @@ void CheckUserLanguage(const UserCase& c)
 }
 
 // Another entry than the default: the prompt stays, the pick decides.
-void CheckPickingAnother(const char* prompt, LRESULT index, const char* installer)
+void CheckPickingAnother(const char *prompt, LRESULT index, const char *installer)
 {
     SCOPED_TRACE(index);
     PickerCd cd;
@@ -251,7 +253,7 @@ void CheckPickingAnother(const char* prompt, LRESULT index, const char* installe
     ExpectStarted(cd / installer);
 }
 
-}  // namespace
+} // namespace
 
 // From Vista on, CreateProcess refuses an installer that wants to run as
 // administrator (the call log makes Wine refuse it too): OK must still
@@ -260,7 +262,8 @@ TEST(Lingpick, InstallerThatNeedsConsentStartsThroughTheShell)
 {
     PickerCd cd;
     ASSERT_TRUE(cd.Ok());
-    ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_ADMIN_RECORDER_EXE).c_str(), (cd / EnglishInstaller).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_ADMIN_RECORDER_EXE).c_str(),
+                          (cd / EnglishInstaller).c_str(), FALSE));
     Picker picker;
     ASSERT_TRUE(picker.Start(cd.Program()));
     CallLog log;
@@ -299,22 +302,25 @@ TEST(Lingpick, PlantedProgramNeverRunsInstead)
 
 TEST(Lingpick, EnglishUserGetsEnglish)
 {
-    CheckUserLanguage({ "en", EnglishPrompt, "English", 0, EnglishInstaller });
+    CheckUserLanguage({"en", EnglishPrompt, "English", 0, EnglishInstaller});
 }
 
 TEST(Lingpick_es, SpanishUserGetsSpanish)
 {
-    CheckUserLanguage({ "es", SpanishPrompt, "Espa\xF1ol", 1, SpanishInstaller });
+    CheckUserLanguage({"es", SpanishPrompt, "Espa\xF1ol", 1, SpanishInstaller});
 }
 
 TEST(Lingpick_fr, FrenchUserGetsFrench)
 {
-    CheckUserLanguage({ "fr", FrenchPrompt, "Fran\xE7" "ais", 2, FrenchInstaller });
+    CheckUserLanguage({"fr", FrenchPrompt,
+                       "Fran\xE7"
+                       "ais",
+                       2, FrenchInstaller});
 }
 
 TEST(Lingpick_de, GermanUserGetsEnglish)
 {
-    CheckUserLanguage({ "de", EnglishPrompt, "English", 0, EnglishInstaller });
+    CheckUserLanguage({"de", EnglishPrompt, "English", 0, EnglishInstaller});
 }
 
 TEST(Lingpick, PickingAnotherEntryKeepsThePrompt)
@@ -342,8 +348,15 @@ TEST(Lingpick, DialogAsTheUserSeesIt)
     EXPECT_NEAR(GetSystemMetrics(SM_CYSCREEN), r.top + r.bottom, 1);
 
     // The list offers the three rows, each carrying its code.
-    const struct { const char* name; LRESULT code; } rows[] = {
-        { "English", 9 }, { "Espa\xF1ol", 10 }, { "Fran\xE7" "ais", 12 },
+    const struct {
+        const char *name;
+        LRESULT code;
+    } rows[] = {
+        {"English", 9},
+        {"Espa\xF1ol", 10},
+        {"Fran\xE7"
+         "ais",
+         12},
     };
     HWND list = picker.List();
     ASSERT_EQ(3, SendMessageA(list, CB_GETCOUNT, 0, 0));
@@ -357,7 +370,7 @@ TEST(Lingpick, DialogAsTheUserSeesIt)
     EXPECT_EQ("Cancel", WindowText(FindChild(picker.Dialog(), IDCANCEL)));
 
     // The minimized owner is all the taskbar shows.
-    HWND main = WaitForWindow(WindowQuery{ "Marrant", "Select", picker.Pid() });
+    HWND main = WaitForWindow(WindowQuery{"Marrant", "Select", picker.Pid()});
     ASSERT_NE(nullptr, main);
     EXPECT_TRUE(IsIconic(main));
     EXPECT_EQ(main, GetWindow(picker.Dialog(), GW_OWNER));
@@ -369,22 +382,22 @@ TEST(Lingpick, DialogAsTheUserSeesIt)
 TEST(Lingpick, NothingStartsWithoutAChoice)
 {
     const struct {
-        const char* what;
-        void (*act)(const Picker&);
+        const char *what;
+        void (*act)(const Picker &);
     } cases[] = {
-        { "Cancel", [](const Picker& p) { PressDialogButton(p.Dialog(), IDCANCEL); } },
-        { "Escape on the dialog", [](const Picker& p) { KeyPress(p.Dialog(), VK_ESCAPE); } },
-        { "Escape in the list's edit field",
-          [](const Picker& p) { KeyPress(FindChildByClass(p.List(), "Edit"), VK_ESCAPE); } },
-        { "OK with no entry selected",
-          [](const Picker& p) {
-              p.Select(WPARAM(-1));
-              PressDialogButton(p.Dialog(), IDOK);
-          } },
+        {"Cancel", [](const Picker &p) { PressDialogButton(p.Dialog(), IDCANCEL); }},
+        {"Escape on the dialog", [](const Picker &p) { KeyPress(p.Dialog(), VK_ESCAPE); }},
+        {"Escape in the list's edit field",
+         [](const Picker &p) { KeyPress(FindChildByClass(p.List(), "Edit"), VK_ESCAPE); }},
+        {"OK with no entry selected",
+         [](const Picker &p) {
+             p.Select(WPARAM(-1));
+             PressDialogButton(p.Dialog(), IDOK);
+         }},
     };
     PickerCd cd;
     ASSERT_TRUE(cd.Ok());
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         Picker picker;
         ASSERT_TRUE(picker.Start(cd.Program()));
@@ -396,13 +409,13 @@ TEST(Lingpick, NothingStartsWithoutAChoice)
 
 // A point of the caption's close button, in screen coordinates, found by
 // asking the dialog what lies along its caption.
-bool CloseButtonPoint(HWND dialog, POINT* point)
+bool CloseButtonPoint(HWND dialog, POINT *point)
 {
     RECT r = WindowRectOnScreen(dialog);
     int y = r.top + GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
     for (int x = r.right - 1; x > r.left; x--) {
         if (SendMessageA(dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
-            *point = POINT{ x - 3, y };
+            *point = POINT{x - 3, y};
             return true;
         }
     }
@@ -459,22 +472,24 @@ TEST(Lingpick, MinimizedWindowStaysWhereItIs)
     ASSERT_TRUE(cd.Ok());
     Picker picker;
     ASSERT_TRUE(picker.Start(cd.Program()));
-    HWND main = WaitForWindow(WindowQuery{ "Marrant", "Select", picker.Pid() });
+    HWND main = WaitForWindow(WindowQuery{"Marrant", "Select", picker.Pid()});
     ASSERT_NE(nullptr, main);
     const RECT before = WindowRectOnScreen(main);
 
     const struct {
-        const char* what;
+        const char *what;
         void (*act)(HWND);
     } attempts[] = {
-        { "restore", [](HWND w) { SysCommand(w, SC_RESTORE); } },
-        { "maximize", [](HWND w) { SysCommand(w, SC_MAXIMIZE); } },
-        { "ShowWindow", [](HWND w) { ShowWindow(w, SW_SHOWNORMAL); } },
-        { "move", [](HWND w) { SetWindowPos(w, nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER); } },
-        { "size", [](HWND w) { SetWindowPos(w, nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER); } },
-        { "MoveWindow", [](HWND w) { MoveWindow(w, 50, 60, 400, 300, TRUE); } },
+        {"restore", [](HWND w) { SysCommand(w, SC_RESTORE); }},
+        {"maximize", [](HWND w) { SysCommand(w, SC_MAXIMIZE); }},
+        {"ShowWindow", [](HWND w) { ShowWindow(w, SW_SHOWNORMAL); }},
+        {"move",
+         [](HWND w) { SetWindowPos(w, nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER); }},
+        {"size",
+         [](HWND w) { SetWindowPos(w, nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER); }},
+        {"MoveWindow", [](HWND w) { MoveWindow(w, 50, 60, 400, 300, TRUE); }},
     };
-    for (const auto& a : attempts) {
+    for (const auto &a : attempts) {
         SCOPED_TRACE(a.what);
         a.act(main);
         ASSERT_TRUE(Sync(main));

@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             __builtin_trap();
 
         const std::string twin = path + path;
-        AppendToPathListPair(saved.data(), path.c_str(), capacity,
-                             partner.data(), twin.c_str(), partnerCapacity);
+        AppendToPathListPair(saved.data(), path.c_str(), capacity, partner.data(), twin.c_str(),
+                             partnerCapacity);
         if (CountEntries(saved.data(), capacity) != CountEntries(partner.data(), partnerCapacity))
             __builtin_trap();
         path.clear();

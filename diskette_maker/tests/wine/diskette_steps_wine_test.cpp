@@ -101,7 +101,10 @@ protected:
 
 TEST_F(DisketteSteps, PlatformKindPerWindowsVersion)
 {
-    const struct { const char *version; int kind; } versions[] = {
+    const struct {
+        const char *version;
+        int kind;
+    } versions[] = {
         {"win95", 2}, {"win98", 1}, {"winme", 1}, {"nt40", 3}, {"win2k", 0}, {"winxp", 0},
     };
     for (const auto &v : versions)
@@ -110,7 +113,12 @@ TEST_F(DisketteSteps, PlatformKindPerWindowsVersion)
 
 TEST_F(DisketteSteps, StartupFilesPerProduct)
 {
-    const struct { int product; int config; const char *driver; bool autoexec; } products[] = {
+    const struct {
+        int product;
+        int config;
+        const char *driver;
+        bool autoexec;
+    } products[] = {
         {kProductHardDrive, IDR_CONFIG_HARD_DRIVE, "\r\ndevice=qlhddrv.sys\r\n", false},
         {kProductCdromDrive, IDR_CONFIG_CDROM, "\r\ndevice=qlcddrv.sys\r\n", true},
         {kProductDisketteDrive, IDR_CONFIG_DISKETTE, "\r\ndevice=quellorn.sys\r\n", false},
@@ -127,7 +135,8 @@ TEST_F(DisketteSteps, StartupFilesPerProduct)
         EXPECT_EQ(FileExists(Floppy("AUTOEXEC.BAT")), p.autoexec) << p.product;
         if (p.autoexec) {
             EXPECT_EQ(Contents(Floppy("AUTOEXEC.BAT")), Record(IDR_AUTOEXEC_CDROM));
-            EXPECT_NE(Contents(Floppy("AUTOEXEC.BAT")).find("mscdex.exe /d:qlcddrv$"), std::string::npos);
+            EXPECT_NE(Contents(Floppy("AUTOEXEC.BAT")).find("mscdex.exe /d:qlcddrv$"),
+                      std::string::npos);
         }
     }
 }
@@ -186,8 +195,14 @@ TEST_F(DisketteSteps, CopySystemFilesWithoutSourcesFails)
 TEST_F(DisketteSteps, MakeBootableDoesNothingOnLaterNtOrWithOptionOff)
 {
     StandInEmergencyBootFiles();
-    const struct { const char *version; const char *option; } cases[] = {
-        {"winxp", "on"}, {"win2k", "on"}, {"win98", "off"}, {"nt40", "off"},
+    const struct {
+        const char *version;
+        const char *option;
+    } cases[] = {
+        {"winxp", "on"},
+        {"win2k", "on"},
+        {"win98", "off"},
+        {"nt40", "off"},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(RunStep(c.version, std::string("make-bootable ") + c.option), 1) << c.version;

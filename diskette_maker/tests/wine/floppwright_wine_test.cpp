@@ -15,7 +15,7 @@ using namespace qlh;
 
 namespace {
 
-const char* const MakerExe = "Floppwright.exe";
+const char *const MakerExe = "Floppwright.exe";
 const int CopyButton = 1002, CancelButton = 1003, English = 1005, Spanish = 1006, French = 1007,
           LanguageGroup = 1016, Heading = 1013, Description = 1000, WindowsVariant = 1018,
           MsdosVariant = 1019, VariantGroup = 1020;
@@ -26,16 +26,20 @@ const std::string TitleEs = "Setup Disquete" + std::string(29, ' ');
 const std::string TitleFr = "Setup Disquette" + std::string(29, ' ');
 
 const std::string Crlf = "\r\n";
-const std::string ConfigHardDrive = Crlf + "device=qlhddrv.sys" + Crlf + std::string(21, ' ') + Crlf + Crlf + " ";
-const std::string ConfigCdrom = Crlf + "device=qlcddrv.sys" + Crlf + std::string(21, ' ') + Crlf + Crlf + " ";
-const std::string ConfigDiskette = Crlf + "device=quellorn.sys" + Crlf + std::string(21, ' ') + Crlf + Crlf;
+const std::string ConfigHardDrive =
+    Crlf + "device=qlhddrv.sys" + Crlf + std::string(21, ' ') + Crlf + Crlf + " ";
+const std::string ConfigCdrom =
+    Crlf + "device=qlcddrv.sys" + Crlf + std::string(21, ' ') + Crlf + Crlf + " ";
+const std::string ConfigDiskette =
+    Crlf + "device=quellorn.sys" + Crlf + std::string(21, ' ') + Crlf + Crlf;
 const std::string AutoexecCdrom = Crlf + "@if exist qlcddrv$ mscdex.exe /d:qlcddrv$ " + Crlf + Crlf;
 
 const std::string ImageOffer = "Do you want to save the setup diskette as an image file instead?";
 
-const DWORD kSystemFileAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+const DWORD kSystemFileAttributes =
+    FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-std::string Read(const std::string& path)
+std::string Read(const std::string &path)
 {
     std::string contents;
     EXPECT_TRUE(ReadWholeFile(path, &contents)) << path;
@@ -51,8 +55,8 @@ std::vector<std::string> Sorted(std::vector<std::string> names)
 
 // Files of the demo product folders, and what each holds.
 struct CdFile {
-    const char* path;
-    const char* contents;
+    const char *path;
+    const char *contents;
 };
 const CdFile CdFiles[] = {
     {"HD and CD-ROM\\0009\\SETUP.INF", "english setup"},
@@ -82,7 +86,7 @@ class MakerCd {
 public:
     MakerCd()
     {
-        for (const CdFile& file : CdFiles) {
+        for (const CdFile &file : CdFiles) {
             std::string path = dir_ / file.path;
             MakeDirectories(path.substr(0, path.rfind('\\')));
             WriteWholeFile(path, file.contents);
@@ -90,7 +94,7 @@ public:
         CopyFileA(WindowsPathOfUnix(FLOPPWRIGHT_EXE).c_str(), Exe().c_str(), FALSE);
     }
     std::string Exe() const { return dir_ / "Utility\\Floppwright.exe"; }
-    std::string Path(const std::string& relative) const { return dir_ / relative; }
+    std::string Path(const std::string &relative) const { return dir_ / relative; }
 
 private:
     TempDir dir_;
@@ -109,7 +113,8 @@ void InstallEmergencyBootFiles()
 {
     std::string ebd = WindowsFolder() + "\\Command\\Ebd\\";
     MakeDirectories(ebd);
-    ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(BOOT_PAYLOAD).c_str(), (ebd + "IO.SYS").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileA(WindowsPathOfUnix(BOOT_PAYLOAD).c_str(), (ebd + "IO.SYS").c_str(), FALSE));
     ASSERT_TRUE(WriteWholeFile(ebd + "COMMAND.COM", "stand-in command interpreter"));
 }
 
@@ -120,7 +125,7 @@ std::string EmergencyIoSys()
 
 void EmptyFloppy()
 {
-    for (const std::string& name : ListDirectory(FloppyRoot()))
+    for (const std::string &name : ListDirectory(FloppyRoot()))
         RemoveTree(FloppyRoot() + name);
 }
 
@@ -134,7 +139,7 @@ protected:
     void TearDown() override { EmptyFloppy(); }
 
     // Starts the program and waits for its window and its product dialog.
-    void Start(const std::string& args = "")
+    void Start(const std::string &args = "")
     {
         process_ = std::make_unique<Process>();
         ASSERT_TRUE(process_->Start(cd_.Exe(), args));
@@ -168,8 +173,8 @@ protected:
         if (!dialog)
             return info;
         bool warning = info.text.find("Warning!") != std::string::npos ||
-                       info.text.find("Advertencia") != std::string::npos ||
-                       info.text.find("Attention") != std::string::npos;
+            info.text.find("Advertencia") != std::string::npos ||
+            info.text.find("Attention") != std::string::npos;
         EXPECT_EQ(warning, expectWarning) << info.text;
         if (warning) {
             warning_ = info;
@@ -216,30 +221,36 @@ TEST_F(Maker, WindowsDisketteForTheCdromDriveInFrench)
 
 struct MsdosCase {
     int button;
-    const char* name;
+    const char *name;
     std::vector<std::string> files;
     std::string config;
     std::string autoexec;
 };
 
 const MsdosCase MsdosCases[] = {
-    {HardDrive, "hard drive",
-     {"COMMAND.COM", "CONFIG.SYS", "HDGUIDE.DOC", "IO.SYS", "MSDOS.SYS",
-      "qlhddrv.sys", "testport.exe", "testport.txt"},
-     ConfigHardDrive, ""},
-    {CdromDrive, "CD-ROM drive",
+    {HardDrive,
+     "hard drive",
+     {"COMMAND.COM", "CONFIG.SYS", "HDGUIDE.DOC", "IO.SYS", "MSDOS.SYS", "qlhddrv.sys",
+      "testport.exe", "testport.txt"},
+     ConfigHardDrive,
+     ""},
+    {CdromDrive,
+     "CD-ROM drive",
      {"AUTOEXEC.BAT", "CDGUIDE.DOC", "COMMAND.COM", "CONFIG.SYS", "IO.SYS", "MSDOS.SYS",
       "mscdex.exe", "qlcddrv.sys", "testport.exe", "testport.txt"},
-     ConfigCdrom, AutoexecCdrom},
-    {DisketteDrive, "diskette drive",
+     ConfigCdrom,
+     AutoexecCdrom},
+    {DisketteDrive,
+     "diskette drive",
      {"COMMAND.COM", "CONFIG.SYS", "IO.SYS", "MSDOS.SYS", "QLGUIDE.DOC", "README.TXT",
       "quellorn.sys"},
-     ConfigDiskette, ""},
+     ConfigDiskette,
+     ""},
 };
 
 TEST_F(Maker, MsdosDisketteForEachProduct)
 {
-    for (const MsdosCase& c : MsdosCases) {
+    for (const MsdosCase &c : MsdosCases) {
         SCOPED_TRACE(c.name);
         EmptyFloppy();
         ASSERT_TRUE(WriteWholeFile(FloppyRoot() + "OLDFILE.TXT", "something to erase"));
@@ -254,8 +265,9 @@ TEST_F(Maker, MsdosDisketteForEachProduct)
         }
         CopyAndFinish(true);
         EXPECT_EQ(warning_.caption, "Create Disk");
-        EXPECT_EQ(warning_.text, "Warning!\n\nAll files on drive A: will be deleted." + std::string(11, ' ') +
-                                     "\n\nDo you wish to continue?");
+        EXPECT_EQ(warning_.text,
+                  "Warning!\n\nAll files on drive A: will be deleted." + std::string(11, ' ') +
+                      "\n\nDo you wish to continue?");
 
         EXPECT_EQ(ListDirectory(FloppyRoot()), Sorted(c.files));
         EXPECT_EQ(Read(FloppyRoot() + "CONFIG.SYS"), c.config);
@@ -265,8 +277,10 @@ TEST_F(Maker, MsdosDisketteForEachProduct)
         EXPECT_TRUE(Read(FloppyRoot() + "IO.SYS") == EmergencyIoSys());
         EXPECT_EQ(Read(FloppyRoot() + "COMMAND.COM"), "stand-in command interpreter");
         EXPECT_EQ(Read(FloppyRoot() + "MSDOS.SYS"), "");
-        EXPECT_EQ(FileAttributes(FloppyRoot() + "IO.SYS") & kSystemFileAttributes, kSystemFileAttributes);
-        EXPECT_EQ(FileAttributes(FloppyRoot() + "MSDOS.SYS") & kSystemFileAttributes, kSystemFileAttributes);
+        EXPECT_EQ(FileAttributes(FloppyRoot() + "IO.SYS") & kSystemFileAttributes,
+                  kSystemFileAttributes);
+        EXPECT_EQ(FileAttributes(FloppyRoot() + "MSDOS.SYS") & kSystemFileAttributes,
+                  kSystemFileAttributes);
 
 #ifdef BOOT_DISKETTE_DIR
         // The boot test packs this diskette into an image and starts it.
@@ -289,7 +303,7 @@ TEST_F(Maker, SystemFilesOfTheDisketteSurviveTheErase)
     // the run neither overwrites them nor takes them for the diskette's.
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
-    for (const char* name : {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"})
+    for (const char *name : {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"})
         ASSERT_TRUE(WriteWholeFile(std::string(temp) + name, std::string("earlier ") + name));
     std::vector<std::string> tempBefore = ListDirectory(temp);
 
@@ -304,11 +318,11 @@ TEST_F(Maker, SystemFilesOfTheDisketteSurviveTheErase)
     EXPECT_EQ(Read(FloppyRoot() + "CONFIG.SYS"), ConfigCdrom);
     EXPECT_FALSE(FileExists(FloppyRoot() + "NOTES.TXT"));
     EXPECT_TRUE(FileExists(FloppyRoot() + "qlcddrv.sys"));
-    for (const char* name : {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"})
+    for (const char *name : {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"})
         EXPECT_EQ(Read(std::string(temp) + name), std::string("earlier ") + name);
     // The run's own folder went with the files.
     EXPECT_EQ(ListDirectory(temp), tempBefore);
-    for (const char* name : {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"})
+    for (const char *name : {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"})
         DeleteFileA((std::string(temp) + name).c_str());
 }
 
@@ -340,7 +354,8 @@ TEST_F(Maker, FailedEraseGivesTheDiskettesSystemFileBack)
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil(
         [&] {
-            std::vector<HWND> dialogs = FindTopWindows(WindowQuery{"#32770", nullptr, process_->Pid()});
+            std::vector<HWND> dialogs =
+                FindTopWindows(WindowQuery{"#32770", nullptr, process_->Pid()});
             box = dialogs.empty() ? nullptr : dialogs[0];
             return box != nullptr || !process_->Running();
         },
@@ -355,7 +370,8 @@ TEST_F(Maker, FailedEraseGivesTheDiskettesSystemFileBack)
 
     EXPECT_EQ(Read(FloppyRoot() + "IO.SYS"), "the diskette's own io");
     EXPECT_EQ(FileAttributes(FloppyRoot() + "IO.SYS") & kSystemFileAttributes, hiddenSystem);
-    EXPECT_FALSE(FileExists(FloppyRoot() + "CONFIG.SYS")) << "nothing is written after a failed erase";
+    EXPECT_FALSE(FileExists(FloppyRoot() + "CONFIG.SYS"))
+        << "nothing is written after a failed erase";
     EXPECT_FALSE(FileExists(std::string(temp) + "IO.SYS"));
     EXPECT_EQ(ListDirectory(temp), tempBefore);
 }
@@ -370,8 +386,10 @@ TEST_F(Maker, ClosingNoteTellsOfMissingSystemFiles)
     ChooseProduct(HardDrive);
     ClickButton(Control(MsdosVariant));
     DialogInfo note = CopyAndFinish(false);
-    EXPECT_EQ(note.text, "Finished\n\nThis diskette does not start a computer: no MS-DOS system files were "
-                         "found in " + ebd + ".");
+    EXPECT_EQ(note.text,
+              "Finished\n\nThis diskette does not start a computer: no MS-DOS system files were "
+              "found in " +
+                  ebd + ".");
     EXPECT_FALSE(FileExists(FloppyRoot() + "IO.SYS"));
 }
 
@@ -410,8 +428,11 @@ TEST_F(Maker, SpanishFromTheMenusCommandLine)
     ClickButton(Control(MsdosVariant));
     DialogInfo note = CopyAndFinish(true);
     EXPECT_EQ(warning_.caption, "Copiar");
-    EXPECT_EQ(warning_.text, "Advertencia:\n\nSe van a perder todos los datos en el disco del la unidad A ." +
-                                 std::string(11, ' ') + "\n\n\xBF" "Est\xE1 seguro?");
+    EXPECT_EQ(warning_.text,
+              "Advertencia:\n\nSe van a perder todos los datos en el disco del la unidad A ." +
+                  std::string(11, ' ') +
+                  "\n\n\xBF"
+                  "Est\xE1 seguro?");
     EXPECT_EQ(note.caption, TitleEs);
     EXPECT_EQ(note.text, "Terminado");
 }
@@ -422,12 +443,15 @@ TEST_F(Maker, SpanishFromTheMenusCommandLine)
 SystemMenuAnswer ReadStartupDiskItem(HWND window)
 {
     SystemMenuAnswer answer = {};
-    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof answer,
-                                        SYSTEM_MENU_PROBE_NAME);
-    auto* shared = static_cast<SystemMenuAnswer*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                        sizeof answer, SYSTEM_MENU_PROBE_NAME);
+    auto *shared =
+        static_cast<SystemMenuAnswer *>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, 0));
     HMODULE dll = LoadLibraryA(WindowsPathOfUnix(SYSTEM_MENU_PROBE_DLL).c_str());
-    auto proc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(dll, "SystemMenuProbeHook")));
-    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, proc, dll, GetWindowThreadProcessId(window, nullptr));
+    auto proc = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void *>(GetProcAddress(dll, "SystemMenuProbeHook")));
+    HHOOK hook =
+        SetWindowsHookExA(WH_GETMESSAGE, proc, dll, GetWindowThreadProcessId(window, nullptr));
     EXPECT_TRUE(shared && hook);
     if (shared && hook) {
         shared->answered = 0;
@@ -463,7 +487,7 @@ TEST_F(Maker, StartupDiskItemOfTheSystemMenu)
 }
 
 // Pictures of the window for the README, once it has painted.
-void Screenshot(HWND window, const char* name)
+void Screenshot(HWND window, const char *name)
 {
     std::string folder = WindowsPathOfUnix(QL_SCREENSHOT_DIR);
     MakeDirectories(folder);
@@ -543,7 +567,7 @@ TEST_F(Maker, CancelInTheProductDialogEndsQuietly)
 
 TEST(MakerDrive, NoDiskDriveOnWindows2000Or98)
 {
-    for (const char* version : {"win2k", "win98"}) {
+    for (const char *version : {"win2k", "win98"}) {
         SCOPED_TRACE(version);
         MakerCd cd;
         ScopedWindowsVersion scoped(version, MakerExe);
@@ -553,8 +577,10 @@ TEST(MakerDrive, NoDiskDriveOnWindows2000Or98)
         HWND box = WaitForDialog(process.Pid(), nullptr, 5000, &info);
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(info.caption, TitleEs);
-        EXPECT_EQ(info.text, "No diskette drive found.\nFloppwright cannot continue.\n\n"
-                             "\xBF" "Desea guardar el disquete de instalaci\xF3n como archivo de imagen?");
+        EXPECT_EQ(info.text,
+                  "No diskette drive found.\nFloppwright cannot continue.\n\n"
+                  "\xBF"
+                  "Desea guardar el disquete de instalaci\xF3n como archivo de imagen?");
         // Paints meanwhile must not have opened the product dialog.
         WaitPainted(box);
         EXPECT_EQ(FindTopWindows(WindowQuery{"#32770", nullptr, process.Pid()}).size(), 1u);
@@ -603,8 +629,8 @@ TEST(MakerStart, EndsWhenItsWindowCannotBeMade)
     ASSERT_NE(update, nullptr);
     // windres gives every resource of the script US English.
     ASSERT_TRUE(UpdateResourceA(update, MAKEINTRESOURCEA(5) /* RT_DIALOG */, MAKEINTRESOURCEA(101),
-                                MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
-                                dialog.data(), static_cast<DWORD>(dialog.size() * sizeof(WORD))));
+                                MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), dialog.data(),
+                                static_cast<DWORD>(dialog.size() * sizeof(WORD))));
     ASSERT_TRUE(EndUpdateResourceA(update, FALSE));
 
     ScopedWindowsVersion scoped("nt40", MakerExe);
@@ -618,12 +644,12 @@ TEST(MakerStart, EndsWhenItsWindowCannotBeMade)
 TEST(MakerLanguage_fr, SystemLanguageAndCommandLine)
 {
     struct {
-        const char* args;
-        const std::string& title;
+        const char *args;
+        const std::string &title;
     } cases[] = {{"", TitleFr}, {" -0009", TitleEn}, {" -000C", TitleFr}};
     ScopedWindowsVersion scoped("nt40", MakerExe);
     MakerCd cd;
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         Process process;
         ASSERT_TRUE(process.Start(cd.Exe(), c.args));
         HWND product = WaitForDialog(process.Pid());
@@ -634,4 +660,4 @@ TEST(MakerLanguage_fr, SystemLanguageAndCommandLine)
     }
 }
 
-}  // namespace
+} // namespace

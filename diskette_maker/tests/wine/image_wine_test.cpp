@@ -31,7 +31,7 @@ std::string WindowsFolder()
 
 // Where the images and the system files they were made with are kept for
 // the comparison with the native tool.
-std::string Kept(const std::string& name)
+std::string Kept(const std::string &name)
 {
     std::string folder = WindowsPathOfUnix(IMAGE_KEEP_DIR);
     MakeDirectories(folder);
@@ -46,14 +46,15 @@ protected:
         // test's stand-in IO.SYS.
         std::string ebd = WindowsFolder() + "\\Command\\Ebd\\";
         MakeDirectories(ebd);
-        ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(BOOT_PAYLOAD).c_str(), (ebd + "IO.SYS").c_str(), FALSE));
+        ASSERT_TRUE(
+            CopyFileA(WindowsPathOfUnix(BOOT_PAYLOAD).c_str(), (ebd + "IO.SYS").c_str(), FALSE));
         // Written once, so that its time stays that of the kept copy.
         if (!FileExists(ebd + "COMMAND.COM")) {
             ASSERT_TRUE(WriteWholeFile(ebd + "COMMAND.COM", "stand-in command interpreter"));
         }
     }
 
-    void Start(const std::string& args, int product, bool msdos, const std::string& workdir = "")
+    void Start(const std::string &args, int product, bool msdos, const std::string &workdir = "")
     {
         process_ = std::make_unique<Process>();
         ASSERT_TRUE(process_->Start(cdExe_, args, workdir));
@@ -83,13 +84,10 @@ protected:
         return info;
     }
 
-    void Answer(const DialogInfo& info, int button)
-    {
-        PressDialogButton(info.window, button);
-    }
+    void Answer(const DialogInfo &info, int button) { PressDialogButton(info.window, button); }
 
     // Types the file's name into Save As and saves.
-    void SaveAs(const std::string& path)
+    void SaveAs(const std::string &path)
     {
         DialogInfo saveAs = NextMessage();
         HWND fileName = nullptr;
@@ -118,12 +116,12 @@ protected:
 TEST_F(ImageMaker, CommandLinePathAndLanguageCode)
 {
     struct {
-        const char* name;
+        const char *name;
         std::string args;
         int product;
         bool msdos;
-        const std::string& title;
-        const char* done;
+        const std::string &title;
+        const char *done;
     } cases[] = {
         {"cdrom-msdos-fr.img", "", CdromDrive, true, TitleFr, "Termin\xE9.\n\n"},
         {"hd-windows-en.img", "", HardDrive, false, TitleEn, "Finished.\n\n"},
@@ -134,12 +132,13 @@ TEST_F(ImageMaker, CommandLinePathAndLanguageCode)
     // The system files these images are made with, for the native tool;
     // CopyFileA keeps their times, which the image records.
     MakeDirectories(Kept("ebd"));
-    for (const char* name : {"IO.SYS", "COMMAND.COM"})
+    for (const char *name : {"IO.SYS", "COMMAND.COM"})
         ASSERT_TRUE(CopyFileA((WindowsFolder() + "\\Command\\Ebd\\" + name).c_str(),
                               (Kept("ebd") + "\\" + name).c_str(), FALSE));
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        std::string path = c.args.find('"') != std::string::npos ? Kept("0009 wine") + "\\" + c.name : Kept(c.name);
+        std::string path = c.args.find('"') != std::string::npos ? Kept("0009 wine") + "\\" + c.name
+                                                                 : Kept(c.name);
         DeleteFileA(path.c_str());
         Start(c.args, c.product, c.msdos);
         DialogInfo note = NextMessage();
@@ -206,7 +205,7 @@ TEST_F(ImageMaker, ExistingFileIsAskedAboutAndReadOnlyRefused)
     EXPECT_EQ(contents, "an older image");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     std::vector<std::string> left = ListDirectory(Kept(""));
-    for (const std::string& name : left)
+    for (const std::string &name : left)
         EXPECT_NE(name.rfind("flp", 0), 0u) << "a temporary file stayed: " << name;
 }
 
@@ -216,7 +215,8 @@ TEST_F(ImageMaker, MissingSourceAndTooMuchAreRefused)
 {
     TempDir cd;
     MakeDirectories(cd / "Utility");
-    ASSERT_TRUE(CopyFileA(CdPath("Utility\\Floppwright.exe").c_str(), (cd / "Utility\\Floppwright.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA(CdPath("Utility\\Floppwright.exe").c_str(),
+                          (cd / "Utility\\Floppwright.exe").c_str(), FALSE));
     MakeDirectories(cd / "Diskette Drive");
     ASSERT_TRUE(WriteWholeFile(cd / "Diskette Drive\\HUGE.BIN", std::string(1500000, 'Z')));
     MakeDirectories(cd / "User's Guides");
@@ -230,7 +230,7 @@ TEST_F(ImageMaker, MissingSourceAndTooMuchAreRefused)
         {DisketteDrive, "* bytes too many for a 1.44 MB diskette."},
     };
     std::string path = Kept("refused.img");
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         DeleteFileA(path.c_str());
         cdExe_ = cd / "Utility\\Floppwright.exe";
         Start("-image " + path, c.product, c.product == HardDrive);
@@ -241,7 +241,8 @@ TEST_F(ImageMaker, MissingSourceAndTooMuchAreRefused)
             EXPECT_EQ(refusal.text, c.text);
         } else {
             EXPECT_EQ(refusal.text.substr(0, star), c.text.substr(0, star)) << refusal.text;
-            EXPECT_NE(refusal.text.find(c.text.substr(star + 1)), std::string::npos) << refusal.text;
+            EXPECT_NE(refusal.text.find(c.text.substr(star + 1)), std::string::npos)
+                << refusal.text;
         }
         Answer(refusal, IDOK);
         ExpectEnd();
@@ -279,8 +280,9 @@ TEST_F(ImageMaker, NoDriveAOffersTheImage)
         ASSERT_TRUE(process_->Start(cdExe_, "-0009"));
         DialogInfo offer = NextMessage();
         EXPECT_EQ(offer.caption, TitleEn);
-        EXPECT_EQ(offer.text, "No diskette drive found.\nFloppwright cannot continue.\n\n"
-                              "Do you want to save the setup diskette as an image file instead?");
+        EXPECT_EQ(offer.text,
+                  "No diskette drive found.\nFloppwright cannot continue.\n\n"
+                  "Do you want to save the setup diskette as an image file instead?");
         Answer(offer, answer);
         ASSERT_TRUE(WaitWindowGone(offer.window));
     }
@@ -302,8 +304,11 @@ TEST_F(ImageMaker, NoteOfAnImageWithoutSystemFilesAndAFolderRefused)
     DeleteFileA(path.c_str());
     Start("-image " + path, HardDrive, true);
     DialogInfo note = NextMessage();
-    EXPECT_EQ(note.text, "Finished.\n\n" + path + "\n\nThis diskette does not start a computer: no MS-DOS "
-                         "system files were found in " + WindowsFolder() + "\\Command\\Ebd.");
+    EXPECT_EQ(note.text,
+              "Finished.\n\n" + path +
+                  "\n\nThis diskette does not start a computer: no MS-DOS "
+                  "system files were found in " +
+                  WindowsFolder() + "\\Command\\Ebd.");
     Answer(note, IDOK);
     ExpectEnd();
 
@@ -320,8 +325,9 @@ TEST_F(ImageMaker, ReplacedImageIsNeverLost)
 {
     std::string path = Kept("held.img");
     ASSERT_TRUE(WriteWholeFile(path, "an older image"));
-    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     Start("-image " + path, HardDrive, false);
     Answer(NextMessage(), IDYES);
@@ -341,13 +347,14 @@ TEST_F(ImageMaker, PlantedDllsAreNeverLoaded)
 {
     TempDir cd;
     ASSERT_TRUE(CopyTree(CdPath(""), cd.Path()));
-    const char* const kPlanted[] = {"comdlg32", "shell32"};
-    for (const char* dll : kPlanted)
+    const char *const kPlanted[] = {"comdlg32", "shell32"};
+    for (const char *dll : kPlanted)
         ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_PLANTED_DLL).c_str(),
                               (cd / "Utility\\" + dll + ".dll").c_str(), FALSE));
-    const std::string overrides = "HKCU\\Software\\Wine\\AppDefaults\\Floppwright.exe\\DllOverrides";
+    const std::string overrides =
+        "HKCU\\Software\\Wine\\AppDefaults\\Floppwright.exe\\DllOverrides";
     ScopedRegistryKey kept(overrides);
-    for (const char* dll : kPlanted)
+    for (const char *dll : kPlanted)
         ASSERT_TRUE(RegSetString(overrides, dll, "native,builtin"));
 
     std::string chosen = Kept("planted");
@@ -365,9 +372,9 @@ TEST_F(ImageMaker, PlantedDllsAreNeverLoaded)
     EXPECT_EQ(note.text, "Finished.\n\n" + chosen + ".img");
     Answer(note, IDOK);
     ExpectEnd();
-    for (const char* dll : kPlanted)
+    for (const char *dll : kPlanted)
         EXPECT_FALSE(FileExists(cd / "Utility\\" + dll + ".dll.loaded")) << dll;
     DeleteFileA((chosen + ".img").c_str());
 }
 
-}  // namespace
+} // namespace

@@ -10,9 +10,9 @@
 
 struct SystemMenuAnswer {
     LONG answered;
-    UINT state;             // GetMenuState of the item, by command
-    UINT stateBefore;       // GetMenuState of the entry before it
-    int position;           // its position in the menu, -1 when missing
-    int count;              // items in the menu
+    UINT state;       // GetMenuState of the item, by command
+    UINT stateBefore; // GetMenuState of the entry before it
+    int position;     // its position in the menu, -1 when missing
+    int count;        // items in the menu
     char text[64];
 };

@@ -12,18 +12,16 @@ namespace shipping {
 
 namespace {
 
-long Live;   // objects made and not yet deleted; one menu per process
+long Live; // objects made and not yet deleted; one menu per process
 
-template <typename Handle>
-Handle Noted(Handle object)
+template <typename Handle> Handle Noted(Handle object)
 {
     if (object != nullptr)
         ++Live;
     return object;
 }
 
-template <typename Handle>
-void DeleteNoted(Handle *object)
+template <typename Handle> void DeleteNoted(Handle *object)
 {
     if (*object != nullptr)
         --Live;

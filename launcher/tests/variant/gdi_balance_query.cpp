@@ -32,8 +32,8 @@ LRESULT CALLBACK WatchCreation(int code, WPARAM wParam, LPARAM lParam)
 {
     HWND window = reinterpret_cast<HWND>(wParam);
     if (code == HCBT_CREATEWND && IsMenuWindow(window))
-        OriginalMenuProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-            window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerGdiBalance)));
+        OriginalMenuProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AnswerGdiBalance)));
     return CallNextHookEx(CreationHook, code, wParam, lParam);
 }
 

@@ -7,14 +7,14 @@
 bool HighContrastOn()
 {
     HKEY key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Accessibility\\HighContrast", 0,
-                      KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "Control Panel\\Accessibility\\HighContrast", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
         return false;
     char flags[16] = "";
     DWORD size = sizeof flags - 1;
     DWORD type = 0;
-    LONG result = RegQueryValueExA(key, "Flags", nullptr, &type,
-                                   reinterpret_cast<BYTE *>(flags), &size);
+    LONG result =
+        RegQueryValueExA(key, "Flags", nullptr, &type, reinterpret_cast<BYTE *>(flags), &size);
     RegCloseKey(key);
     if (result != ERROR_SUCCESS || type != REG_SZ)
         return false;

@@ -18,7 +18,7 @@ const int kGuidesButton = 6;
 const int kNoticeButton = 7;
 const WORD kGdiBalanceQuery = 0x7E57;
 
-const char* const kNoticeTexts[3] = {
+const char *const kNoticeTexts[3] = {
     "This program can install software for various Quellorn drives.\n\n"
     "To begin the installation now select your product in the next screen.",
     "Este programa puede instalar software para varias unidades Quellorn.\n\n"
@@ -27,22 +27,24 @@ const char* const kNoticeTexts[3] = {
     "Pour lancer l'installation, sélectionnez votre produit dans l'écran suivant.",
 };
 
-const char* const kQuestions[3] = {
+const char *const kQuestions[3] = {
     "The Quellorn User's Guide requires Adobe® Acrobat® Reader® version 4 or later.\n\n"
     "Would you like to install Acrobat now?",
-    "Para abrir el manual del usuario de Quellorn se necesita Adobe® Acrobat® Reader® versión 4 o posterior.\n\n"
+    "Para abrir el manual del usuario de Quellorn se necesita Adobe® Acrobat® Reader® versión 4 o "
+    "posterior.\n\n"
     "¿Desea instalar Acrobat ahora?",
-    "Pour pouvoir afficher le Guide de l'utilisateur Quellorn, vous devez avoir Adobe® Acrobat® Reader® "
+    "Pour pouvoir afficher le Guide de l'utilisateur Quellorn, vous devez avoir Adobe® Acrobat® "
+    "Reader® "
     "version 4 ou ultérieure.\n\nVoulez-vous installer Acrobat tout de suite ?",
 };
 
-const char* const kGuideFiles[3][2] = {
+const char *const kGuideFiles[3][2] = {
     {"How to Make a CD with VelmoraCD .pdf", "The Quellorn UDF User's Guide .pdf"},
     {"Creación de discos CD con VelmoraCD .pdf", "Manual del usuario de Quellorn UDF .pdf"},
     {"Créer un CD à l'aide de VelmoraCD .pdf", "Guide de l'utilisateur de Quellorn UDF .pdf"},
 };
 
-const char* const kLanguageSuffix[3] = {"en", "es", "fr"};
+const char *const kLanguageSuffix[3] = {"en", "es", "fr"};
 
 class Dialogs : public ::testing::Test {
 protected:
@@ -57,9 +59,9 @@ protected:
     void SetUp() override { SendMouseMove(0, 0); }
     void TearDown() override { UnregisterPdfReader(); }
 
-    static LauncherCd* cd_;
+    static LauncherCd *cd_;
 };
-LauncherCd* Dialogs::cd_;
+LauncherCd *Dialogs::cd_;
 
 bool Centred(HWND dialog, HWND owner)
 {
@@ -78,12 +80,14 @@ LRESULT GdiBalance(HWND menu)
 HWND WaitForGuides(DWORD pid)
 {
     HWND found = nullptr;
-    WaitUntil([&] {
-        for (HWND w : FindTopWindows(WindowQuery{"#32770", nullptr, pid}))
-            if (FindChild(w, 1017) != nullptr)
-                found = w;
-        return found != nullptr;
-    }, 5000);
+    WaitUntil(
+        [&] {
+            for (HWND w : FindTopWindows(WindowQuery{"#32770", nullptr, pid}))
+                if (FindChild(w, 1017) != nullptr)
+                    found = w;
+            return found != nullptr;
+        },
+        5000);
     return found;
 }
 
@@ -92,7 +96,10 @@ bool FramedInBlack(HWND dialog)
 {
     RECT r;
     GetClientRect(dialog, &r);
-    const POINT edges[] = {{r.right / 2, 0}, {r.right / 2, r.bottom - 1}, {0, r.bottom / 2}, {r.right - 1, r.bottom / 2}};
+    const POINT edges[] = {{r.right / 2, 0},
+                           {r.right / 2, r.bottom - 1},
+                           {0, r.bottom / 2},
+                           {r.right - 1, r.bottom / 2}};
     for (POINT p : edges)
         if (ClientPixel(dialog, p.x, p.y) != RGB(0, 0, 0))
             return false;
@@ -105,9 +112,11 @@ bool HasFocusLook(HWND button)
     RECT r;
     GetClientRect(button, &r);
     int y = r.bottom / 2;
-    return ClientPixel(button, 0, y) == RGB(0, 0, 0) && ClientPixel(button, 1, y) == RGB(255, 255, 225) &&
-           ClientPixel(button, r.right - 1, y) == RGB(0, 0, 0) && ClientPixel(button, r.right - 2, y) == RGB(0, 0, 0) &&
-           ClientPixel(button, r.right - 3, y) == RGB(255, 255, 225);
+    return ClientPixel(button, 0, y) == RGB(0, 0, 0) &&
+        ClientPixel(button, 1, y) == RGB(255, 255, 225) &&
+        ClientPixel(button, r.right - 1, y) == RGB(0, 0, 0) &&
+        ClientPixel(button, r.right - 2, y) == RGB(0, 0, 0) &&
+        ClientPixel(button, r.right - 3, y) == RGB(255, 255, 225);
 }
 
 // The notice shows once at start, centred over the disabled menu, with the
@@ -132,12 +141,15 @@ TEST_F(Dialogs, NoticeAtStartInEveryLanguage)
             EXPECT_TRUE(FramedInBlack(run.notice));
             EXPECT_TRUE(HasFocusLook(ok));
             // Uncovered again, the dialog is erased and framed anew.
-            RedrawWindow(run.notice, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            RedrawWindow(run.notice, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
             Sync(run.notice);
             EXPECT_TRUE(WaitUntil([&] { return FramedInBlack(run.notice); }, 2000));
             if (!escape) {
                 WaitPainted(run.notice);
-                SaveScreenshot(run.notice, ScreenshotPath(std::string("notice-") + kLanguageSuffix[lang] + ".bmp"));
+                SaveScreenshot(
+                    run.notice,
+                    ScreenshotPath(std::string("notice-") + kLanguageSuffix[lang] + ".bmp"));
             }
             if (escape)
                 KeyPress(FindChild(run.notice, IDOK), VK_ESCAPE);
@@ -185,8 +197,9 @@ TEST_F(Dialogs, GuidesOpenWithARecentReader)
         RunningLauncher run;
         ASSERT_TRUE(StartLauncher(run, *cd_, kLanguages[lang].arg));
         ASSERT_TRUE(DismissNotice(run));
-        for (const GuideClick& click : clicks) {
-            SCOPED_TRACE(std::string(kLanguages[lang].name) + " control " + std::to_string(click.control));
+        for (const GuideClick &click : clicks) {
+            SCOPED_TRACE(std::string(kLanguages[lang].name) + " control " +
+                         std::to_string(click.control));
             ClearRecorderLog();
             Command(run.menu, kGuidesButton);
             HWND guides = WaitForGuides(run.process.Pid());
@@ -196,30 +209,38 @@ TEST_F(Dialogs, GuidesOpenWithARecentReader)
             EXPECT_TRUE(WaitWindowGone(guides));
             std::vector<RecorderEntry> entries = WaitRecorderEntries(1, 10000);
             ASSERT_EQ(1u, entries.size());
-            std::string document = cd_->Path(std::string("User's Guides\\") + kLanguages[lang].folder + "\\" +
-                                              Ansi(kGuideFiles[lang][click.guide]));
+            std::string document =
+                cd_->Path(std::string("User's Guides\\") + kLanguages[lang].folder + "\\" +
+                          Ansi(kGuideFiles[lang][click.guide]));
             EXPECT_EQ(ReaderExe(4), entries[0].module);
-            EXPECT_NE(std::string::npos, entries[0].command_line.find(document)) << entries[0].command_line;
+            EXPECT_NE(std::string::npos, entries[0].command_line.find(document))
+                << entries[0].command_line;
         }
     }
 }
 
 // How the PDF reader is registered, if at all.
 enum class Registration {
-    Version3,          // "reader 3.51" "%1"
-    NoVersion,         // a program without a version resource
-    None,              // nothing registered
-    UnquotedProgram,   // reader 4.0 "%1": the quoted argument is taken for the path
-    Overlong,          // more than the 260 bytes read
+    Version3,        // "reader 3.51" "%1"
+    NoVersion,       // a program without a version resource
+    None,            // nothing registered
+    UnquotedProgram, // reader 4.0 "%1": the quoted argument is taken for the path
+    Overlong,        // more than the 260 bytes read
 };
 
 void Register(Registration r)
 {
     const std::string key = "HKCR\\AcroExch.Document\\shell\\open\\command";
     switch (r) {
-    case Registration::Version3: RegisterPdfReader(ReaderExe(3)); break;
-    case Registration::NoVersion: RegisterPdfReader(ReaderExe(0)); break;
-    case Registration::None: UnregisterPdfReader(); break;
+    case Registration::Version3:
+        RegisterPdfReader(ReaderExe(3));
+        break;
+    case Registration::NoVersion:
+        RegisterPdfReader(ReaderExe(0));
+        break;
+    case Registration::None:
+        UnregisterPdfReader();
+        break;
     case Registration::UnquotedProgram:
         RegisterPdfReader(ReaderExe(4));
         RegSetString(key, "", ReaderExe(4) + " \"%1\"");
@@ -242,18 +263,14 @@ struct QuestionCase {
 TEST_F(Dialogs, MissingReaderLeadsToTheQuestion)
 {
     const QuestionCase cases[] = {
-        {Registration::Version3, IDNO, 0},
-        {Registration::Version3, IDYES, 1},
-        {Registration::NoVersion, IDNO, 2},
-        {Registration::NoVersion, IDYES, 0},
-        {Registration::None, IDYES, 2},
-        {Registration::None, IDNO, 1},
-        {Registration::UnquotedProgram, IDNO, 0},
-        {Registration::Overlong, IDYES, 1},
+        {Registration::Version3, IDNO, 0},        {Registration::Version3, IDYES, 1},
+        {Registration::NoVersion, IDNO, 2},       {Registration::NoVersion, IDYES, 0},
+        {Registration::None, IDYES, 2},           {Registration::None, IDNO, 1},
+        {Registration::UnquotedProgram, IDNO, 0}, {Registration::Overlong, IDYES, 1},
     };
-    for (const QuestionCase& c : cases) {
-        SCOPED_TRACE("registration " + std::to_string(int(c.registration)) + (c.answer == IDYES ? " Yes " : " No ") +
-                     kLanguages[c.lang].name);
+    for (const QuestionCase &c : cases) {
+        SCOPED_TRACE("registration " + std::to_string(int(c.registration)) +
+                     (c.answer == IDYES ? " Yes " : " No ") + kLanguages[c.lang].name);
         Register(c.registration);
         ClearRecorderLog();
         RunningLauncher run;
@@ -326,7 +343,7 @@ TEST_F(MenuPalette, GreyWithABlackBannerLineAndRepaintsForThePalette)
     // The class brush shows in the gap after the third button and in the
     // corner of the text area.
     RECT third = WindowRectOnScreen(FindChild(run.menu, 2));
-    MapWindowPoints(nullptr, run.menu, reinterpret_cast<POINT*>(&third), 2);
+    MapWindowPoints(nullptr, run.menu, reinterpret_cast<POINT *>(&third), 2);
     EXPECT_EQ(grey, ClientPixel(run.menu, 5, third.bottom + 3));
     EXPECT_EQ(grey, ClientPixel(run.menu, client.right - 2, client.bottom - 2));
     std::vector<COLORREF> line;
@@ -406,10 +423,13 @@ TEST_F(Dialogs, TitleUnderThePointer)
         EXPECT_EQ(0, CountPixels(title1, black));
         EXPECT_GT(LongestRow(title1, grey), 40) << "underlined";
         EXPECT_GT(CountPixels(title2, black), 50) << "the other title stays black";
-        SaveScreenshot(guides, ScreenshotPath(std::string("guides-") + kLanguageSuffix[lang] + ".bmp"));
+        SaveScreenshot(guides,
+                       ScreenshotPath(std::string("guides-") + kLanguageSuffix[lang] + ".bmp"));
 
         PointAt(title2, 10, 5);
-        EXPECT_TRUE(WaitUntil([&] { return CountPixels(title1, grey) == 0 && CountPixels(title2, grey) > 50; }, 3000));
+        EXPECT_TRUE(WaitUntil(
+            [&] { return CountPixels(title1, grey) == 0 && CountPixels(title2, grey) > 50; },
+            3000));
 
         PointAt(guides, 3, 3);
         EXPECT_TRUE(WaitUntil([&] { return CountPixels(title2, grey) == 0; }, 3000));
@@ -462,7 +482,8 @@ TEST_F(Dialogs, GuidesTabOrder)
         KeyPress(FocusOf(guides), VK_TAB);
         EXPECT_TRUE(WaitUntil([&] { return FocusOf(guides) == FindChild(guides, id); }, 3000))
             << "after Tab: " << id;
-        EXPECT_TRUE(WaitUntil([&] { return calls.Played(kClick, kClickFlags) == clicks + 1; }, 3000))
+        EXPECT_TRUE(
+            WaitUntil([&] { return calls.Played(kClick, kClickFlags) == clicks + 1; }, 3000))
             << "the click after Tab: " << id;
     }
     PressDialogButton(guides, IDCANCEL);
@@ -476,7 +497,8 @@ TEST_F(Dialogs, GuidesTabOrder)
 TEST_F(Dialogs, GuideButtonsNamedAndKeysUnchanged)
 {
     RegisterPdfReader(ReaderExe(4));
-    HMODULE launcher = LoadLibraryExA(VariantLauncherExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE launcher =
+        LoadLibraryExA(VariantLauncherExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(nullptr, launcher);
     for (int lang = 0; lang < 3; ++lang) {
         SCOPED_TRACE(kLanguages[lang].name);
@@ -511,7 +533,8 @@ TEST_F(Dialogs, GuideButtonsNamedAndKeysUnchanged)
         EXPECT_TRUE(WaitWindowGone(guides));
         std::vector<RecorderEntry> entries = WaitRecorderEntries(1, 10000);
         ASSERT_EQ(1u, entries.size());
-        EXPECT_NE(std::string::npos, entries[0].command_line.find(title1 + ".pdf")) << entries[0].command_line;
+        EXPECT_NE(std::string::npos, entries[0].command_line.find(title1 + ".pdf"))
+            << entries[0].command_line;
     }
     FreeLibrary(launcher);
 }
@@ -563,4 +586,4 @@ TEST_F(Dialogs, NoGdiObjectsLeftBehind)
     EXPECT_EQ(16u, WaitRecorderEntries(16, 10000).size()) << "each guide click opened a document";
 }
 
-}  // namespace
+} // namespace

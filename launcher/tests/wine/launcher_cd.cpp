@@ -10,26 +10,35 @@ const Language kLanguages[3] = {
     {"French", "-000c", "000C"},
 };
 
-std::string ShippedLauncherExe() { return WindowsPathOfUnix(QL_LAUNCHER_EXE); }
-std::string VariantLauncherExe() { return WindowsPathOfUnix(QL_LAUNCHER_VARIANT_EXE); }
+std::string ShippedLauncherExe()
+{
+    return WindowsPathOfUnix(QL_LAUNCHER_EXE);
+}
+std::string VariantLauncherExe()
+{
+    return WindowsPathOfUnix(QL_LAUNCHER_VARIANT_EXE);
+}
 
 std::string ReaderExe(int major)
 {
     switch (major) {
-    case 4: return WindowsPathOfUnix(QL_READER_V4_EXE);
-    case 3: return WindowsPathOfUnix(QL_READER_V3_EXE);
-    default: return WindowsPathOfUnix(QL_READER_NONE_EXE);
+    case 4:
+        return WindowsPathOfUnix(QL_READER_V4_EXE);
+    case 3:
+        return WindowsPathOfUnix(QL_READER_V3_EXE);
+    default:
+        return WindowsPathOfUnix(QL_READER_NONE_EXE);
     }
 }
 
-std::string ScreenshotPath(const std::string& name)
+std::string ScreenshotPath(const std::string &name)
 {
     std::string folder = WindowsPathOfUnix(QL_SCREENSHOT_DIR);
     MakeDirectories(folder);
     return folder + "\\" + name;
 }
 
-std::string Ansi(const char* utf8)
+std::string Ansi(const char *utf8)
 {
     int wide = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
     std::vector<wchar_t> w(static_cast<size_t>(wide));
@@ -42,16 +51,13 @@ std::string Ansi(const char* utf8)
 
 namespace {
 
-const char* const kStartedPrograms[] = {
-    "HD and CD-ROM\\0009\\Setup.exe",
-    "HD and CD-ROM\\000A\\Setup.exe",
-    "HD and CD-ROM\\000C\\Setup.exe",
-    "Diskette Drive\\Setup.exe",
-    "Utility\\Floppwright.exe",
-    "Utility\\Lingpick .exe",
+const char *const kStartedPrograms[] = {
+    "HD and CD-ROM\\0009\\Setup.exe", "HD and CD-ROM\\000A\\Setup.exe",
+    "HD and CD-ROM\\000C\\Setup.exe", "Diskette Drive\\Setup.exe",
+    "Utility\\Floppwright.exe",       "Utility\\Lingpick .exe",
 };
 
-const char* const kGuides[] = {
+const char *const kGuides[] = {
     "0009\\How to Make a CD with VelmoraCD .pdf",
     "0009\\The Quellorn UDF User's Guide .pdf",
     "000A\\Creación de discos CD con VelmoraCD .pdf",
@@ -60,21 +66,21 @@ const char* const kGuides[] = {
     "000C\\Guide de l'utilisateur de Quellorn UDF .pdf",
 };
 
-}  // namespace
+} // namespace
 
-LauncherCd::LauncherCd(const std::string& launcherExe) : root_(dir_.Path())
+LauncherCd::LauncherCd(const std::string &launcherExe) : root_(dir_.Path())
 {
     CopyFileA(launcherExe.c_str(), Path("Setup.exe").c_str(), FALSE);
-    for (const char* program : kStartedPrograms)
+    for (const char *program : kStartedPrograms)
         InstallRecorder(Path(program));
-    for (const char* guide : kGuides) {
+    for (const char *guide : kGuides) {
         std::string path = Path("User's Guides\\" + Ansi(guide));
         MakeDirectories(path.substr(0, path.rfind('\\')));
         WriteWholeFile(path, "%PDF-1.3\n%%EOF\n");
     }
 }
 
-LauncherCd::LauncherCd(const LauncherCd& cd, const std::string& root) : root_(root), copied_(true)
+LauncherCd::LauncherCd(const LauncherCd &cd, const std::string &root) : root_(root), copied_(true)
 {
     RemoveTree(root_);
     CopyTree(cd.Root(), root_);
@@ -86,7 +92,7 @@ LauncherCd::~LauncherCd()
         RemoveTree(root_);
 }
 
-bool StartLauncher(RunningLauncher& run, const LauncherCd& cd, const std::string& args)
+bool StartLauncher(RunningLauncher &run, const LauncherCd &cd, const std::string &args)
 {
     if (!run.process.Start(cd.Path("Setup.exe"), args))
         return false;
@@ -97,7 +103,7 @@ bool StartLauncher(RunningLauncher& run, const LauncherCd& cd, const std::string
     return run.notice != nullptr;
 }
 
-bool DismissNotice(RunningLauncher& run)
+bool DismissNotice(RunningLauncher &run)
 {
     PressDialogButton(run.notice, IDOK);
     return WaitWindowGone(run.notice) && WaitEnabled(run.menu);

@@ -17,7 +17,7 @@ using namespace qlh;
 namespace {
 
 const char kEnglishTitle[] = "Quellorn Setup";
-const char kSpanishTitle[] = "Instalaci\xF3n de Quellorn";  // ANSI code page 1252
+const char kSpanishTitle[] = "Instalaci\xF3n de Quellorn"; // ANSI code page 1252
 const char kFrenchTitle[] = "Configuration Quellorn";
 
 const COLORREF kLightBlue = RGB(141, 185, 216);
@@ -153,7 +153,7 @@ bool Holds(const std::vector<std::string> &texts, const std::string &text)
 bool EndsWith(const std::string &text, const std::string &tail)
 {
     return text.size() >= tail.size() &&
-           _stricmp(text.c_str() + text.size() - tail.size(), tail.c_str()) == 0;
+        _stricmp(text.c_str() + text.size() - tail.size(), tail.c_str()) == 0;
 }
 
 // ---- languages ---------------------------------------------------------
@@ -192,11 +192,8 @@ TEST(Menu, CodesOnTheCommandLine)
         const char *args;
         const char *title;
     } cases[] = {
-        {"-000a", kSpanishTitle},
-        {"000C", kFrenchTitle},
-        {"000c -000A", kSpanishTitle},
-        {"/x000C0009", kFrenchTitle},
-        {"0009", kEnglishTitle},
+        {"-000a", kSpanishTitle},     {"000C", kFrenchTitle},  {"000c -000A", kSpanishTitle},
+        {"/x000C0009", kFrenchTitle}, {"0009", kEnglishTitle},
     };
     for (const auto &c : cases) {
         Menu menu;
@@ -229,8 +226,9 @@ TEST(Menu, VersionResource)
     for (const auto &s : strings) {
         char *text = nullptr;
         std::string path = std::string("\\StringFileInfo\\040904b0\\") + s.name;
-        ASSERT_TRUE(VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void **>(&text),
-                                   &length)) << s.name;
+        ASSERT_TRUE(
+            VerQueryValueA(data.data(), path.c_str(), reinterpret_cast<void **>(&text), &length))
+            << s.name;
         EXPECT_STREQ(s.value, text) << s.name;
     }
 }
@@ -277,11 +275,13 @@ TEST(Menu, RemoveShowsNothing)
         ASSERT_TRUE(process.Start(CdPath("Setup.exe"), args)) << args;
         bool shown = false;
         DWORD code = 1;
-        bool ended = WaitUntil([&] {
-            if (!FindTopWindows(WindowQuery{nullptr, nullptr, process.Pid()}).empty())
-                shown = true;
-            return !process.Running();
-        }, 5000);
+        bool ended = WaitUntil(
+            [&] {
+                if (!FindTopWindows(WindowQuery{nullptr, nullptr, process.Pid()}).empty())
+                    shown = true;
+                return !process.Running();
+            },
+            5000);
         ASSERT_TRUE(ended) << args;
         process.WaitExit(1000, &code);
         EXPECT_EQ(0u, code) << args;
@@ -307,8 +307,8 @@ TEST(Menu, RunningInstallShieldSetupIsMaximizedInstead)
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "Installshield_Win";
     RegisterClassA(&wc);
-    HWND setup = CreateWindowA("Installshield_Win", "Setup", WS_OVERLAPPEDWINDOW, 40, 40, 300,
-                               200, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND setup = CreateWindowA("Installshield_Win", "Setup", WS_OVERLAPPEDWINDOW, 40, 40, 300, 200,
+                               nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(nullptr, setup);
     ShowWindow(setup, SW_SHOWNORMAL);
     ASSERT_FALSE(IsZoomed(setup));
@@ -317,27 +317,31 @@ TEST(Menu, RunningInstallShieldSetupIsMaximizedInstead)
     ASSERT_TRUE(process.Start(CdPath("Setup.exe")));
     // The launcher's ShowWindow reaches our window through our own queue.
     bool shown = false;
-    bool ended = WaitUntil([&] {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        if (!FindTopWindows(WindowQuery{"Setup", nullptr, process.Pid()}).empty())
-            shown = true;
-        return !process.Running();
-    }, 5000);
+    bool ended = WaitUntil(
+        [&] {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            if (!FindTopWindows(WindowQuery{"Setup", nullptr, process.Pid()}).empty())
+                shown = true;
+            return !process.Running();
+        },
+        5000);
     EXPECT_TRUE(ended);
     DWORD code = 1;
     process.WaitExit(1000, &code);
     EXPECT_EQ(0u, code);
     EXPECT_FALSE(shown);
-    EXPECT_TRUE(WaitUntil([&] {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        return IsZoomed(setup) != 0;
-    }, 3000));
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+            return IsZoomed(setup) != 0;
+        },
+        3000));
     DestroyWindow(setup);
     UnregisterClassA("Installshield_Win", wc.hInstance);
 }
@@ -356,8 +360,9 @@ TEST(Menu, HoverLightsTheButtonAndTheWindowPutsItOut)
     for (int i : {0, 2, 3, 4, 5})
         EXPECT_TRUE(menu.ButtonPlain(i, 300)) << i;
     // White label on the lit button.
-    EXPECT_GT(CountColour(CapturePixels(menu.Button(1), ClientArea(menu.Button(1))),
-                          RGB(255, 255, 255)), 20);
+    EXPECT_GT(
+        CountColour(CapturePixels(menu.Button(1), ClientArea(menu.Button(1))), RGB(255, 255, 255)),
+        20);
 
     // Sweep down the column: only the last stays lit.
     for (int i = 2; i < 6; i++)
@@ -437,10 +442,12 @@ TEST(Menu, ShowsTheStringTableInEveryLanguage)
                 heading.erase(heading.find('&'), 1);
             calls.Clear();
             MouseMove(menu.Button(i), 20, 5);
-            ASSERT_TRUE(WaitUntil([&] {
-                return Holds(calls.Drawn(menu.window, kDescriptionFormat),
-                             strings(1000 + 100 * language + i));
-            }, 3000));
+            ASSERT_TRUE(WaitUntil(
+                [&] {
+                    return Holds(calls.Drawn(menu.window, kDescriptionFormat),
+                                 strings(1000 + 100 * language + i));
+                },
+                3000));
             std::vector<std::string> headings = calls.Drawn(menu.window, kHeadingFormat);
             ASSERT_FALSE(headings.empty());
             EXPECT_EQ(heading, headings.back());
@@ -453,9 +460,12 @@ TEST(Menu, ShowsTheStringTableInEveryLanguage)
         }
         calls.Clear();
         MouseMove(menu.window, 300, 20);
-        ASSERT_TRUE(WaitUntil([&] {
-            return Holds(calls.Drawn(menu.window, kDescriptionFormat), strings(10 * language + 1));
-        }, 3000));
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                return Holds(calls.Drawn(menu.window, kDescriptionFormat),
+                             strings(10 * language + 1));
+            },
+            3000));
         std::vector<std::string> headings = calls.Drawn(menu.window, kHeadingFormat);
         ASSERT_FALSE(headings.empty());
         EXPECT_EQ(strings(10 * language), headings.back());
@@ -480,8 +490,8 @@ int LabelLineHeight()
             break;
         }
     }
-    HFONT font = CreateFontA(-MulDiv(11, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_BOLD, 0,
-                             0, 0, 0, 0, 0, 0, FF_SWISS, face);
+    HFONT font = CreateFontA(-MulDiv(11, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_BOLD, 0, 0,
+                             0, 0, 0, 0, 0, FF_SWISS, face);
     HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICA tm = {};
     GetTextMetricsA(dc, &tm);
@@ -542,10 +552,12 @@ TEST(Menu, TextAreaFollowsAfterTheRefreshDelay)
     }
 
     std::vector<COLORREF> now;
-    ASSERT_TRUE(WaitUntil([&] {
-        now = CapturePixels(menu.window, area);
-        return now != idle;
-    }, 3000));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            now = CapturePixels(menu.window, area);
+            return now != idle;
+        },
+        3000));
     EXPECT_GE(GetTickCount() - start, 140u);
 
     // Back onto the banner: the heading and hint come back, again late.
@@ -608,7 +620,8 @@ TEST(Menu, EscapeAndTheOtherWaysOut)
         std::function<void(const Menu &)> leave;
     } cases[] = {
         {"Escape in the window", [](const Menu &m) { KeyPress(m.window, VK_ESCAPE); }},
-        {"Escape on a button", [](const Menu &m) {
+        {"Escape on a button",
+         [](const Menu &m) {
              MouseMove(m.Button(2), 20, 5);
              m.ButtonLit(2);
              TypeChar(m.Button(2), 27);
@@ -647,18 +660,24 @@ TEST(Menu, MnemonicSpaceAndEnterRunTheButton)
         {"key H", [](const Menu &m) { KeyDown(m.window, 'H'); }, 0,
          "HD and CD-ROM\\0009\\Setup.exe"},
         {"Alt+D", [](const Menu &m) { AltKey(m.window, 'd'); }, 2, "Diskette Drive\\Setup.exe"},
-        {"key C on a button", [](const Menu &m) {
+        {"key C on a button",
+         [](const Menu &m) {
              MouseMove(m.Button(4), 20, 5);
              KeyDown(m.Button(4), 'C');
-         }, 1, "HD and CD-ROM\\0009\\Setup.exe"},
-        {"Space on a button", [](const Menu &m) {
+         },
+         1, "HD and CD-ROM\\0009\\Setup.exe"},
+        {"Space on a button",
+         [](const Menu &m) {
              MouseMove(m.Button(2), 20, 5);
              TypeChar(m.Button(2), ' ');
-         }, 2, "Diskette Drive\\Setup.exe"},
-        {"Enter on a button", [](const Menu &m) {
+         },
+         2, "Diskette Drive\\Setup.exe"},
+        {"Enter on a button",
+         [](const Menu &m) {
              MouseMove(m.Button(0), 20, 5);
              TypeChar(m.Button(0), '\r');
-         }, 0, "HD and CD-ROM\\0009\\Setup.exe"},
+         },
+         0, "HD and CD-ROM\\0009\\Setup.exe"},
     };
     for (const auto &c : cases) {
         ClearRecorderLog();
@@ -681,7 +700,7 @@ TEST(Menu_es, ProductButtonsHaveNoMnemonic)
         KeyDown(menu.window, key);
     AltKey(menu.window, 'u');
     EXPECT_TRUE(StartsNothingWithin(menu.process, 700));
-    KeyDown(menu.window, 'S');  // &Salir
+    KeyDown(menu.window, 'S'); // &Salir
     DWORD code;
     EXPECT_TRUE(menu.Ends(&code));
     EXPECT_EQ(0u, code);
@@ -695,10 +714,12 @@ void ExpectButtonsNamedByTheirLabels(int language)
 {
     Menu menu;
     ASSERT_TRUE(menu.Start());
-    HMODULE launcher = LoadLibraryExA(CdPath("Setup.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE launcher =
+        LoadLibraryExA(CdPath("Setup.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(nullptr, launcher);
     int i = 0;
-    for (char label[260]; i < 8 && LoadStringA(launcher, 100 * language + i, label, sizeof label) > 0; i++) {
+    for (char label[260];
+         i < 8 && LoadStringA(launcher, 100 * language + i, label, sizeof label) > 0; i++) {
         ASSERT_NE(nullptr, menu.Button(i)) << label;
         EXPECT_EQ(label, WindowText(menu.Button(i))) << "button " << i;
     }
@@ -707,9 +728,18 @@ void ExpectButtonsNamedByTheirLabels(int language)
     EXPECT_EQ(nullptr, menu.Button(i));
 }
 
-TEST(Menu, ButtonsAreNamedByTheirLabels) { ExpectButtonsNamedByTheirLabels(1); }
-TEST(Menu_es, ButtonsAreNamedByTheirLabels) { ExpectButtonsNamedByTheirLabels(2); }
-TEST(Menu_fr, ButtonsAreNamedByTheirLabels) { ExpectButtonsNamedByTheirLabels(3); }
+TEST(Menu, ButtonsAreNamedByTheirLabels)
+{
+    ExpectButtonsNamedByTheirLabels(1);
+}
+TEST(Menu_es, ButtonsAreNamedByTheirLabels)
+{
+    ExpectButtonsNamedByTheirLabels(2);
+}
+TEST(Menu_fr, ButtonsAreNamedByTheirLabels)
+{
+    ExpectButtonsNamedByTheirLabels(3);
+}
 
 // ---- web probe ---------------------------------------------------------
 
@@ -723,7 +753,8 @@ TEST(Menu, UpdateButtonIsGreyAndInertWithoutTheWeb)
         {"empty TCP/IP", [] { RegSetString(kRpcProtocols, "ncacn_ip_tcp", ""); }},
         {"no .htm class", [] { RegRemoveKey("HKCR\\.htm"); }},
         // Values too long for their buffers cannot be read.
-        {"overlong TCP/IP", [] { RegSetString(kRpcProtocols, "ncacn_ip_tcp", std::string(300, 'r')); }},
+        {"overlong TCP/IP",
+         [] { RegSetString(kRpcProtocols, "ncacn_ip_tcp", std::string(300, 'r')); }},
         {"overlong .htm command",
          [] { RegSetString("HKCR\\htmlfile\\shell\\open\\command", "", std::string(300, 'c')); }},
     };
@@ -782,13 +813,15 @@ TEST(Menu, HandCursorOnlyOverAvailableButtons)
         ClientToScreen(window, &p);
         SendMouseMove(p.x, p.y);
         HCURSOR shown = nullptr;
-        WaitUntil([&] {
-            CURSORINFO info = {};
-            info.cbSize = sizeof info;
-            GetCursorInfo(&info);
-            shown = info.hCursor;
-            return false;
-        }, 300);
+        WaitUntil(
+            [&] {
+                CURSORINFO info = {};
+                info.cbSize = sizeof info;
+                GetCursorInfo(&info);
+                shown = info.hCursor;
+                return false;
+            },
+            300);
         return shown;
     };
     // The system's arrow is a handle of the launcher's own; read it over
@@ -824,8 +857,17 @@ void Screenshot(const char *name, int highlight)
     EXPECT_TRUE(SaveScreenshot(menu.window, ScreenshotDir() + name));
 }
 
-TEST(Menu, Screenshot) { Screenshot("launcher-en.bmp", 0); }
-TEST(Menu_es, Screenshot) { Screenshot("launcher-es.bmp", 3); }
-TEST(Menu_fr, Screenshot) { Screenshot("launcher-fr.bmp", 4); }
+TEST(Menu, Screenshot)
+{
+    Screenshot("launcher-en.bmp", 0);
+}
+TEST(Menu_es, Screenshot)
+{
+    Screenshot("launcher-es.bmp", 3);
+}
+TEST(Menu_fr, Screenshot)
+{
+    Screenshot("launcher-fr.bmp", 4);
+}
 
 } // namespace

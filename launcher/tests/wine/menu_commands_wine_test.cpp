@@ -16,15 +16,15 @@ protected:
         delete cd_;
         cd_ = nullptr;
     }
-    static LauncherCd* cd_;
+    static LauncherCd *cd_;
 };
-LauncherCd* MenuCommands::cd_;
+LauncherCd *MenuCommands::cd_;
 
 struct StartCase {
-    const char* args;
+    const char *args;
     int button;
-    const char* program;      // relative to the CD root
-    const char* commandLine;  // after the quote and the CD root
+    const char *program;     // relative to the CD root
+    const char *commandLine; // after the quote and the CD root
 };
 
 // Every program's path is quoted; Floppwright gets the lower-case language
@@ -41,7 +41,7 @@ TEST_F(MenuCommands, ProgramsStartWithTheirExactCommandLines)
         {"-000a", 4, "Utility\\Floppwright.exe", "Utility\\Floppwright.exe\" -000a"},
         {"-000c", 4, "Utility\\Floppwright.exe", "Utility\\Floppwright.exe\" -000c"},
     };
-    for (const StartCase& c : cases) {
+    for (const StartCase &c : cases) {
         SCOPED_TRACE(std::string(c.args) + " button " + std::to_string(c.button));
         ClearRecorderLog();
         RunningLauncher run;
@@ -66,8 +66,9 @@ TEST_F(MenuCommands, UpdatePageReachesTheWebBrowser)
     Command(run.menu, 3);
     std::vector<RecorderEntry> entries = WaitRecorderEntries(1);
     ASSERT_EQ(1u, entries.size());
-    EXPECT_NE(std::string::npos,
-              entries[0].command_line.find("http://" QL_MAKER_WEB_HOST "/software_library/index.html"))
+    EXPECT_NE(
+        std::string::npos,
+        entries[0].command_line.find("http://" QL_MAKER_WEB_HOST "/software_library/index.html"))
         << entries[0].command_line;
 }
 
@@ -115,4 +116,4 @@ TEST_F(MenuCommands, OtherCommandsAreIgnored)
     EXPECT_TRUE(FindTopWindows(WindowQuery{"#32770", nullptr, run.process.Pid()}).empty());
 }
 
-}  // namespace
+} // namespace

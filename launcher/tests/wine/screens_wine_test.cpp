@@ -29,7 +29,7 @@ void SeeRealPixels()
     auto set = reinterpret_cast<SetContext>(reinterpret_cast<void (*)()>(
         GetProcAddress(GetModuleHandleA("user32.dll"), "SetThreadDpiAwarenessContext")));
     if (set)
-        set(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)));  // per monitor v2
+        set(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4))); // per monitor v2
 }
 
 // Programs started while it lives see a screen of `dpi`.
@@ -44,13 +44,13 @@ private:
 RECT InClient(HWND window, HWND child)
 {
     RECT r = WindowRectOnScreen(child);
-    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT *>(&r), 2);
     return r;
 }
 
 // The smallest rectangle around every pixel of the area that differs from
 // the background colour.
-RECT Ink(HWND window, const RECT& area, COLORREF background)
+RECT Ink(HWND window, const RECT &area, COLORREF background)
 {
     std::vector<COLORREF> pixels;
     RECT ink = {area.right, area.bottom, area.left, area.top};
@@ -73,7 +73,7 @@ struct MenuGeometry {
     RECT window;
     RECT client;
     std::vector<RECT> buttons;
-    RECT textInk;   // heading and description, idle
+    RECT textInk; // heading and description, idle
 };
 
 class Screens : public ::testing::Test {
@@ -95,11 +95,11 @@ protected:
         SendMouseMove(0, 0);
     }
 
-    static LauncherCd* shipped_;
-    static LauncherCd* variant_;
+    static LauncherCd *shipped_;
+    static LauncherCd *variant_;
 };
-LauncherCd* Screens::shipped_;
-LauncherCd* Screens::variant_;
+LauncherCd *Screens::shipped_;
+LauncherCd *Screens::variant_;
 
 const COLORREF kLightBlue = RGB(141, 185, 216);
 
@@ -109,10 +109,10 @@ bool OnScreen(HWND window)
 {
     RECT r = WindowRectOnScreen(window);
     return r.left >= 0 && r.top >= 0 && r.right <= GetSystemMetrics(SM_CXSCREEN) &&
-           r.bottom <= GetSystemMetrics(SM_CYSCREEN);
+        r.bottom <= GetSystemMetrics(SM_CYSCREEN);
 }
 
-bool Measure(RunningLauncher& run, MenuGeometry* g)
+bool Measure(RunningLauncher &run, MenuGeometry *g)
 {
     g->window = WindowRectOnScreen(run.menu);
     GetClientRect(run.menu, &g->client);
@@ -128,7 +128,7 @@ bool Measure(RunningLauncher& run, MenuGeometry* g)
     return true;
 }
 
-bool MeasureAt(const LauncherCd& cd, int dpi, MenuGeometry* g, const char* screenshot = nullptr)
+bool MeasureAt(const LauncherCd &cd, int dpi, MenuGeometry *g, const char *screenshot = nullptr)
 {
     ScopedDpi screen(dpi);
     SendMouseMove(0, 0);
@@ -147,8 +147,8 @@ bool MeasureAt(const LauncherCd& cd, int dpi, MenuGeometry* g, const char* scree
     double want = base * dpi / 96.0;
     if (std::abs(value - want) <= 1.0)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << value << " is not " << base << " scaled to " << dpi
-                                         << " DPI (" << want << ")";
+    return ::testing::AssertionFailure()
+        << value << " is not " << base << " scaled to " << dpi << " DPI (" << want << ")";
 }
 
 // At 120, 144 and 192 DPI the menu is the 96-DPI one in proportion: its
@@ -165,8 +165,8 @@ TEST_F(Screens, LayoutScalesWithTheScreensDpi)
         std::string name = "launcher-en-" + std::to_string(dpi) + "dpi.bmp";
         ASSERT_TRUE(MeasureAt(*shipped_, dpi, &g, dpi == 192 ? nullptr : name.c_str()));
         EXPECT_TRUE(Scaled(570, g.window.right - g.window.left, dpi));
-        EXPECT_TRUE(Scaled(base.window.bottom - base.window.top, g.window.bottom - g.window.top,
-                           dpi));
+        EXPECT_TRUE(
+            Scaled(base.window.bottom - base.window.top, g.window.bottom - g.window.top, dpi));
         for (int i = 0; i < 6; i++) {
             EXPECT_TRUE(Scaled(base.buttons[i].top, g.buttons[i].top, dpi)) << "button " << i;
             EXPECT_TRUE(Scaled(base.buttons[i].bottom, g.buttons[i].bottom, dpi)) << i;
@@ -217,7 +217,7 @@ double Luminance(COLORREF c)
         return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * channel(GetRValue(c)) + 0.7152 * channel(GetGValue(c)) +
-           0.0722 * channel(GetBValue(c));
+        0.0722 * channel(GetBValue(c));
 }
 double Contrast(COLORREF a, COLORREF b)
 {
@@ -281,4 +281,4 @@ TEST_F(Screens, HighContrastThemeGivesTheSystemsColours)
     EXPECT_TRUE(WaitClientPixel(run.menu, 2, 2, kHcWindow));
 }
 
-}  // namespace
+} // namespace

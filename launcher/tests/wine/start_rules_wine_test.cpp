@@ -15,19 +15,24 @@ using namespace qlh;
 
 namespace {
 
-const char* const kSetups[] = {
+const char *const kSetups[] = {
     "HD and CD-ROM\\0009\\Setup.exe",
     "Diskette Drive\\Setup.exe",
 };
 
 // Buttons 0 and 1 start the English hard-drive and CD-ROM setup, 2 the
 // diskette-drive setup. Each must start the genuine program at `cd`.
-void ExpectSetupsStart(const LauncherCd& cd, bool modelElevation)
+void ExpectSetupsStart(const LauncherCd &cd, bool modelElevation)
 {
-    const struct { int button; const char* program; } cases[] = {
-        {0, kSetups[0]}, {1, kSetups[0]}, {2, kSetups[1]},
+    const struct {
+        int button;
+        const char *program;
+    } cases[] = {
+        {0, kSetups[0]},
+        {1, kSetups[0]},
+        {2, kSetups[1]},
     };
-    for (const auto& c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(cd.Root() + " button " + std::to_string(c.button));
         ClearRecorderLog();
         RunningLauncher run;
@@ -45,7 +50,7 @@ void ExpectSetupsStart(const LauncherCd& cd, bool modelElevation)
     }
 }
 
-}  // namespace
+} // namespace
 
 // Without a manifest a Setup.exe counts as an installer on Vista and later,
 // so the real setups are refused like these stand-ins, and the shell must
@@ -53,8 +58,9 @@ void ExpectSetupsStart(const LauncherCd& cd, bool modelElevation)
 TEST(StartRules, SetupsThatNeedConsentStartThroughTheShell)
 {
     LauncherCd cd(ShippedLauncherExe());
-    for (const char* setup : kSetups)
-        ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_ADMIN_RECORDER_EXE).c_str(), cd.Path(setup).c_str(), FALSE));
+    for (const char *setup : kSetups)
+        ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_ADMIN_RECORDER_EXE).c_str(),
+                              cd.Path(setup).c_str(), FALSE));
     ExpectSetupsStart(cd, true);
 }
 
@@ -77,22 +83,23 @@ TEST(StartRules, PlantedProgramsNeverRunInstead)
 }
 
 // Stand-ins for winmm.dll and shell32.dll beside Setup.exe, preferred by
-// Wine (its DllOverrides for Setup.exe) as Windows prefers them: the click sound and the update page still
-// work, and neither stand-in is ever loaded. (version.dll and msvcrt.dll
-// cannot be tried so: Wine's own user32 and its DLLs need the real ones;
-// the release check proves that the programs import neither.)
+// Wine (its DllOverrides for Setup.exe) as Windows prefers them: the click sound and the update
+// page still work, and neither stand-in is ever loaded. (version.dll and msvcrt.dll cannot be tried
+// so: Wine's own user32 and its DLLs need the real ones; the release check proves that the programs
+// import neither.)
 TEST(StartRules, PlantedDllsAreNeverLoaded)
 {
-    const char* const kPlanted[] = {"winmm", "shell32"};
+    const char *const kPlanted[] = {"winmm", "shell32"};
     LauncherCd cd(ShippedLauncherExe());
-    for (const char* dll : kPlanted)
-        ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_PLANTED_DLL).c_str(), cd.Path(std::string(dll) + ".dll").c_str(), FALSE));
+    for (const char *dll : kPlanted)
+        ASSERT_TRUE(CopyFileA(WindowsPathOfUnix(QL_PLANTED_DLL).c_str(),
+                              cd.Path(std::string(dll) + ".dll").c_str(), FALSE));
     InstallWebFixtures();
     ClearRecorderLog();
 
     const std::string overrides = "HKCU\\Software\\Wine\\AppDefaults\\Setup.exe\\DllOverrides";
     ScopedRegistryKey kept(overrides);
-    for (const char* dll : kPlanted)
+    for (const char *dll : kPlanted)
         ASSERT_TRUE(RegSetString(overrides, dll, "native,builtin"));
     RunningLauncher run;
     ASSERT_TRUE(StartLauncher(run, cd, "-0009"));
@@ -103,12 +110,15 @@ TEST(StartRules, PlantedDllsAreNeverLoaded)
     HWND button = FindWindowExA(run.menu, nullptr, "Button", nullptr);
     ASSERT_NE(nullptr, button);
     MouseMove(button, 20, 5);
-    EXPECT_TRUE(WaitUntil([&] {
-        for (const LoggedCall& call : calls.Calls())
-            if (call.kind == CallPlaySound)
-                return true;
-        return false;
-    }, 3000)) << "the click sound";
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            for (const LoggedCall &call : calls.Calls())
+                if (call.kind == CallPlaySound)
+                    return true;
+            return false;
+        },
+        3000))
+        << "the click sound";
 
     Command(run.menu, 3);
     std::vector<RecorderEntry> entries = WaitRecorderEntries(1);
@@ -116,6 +126,6 @@ TEST(StartRules, PlantedDllsAreNeverLoaded)
     EXPECT_NE(std::string::npos, entries[0].command_line.find("/software_library/index.html"))
         << entries[0].command_line;
 
-    for (const char* dll : kPlanted)
+    for (const char *dll : kPlanted)
         EXPECT_FALSE(FileExists(cd.Path(std::string(dll) + ".dll.loaded"))) << dll;
 }
