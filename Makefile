@@ -20,7 +20,7 @@ export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null || echo 315532800)
 export SOURCE_DATE_EPOCH
 
-.PHONY: all deps build native win32 win64 run test test-native test-wine test-release test-fuzz test-reproducible test-shipping cd cd-check diskettes bench fuzz clean
+.PHONY: all deps build native win32 win64 run test test-format test-native test-wine test-release test-fuzz test-reproducible test-shipping cd cd-check diskettes bench fuzz clean
 
 all: build
 
@@ -65,6 +65,9 @@ test-native: native
 test-wine: win64
 	@sh tools/run-wine-tests.sh $(BUILD)/win64
 
+test-format: deps
+	@sh tools/check-format.sh
+
 test-release: win32
 	@sh tools/check-release.sh $(BUILD)/win32
 
@@ -76,6 +79,7 @@ test-reproducible: deps
 
 # Each stage ends with a line that gives its time.
 test: deps
+	@$(STAGE) format $(MAKE) --no-print-directory test-format
 	@$(STAGE) build $(MAKE) --no-print-directory build
 	@$(STAGE) unit $(MAKE) --no-print-directory test-native
 	@$(STAGE) release $(MAKE) --no-print-directory test-release

@@ -17,7 +17,7 @@ nasm
 qemu-system-x86
 xorriso
 libarchive-tools
-clang libclang-rt-14-dev
+clang libclang-rt-14-dev clang-format-14
 python3
 locales-all
 "
