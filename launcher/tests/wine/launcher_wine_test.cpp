@@ -686,7 +686,10 @@ TEST(Menu, MnemonicSpaceAndEnterRunTheButton)
         c.press(menu);
         EXPECT_TRUE(menu.ButtonLit(c.lit)) << c.what;
         std::vector<RecorderEntry> log = WaitRecorderEntries(1);
-        ASSERT_EQ(1u, log.size()) << c.what;
+        std::string started;
+        for (const RecorderEntry &entry : log)
+            started += "\n  " + entry.module + " | " + entry.command_line;
+        ASSERT_EQ(1u, log.size()) << c.what << ", started:" << started;
         EXPECT_TRUE(EndsWith(log[0].module, c.started)) << c.what << ": " << log[0].module;
     }
 }
