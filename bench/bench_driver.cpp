@@ -80,6 +80,34 @@ double PeakWorkingSet(HANDLE process)
     return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
 }
 
+struct ThreadSearch {
+    const Subject *subject;
+    HWND found;
+};
+
+BOOL CALLBACK MatchThreadWindow(HWND window, LPARAM param)
+{
+    ThreadSearch *search = reinterpret_cast<ThreadSearch *>(param);
+    const Subject &subject = *search->subject;
+    if (!IsWindowVisible(window) || lstrcmpiA(ClassName(window).c_str(), subject.className) != 0 ||
+        (subject.title && WindowText(window) != subject.title))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The first visible window of the program's own thread that matches. Only
+// that thread's windows are asked about, each question a trip to the
+// wineserver that the starting program also waits on: walking every window
+// of the desktop once a millisecond would slow the very start being timed,
+// and slow it more the more windows were open.
+HWND FindSubjectWindow(const Subject &subject, DWORD thread)
+{
+    ThreadSearch search = {&subject, nullptr};
+    EnumThreadWindows(thread, MatchThreadWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 // One start of the program up to its first matching window. The working set
 // is read after the window's thread has handled what was queued at that
 // moment, so the first window's creation and painting are in it.
@@ -91,14 +119,9 @@ Run StartOnce(const Subject &subject)
     if (!process.Start(subject.exe, subject.args))
         return run;
     while (Now() - run.start < 10) {
-        WindowQuery query;
-        query.class_name = subject.className;
-        query.title = subject.title;
-        query.pid = process.Pid();
-        std::vector<HWND> windows = FindTopWindows(query);
-        if (!windows.empty()) {
+        if (HWND window = FindSubjectWindow(subject, process.MainThreadId())) {
             run.up = Now() - run.start;
-            Sync(windows.front(), 2000);
+            Sync(window, 2000);
             run.peakWorkingSet = PeakWorkingSet(process.Handle());
             break;
         }
@@ -166,13 +189,17 @@ int Startup(const std::string &bareWindowExe, const std::string &bareDialogExe)
     // One round of all first, not counted: the first start of an executable
     // pays for reading it from disk. Then every round starts each program
     // once, so that a program and its baseline meet the same load of the
-    // machine, however it changes during the run.
+    // machine, however it changes during the run; and each round begins one
+    // program later than the one before, so that no program always starts
+    // right after the same other one has been ended.
     Medians runs[kSubjects];
     for (const Subject &subject : subjects)
         StartOnce(subject);
     for (int run = 0; run < kRuns; ++run)
-        for (int i = 0; i < kSubjects; ++i)
+        for (int turn = 0; turn < kSubjects; ++turn) {
+            const int i = (run + turn) % kSubjects;
             runs[i].Add(StartOnce(subjects[i]));
+        }
     Report(subjects[Launcher], runs[Launcher], subjects[BareWindow], runs[BareWindow]);
     Report(subjects[Floppwright], runs[Floppwright], subjects[BareDialog], runs[BareDialog]);
     Report(subjects[Lingpick], runs[Lingpick], subjects[BareDialog], runs[BareDialog]);
@@ -227,7 +254,9 @@ void TimeStages(const std::vector<Subject> &subjects, const std::string &log)
 {
     std::vector<StageTimes> times(subjects.size());
     for (int run = -1; run < kRuns; ++run) {
-        for (size_t i = 0; i < subjects.size(); ++i) {
+        for (size_t turn = 0; turn < subjects.size(); ++turn) {
+            // As in Startup: each round begins one program later.
+            const size_t i = (run + 1 + turn) % subjects.size();
             DeleteFileA(log.c_str());
             Run r = StartOnce(subjects[i]);
             if (run < 0 || r.up < 0)

@@ -1,8 +1,9 @@
 // Start-up stage stamps for the bench variants of the programs (never
 // shipped): linked with --wrap=WinMain, it stamps the entry and then watches
-// the thread's messages from outside the program, so the programs' own
-// sources carry no marks. Each stamp appends "name ticks" (the performance
-// counter) to the file that QL_STAGE_LOG names, for `bench_driver stages`.
+// the messages of the program's own windows from outside its code, so the
+// programs' own sources carry no marks. Each stamp appends "name ticks" (the
+// performance counter) to the file that QL_STAGE_LOG names, for
+// `bench_driver stages`.
 #include <windows.h>
 
 extern "C" int WINAPI __real_WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine,
@@ -52,61 +53,60 @@ bool IsOwnWindow(HINSTANCE instance, LONG style)
     return instance == GetModuleHandleA(NULL) && !(style & WS_CHILD);
 }
 
-bool IsTopLevel(HWND window)
+const char kOriginalProc[] = "StageClockProc";
+
+// Sees every message of a watched window before and after its own procedure.
+// A subclass costs a call; a message hook would cost Wine a trip to its
+// server per message, and a window with many controls gets many messages, so
+// hooks would swell exactly the stages being compared.
+LRESULT CALLBACK StageWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return IsOwnWindow(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)),
-                       GetWindowLongA(window, GWL_STYLE));
+    WNDPROC original = reinterpret_cast<WNDPROC>(GetPropA(window, kOriginalProc));
+    switch (message) {
+    case WM_CREATE:
+        StageStamp("wm-create");
+        break;
+    case WM_INITDIALOG:
+        StageStamp("dialog-init");
+        break;
+    case WM_SHOWWINDOW:
+        if (wParam)
+            StageStamp("show-window");
+        break;
+    case WM_PAINT:
+        StageStamp("paint");
+        break;
+    case WM_COMMAND:
+        // Only what the program posted to itself, not a control's notice.
+        if (!InSendMessage())
+            StageStamp("posted-command");
+        break;
+    case WM_NCDESTROY:
+        RemovePropA(window, kOriginalProc);
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        break;
+    }
+    LRESULT result = CallWindowProcA(original, window, message, wParam, lParam);
+    if (message == WM_CREATE)
+        StageStamp("wm-create-done");
+    else if (message == WM_INITDIALOG)
+        StageStamp("dialog-init-done");
+    return result;
 }
 
-// A top-level window is about to be made (its class is registered by then).
+// A top-level window is about to be made: its class is registered and the
+// window exists, but it has seen no message yet, so the subclass sees them all.
 LRESULT CALLBACK CbtHook(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code == HCBT_CREATEWND) {
         const CBT_CREATEWNDA *create = reinterpret_cast<const CBT_CREATEWNDA *>(lParam);
-        if (IsOwnWindow(create->lpcs->hInstance, create->lpcs->style))
+        if (IsOwnWindow(create->lpcs->hInstance, create->lpcs->style)) {
             StageStamp("create-window");
-    }
-    return CallNextHookEx(NULL, code, wParam, lParam);
-}
-
-// Sent messages, as a window procedure is about to see them.
-LRESULT CALLBACK CallHook(int code, WPARAM wParam, LPARAM lParam)
-{
-    const CWPSTRUCT *sent = reinterpret_cast<const CWPSTRUCT *>(lParam);
-    if (code == HC_ACTION && IsTopLevel(sent->hwnd)) {
-        if (sent->message == WM_CREATE)
-            StageStamp("wm-create");
-        else if (sent->message == WM_INITDIALOG)
-            StageStamp("dialog-init");
-        else if (sent->message == WM_SHOWWINDOW && sent->wParam)
-            StageStamp("show-window");
-    }
-    return CallNextHookEx(NULL, code, wParam, lParam);
-}
-
-// Sent messages, as a window procedure has answered them.
-LRESULT CALLBACK ReturnHook(int code, WPARAM wParam, LPARAM lParam)
-{
-    const CWPRETSTRUCT *answered = reinterpret_cast<const CWPRETSTRUCT *>(lParam);
-    if (code == HC_ACTION && IsTopLevel(answered->hwnd)) {
-        if (answered->message == WM_CREATE)
-            StageStamp("wm-create-done");
-        else if (answered->message == WM_INITDIALOG)
-            StageStamp("dialog-init-done");
-    }
-    return CallNextHookEx(NULL, code, wParam, lParam);
-}
-
-// Posted messages, as the message loop takes them: the paints, and the
-// commands a program posts to itself.
-LRESULT CALLBACK GetMessageHook(int code, WPARAM wParam, LPARAM lParam)
-{
-    const MSG *taken = reinterpret_cast<const MSG *>(lParam);
-    if (code == HC_ACTION && wParam == PM_REMOVE && taken->hwnd && IsTopLevel(taken->hwnd)) {
-        if (taken->message == WM_PAINT)
-            StageStamp("paint");
-        else if (taken->message == WM_COMMAND)
-            StageStamp("posted-command");
+            HWND window = reinterpret_cast<HWND>(wParam);
+            LONG_PTR original = SetWindowLongPtrA(window, GWLP_WNDPROC,
+                                                  reinterpret_cast<LONG_PTR>(StageWindowProc));
+            SetPropA(window, kOriginalProc, reinterpret_cast<HANDLE>(original));
+        }
     }
     return CallNextHookEx(NULL, code, wParam, lParam);
 }
@@ -117,10 +117,6 @@ extern "C" int WINAPI __wrap_WinMain(HINSTANCE instance, HINSTANCE previous, LPS
                                      int show)
 {
     StageStamp("winmain");
-    DWORD thread = GetCurrentThreadId();
-    SetWindowsHookExA(WH_CBT, CbtHook, NULL, thread);
-    SetWindowsHookExA(WH_CALLWNDPROC, CallHook, NULL, thread);
-    SetWindowsHookExA(WH_CALLWNDPROCRET, ReturnHook, NULL, thread);
-    SetWindowsHookExA(WH_GETMESSAGE, GetMessageHook, NULL, thread);
+    SetWindowsHookExA(WH_CBT, CbtHook, NULL, GetCurrentThreadId());
     return __real_WinMain(instance, previous, commandLine, show);
 }

@@ -68,6 +68,7 @@ bool Process::StartCommandLine(const std::string &command_line, const std::strin
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     pid_ = info.dwProcessId;
+    main_thread_id_ = info.dwThreadId;
     return true;
 }
 

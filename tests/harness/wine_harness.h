@@ -128,6 +128,8 @@ public:
     int JobProcessesStarted() const;
 
     DWORD Pid() const { return pid_; }
+    // The thread that runs the program's WinMain, which makes its windows.
+    DWORD MainThreadId() const { return main_thread_id_; }
     HANDLE Handle() const { return process_; }
 
 private:
@@ -138,6 +140,7 @@ private:
     HANDLE job_ = nullptr;
     HANDLE process_ = nullptr;
     DWORD pid_ = 0;
+    DWORD main_thread_id_ = 0;
 };
 
 // ---- waiting ------------------------------------------------------------
