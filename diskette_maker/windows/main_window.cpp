@@ -103,15 +103,18 @@ bool RunOneTimeSetUp(HWND window, MakeDiskWindowState &state)
     return true;
 }
 
+// The window is painted, and so validated, before the product dialog opens
+// over it: left invalid, it would be painted once more inside the dialog's
+// modal loop, and the dialog shows only once that loop has nothing to do.
 LRESULT OnPaint(HWND window, MakeDiskWindowState &state, WPARAM wParam, LPARAM lParam)
 {
     RefreshTexts(window, MainWindowTexts(), state.settings.LanguageIndex);
+    LRESULT painted = DefWindowProcA(window, WM_PAINT, wParam, lParam);
     if (state.firstPaint) {
         state.firstPaint = false;
-        if (!RunOneTimeSetUp(window, state))
-            return 0;
+        RunOneTimeSetUp(window, state);
     }
-    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+    return painted;
 }
 
 void OnCreateDisk(HWND window, MakeDiskWindowState &state)
