@@ -71,9 +71,8 @@ bool FakeCreationFrontEnd::CopyEmergencyBootFiles(const char *)
 
 // A product's startup files show in events once, by the product whose
 // CONFIG.SYS was written.
-bool FakeCreationFrontEnd::WriteRecordFile(const char *path, int record)
+bool FakeCreationFrontEnd::WriteRecordFile(const char *, int record)
 {
-    startupFiles.push_back(path);
     for (Product product : {kProductHardDrive, kProductCdromDrive, kProductDisketteDrive})
         if (record == ConfigRecordFor(product))
             events.push_back("startup:" + std::to_string(product));

@@ -37,7 +37,6 @@ public:
     // "startup:<n>" (the CONFIG.SYS of product n), "note" (or "note:no
     // system files"), "left:<folder>"
     std::vector<std::string> events;
-    std::vector<std::string> startupFiles; // each startup file's path, as written
     std::vector<RecordedOperation> operations;
     std::vector<std::string> removedFolders; // by RemoveSaveFolder
 
@@ -60,5 +59,5 @@ private:
     bool CreateEmptyFile(const char *) override { return true; }
     void MarkSystemFile(const char *) override {}
     bool WriteBootSector(const char *) override { return true; }
-    bool WriteRecordFile(const char *path, int record) override;
+    bool WriteRecordFile(const char *, int record) override;
 };

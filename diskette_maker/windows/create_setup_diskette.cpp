@@ -2,7 +2,6 @@
 
 #include "common/core/text_builder.h"
 #include "core/creation_plan.h"
-#include "core/startup_files.h"
 #include "resource.h"
 #include "windows/bootable_front_end_win.h"
 #include "windows/creation_inputs.h"
