@@ -106,6 +106,17 @@ FileOperationResult RestoreSystemFiles(CreationFrontEnd &frontEnd, CreationBuffe
     return moved;
 }
 
+// Runs the bootable step; true when the diskette was to start a computer
+// and has no system files to do it with: the system keeps none (the later
+// NT family, Windows 95) or they could not be copied. A drive that did not
+// answer the probe was left as it was, and is not told of.
+bool LacksSystemFiles(const CreationInputs &in, BootableFrontEnd &frontEnd)
+{
+    bool copyFailed = !RunBootableStep(in, frontEnd);
+    return in.startupDiskOption &&
+        (copyFailed || !BootableStepApplies(in.platformKind, in.startupDiskOption));
+}
+
 } // namespace
 
 const StepRule &RuleFor(CreationStep step)
@@ -216,10 +227,10 @@ CreationEnd RunCreation(const CreationInputs &in, CreationFrontEnd &frontEnd)
         // A move back that failed part-way goes on with the run.
         if (OperationFailed(RuleFor(kStepRestoreSystemFiles), RestoreSystemFiles(frontEnd, b)))
             return kEndedRestoreAborted;
-        frontEnd.WriteStartupFiles(in.product);
+        WriteStartupFiles(in.disketteRoot, in.product, frontEnd.StartupFiles());
     } else if (in.msdosVariant) {
-        withoutSystemFiles = !frontEnd.MakeBootable() && in.startupDiskOption;
-        frontEnd.WriteStartupFiles(in.product);
+        withoutSystemFiles = LacksSystemFiles(in, frontEnd.Bootable());
+        WriteStartupFiles(in.disketteRoot, in.product, frontEnd.StartupFiles());
     }
 
     if (OperationFailed(RuleFor(kStepCopyProduct),
@@ -237,8 +248,8 @@ CreationEnd RunCreation(const CreationInputs &in, CreationFrontEnd &frontEnd)
 bool PlaceSystemFiles(const char *root, BootableFrontEnd &frontEnd)
 {
     char ioSys[kCreationPathSize], msdosSys[kCreationPathSize];
-    if (!JoinText(ioSys, sizeof ioSys, {root, "IO.SYS"}) ||
-        !JoinText(msdosSys, sizeof msdosSys, {root, "MSDOS.SYS"}))
+    if (!JoinText(ioSys, sizeof ioSys, {root, kBiosSystemFile}) ||
+        !JoinText(msdosSys, sizeof msdosSys, {root, kEmptySystemFile}))
         return false;
     if (!frontEnd.CopyEmergencyBootFiles(root) || !frontEnd.CreateEmptyFile(msdosSys))
         return false;
@@ -254,12 +265,12 @@ bool CopySystemFiles(const char *root, int platformKind, BootableFrontEnd &front
     return PlaceSystemFiles(root, frontEnd);
 }
 
-bool RunBootableStep(const CreationInputs &in, int platformKind, BootableFrontEnd &frontEnd)
+bool RunBootableStep(const CreationInputs &in, BootableFrontEnd &frontEnd)
 {
-    if (!BootableStepApplies(platformKind, in.startupDiskOption) ||
+    if (!BootableStepApplies(in.platformKind, in.startupDiskOption) ||
         !frontEnd.ProbeDrive(in.disketteRoot))
         return true;
-    if (!CopySystemFiles(in.disketteRoot, platformKind, frontEnd))
+    if (!CopySystemFiles(in.disketteRoot, in.platformKind, frontEnd))
         return false;
     // A diskette that will not start a computer is still a setup diskette.
     frontEnd.WriteBootSector(in.disketteRoot);

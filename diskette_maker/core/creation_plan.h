@@ -7,12 +7,16 @@
 
 #include <cstddef>
 
-// What one run reads of the run settings and of the window.
+#include "core/run_settings.h"
+#include "core/startup_files.h"
+
+// What one run reads of the run settings, of the window and of the system.
 struct CreationInputs {
-    int language;             // LanguageIndex, 1-3
-    int product;              // ProductChoice, 1-3
+    Language language;
+    Product product;
     bool msdosVariant;        // the "MS-DOS" radio button is selected
     bool startupDiskOption;   // StartupDiskOption
+    int platformKind;         // the system the run's system files come from
     const char *disketteRoot; // "A:\"
     const char *modulePath;   // full path of the running executable
 };
@@ -71,6 +75,27 @@ struct FileOperationResult {
 
 bool OperationFailed(const StepRule &rule, const FileOperationResult &result);
 
+// The steps that make an MS-DOS diskette start a computer, on a drive of
+// the running Windows or in an image.
+class BootableFrontEnd {
+public:
+    // Whether the drive of root answers as a usable diskette drive.
+    virtual bool ProbeDrive(const char *root) = 0;
+    // Copies kEmergencyBootFiles, in their order, from the emergency-boot
+    // folder to root.
+    virtual bool CopyEmergencyBootFiles(const char *root) = 0;
+    // Creates path empty; an existing file is cut to nothing.
+    virtual bool CreateEmptyFile(const char *path) = 0;
+    // Makes path read-only, hidden and system, whatever it was.
+    virtual void MarkSystemFile(const char *path) = 0;
+    // Writes the boot-sector image to the diskette of root and reads it
+    // back; true when it came back identical.
+    virtual bool WriteBootSector(const char *root) = 0;
+
+protected:
+    ~BootableFrontEnd() = default;
+};
+
 // Everything the run needs from the platform.
 class CreationFrontEnd {
 public:
@@ -86,9 +111,8 @@ public:
     virtual void RemoveSaveFolder(const char *folder) = 0;
     virtual bool FileExistsIn(const char *folder, const char *name) = 0;
     virtual FileOperationResult RunFileOperation(const FileOperation &operation) = 0;
-    // True when the diskette got the MS-DOS system files.
-    virtual bool MakeBootable() = 0;
-    virtual void WriteStartupFiles(int product) = 0;
+    virtual BootableFrontEnd &Bootable() = 0;
+    virtual StartupFileWriter &StartupFiles() = 0;
     // withoutSystemFiles: an MS-DOS diskette that was to start a computer
     // but found no system files to do it with, which the user must be told.
     virtual void ShowClosingNote(bool withoutSystemFiles) = 0;
@@ -137,38 +161,19 @@ bool CdRootFromModulePath(const char *modulePath, char *root, size_t capacity);
 // entry, or it failed for any reason but an empty root.
 bool EraseNeedsQuestion(bool foundEntry, unsigned long lastError);
 
-// The Windows steps that make an MS-DOS diskette start a computer.
-class BootableFrontEnd {
-public:
-    // Whether the drive of root answers as a usable diskette drive.
-    virtual bool ProbeDrive(const char *root) = 0;
-    // Copies IO.SYS and COMMAND.COM from the emergency-boot folder to root.
-    virtual bool CopyEmergencyBootFiles(const char *root) = 0;
-    // Creates path empty; an existing file is cut to nothing.
-    virtual bool CreateEmptyFile(const char *path) = 0;
-    // Makes path read-only, hidden and system, whatever it was.
-    virtual void MarkSystemFile(const char *path) = 0;
-    // Writes the boot-sector image to the diskette of root and reads it
-    // back; true when it came back identical.
-    virtual bool WriteBootSector(const char *root) = 0;
-
-protected:
-    ~BootableFrontEnd() = default;
-};
-
 // The bootable step of an MS-DOS diskette, run after the erase when no
-// system files of the diskette were saved: nothing where Windows keeps no
-// emergency-boot files (the later NT family), with the startup disk turned
-// off, or without a drive that answers; otherwise the system files, then the
-// boot sector. False only when the system files could not be copied; the
-// boot sector is then left as it was.
-bool RunBootableStep(const CreationInputs &inputs, int platformKind, BootableFrontEnd &frontEnd);
+// system files of the diskette were saved: nothing where the system of the
+// inputs keeps no emergency-boot files (the later NT family), with the
+// startup disk turned off, or without a drive that answers; otherwise the
+// system files, then the boot sector. False only when the system files
+// could not be copied; the boot sector is then left as it was.
+bool RunBootableStep(const CreationInputs &inputs, BootableFrontEnd &frontEnd);
 
-// IO.SYS and COMMAND.COM from the emergency-boot folder, an empty MSDOS.SYS,
-// and IO.SYS and MSDOS.SYS marked as system files: what makes a diskette
-// (or its image) start MS-DOS.
+// Places in root the system files that kEmergencyBootFiles tells of: what
+// makes a diskette (or its image) start MS-DOS.
 bool PlaceSystemFiles(const char *root, BootableFrontEnd &frontEnd);
 
-// PlaceSystemFiles on a drive of the running Windows. Refused on Windows 95,
-// which keeps no emergency-boot folder of this kind.
+// PlaceSystemFiles from the emergency-boot folder of the system platformKind
+// names. Refused on Windows 95, which keeps no emergency-boot folder of this
+// kind.
 bool CopySystemFiles(const char *root, int platformKind, BootableFrontEnd &frontEnd);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/raw_diskette.h"
+#include "core/startup_files.h"
 
 enum : uint32_t {
     kSectorsPerFat = 9,
@@ -447,7 +448,7 @@ void Fat12Image::WriteFolder(int folder)
         entry += 2 * kEntryBytes;
     }
     // IO.SYS is the root's first entry, where the boot loader looks.
-    int first = folder == 0 ? Find(0, "IO.SYS") : -1;
+    int first = folder == 0 ? Find(0, kBiosSystemFile) : -1;
     if (first >= 0 && nodes_[first].folder)
         first = -1;
     for (int pass = 0; pass < 2; pass++) {
@@ -515,7 +516,7 @@ ImageSummary Fat12Image::Finish()
         return summary;
     }
 
-    int io = Find(0, "IO.SYS");
+    int io = Find(0, kBiosSystemFile);
     if (io >= 0 && !nodes_[io].folder)
         MoveToFront(io);
     uint32_t next = nextCluster_;

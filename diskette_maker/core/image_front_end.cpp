@@ -276,13 +276,14 @@ FileOperationResult ImageCreationFrontEnd::RunFileOperation(const FileOperation 
     }
 }
 
-// As on the drive, a folder that lacks the system files gives a diskette
-// that does not start a computer, and the closing note says so.
-bool ImageCreationFrontEnd::MakeBootable()
+BootableFrontEnd &ImageCreationFrontEnd::Bootable()
 {
-    if (!systemFolder_ || !systemFolder_[0])
-        return false;
-    return PlaceSystemFiles("", *this);
+    return *this;
+}
+
+StartupFileWriter &ImageCreationFrontEnd::StartupFiles()
+{
+    return *this;
 }
 
 // The image has no drive to answer, and its boot sector is in place from
@@ -297,21 +298,24 @@ bool ImageCreationFrontEnd::WriteBootSector(const char *)
     return true;
 }
 
-// Both files or neither; IO.SYS first, so that it lies at the start of the
-// data area. They keep their own attributes until the rule marks IO.SYS.
+// All of them or none, in their order, so that IO.SYS lies at the start of
+// the data area. They keep their own attributes until the rule marks
+// IO.SYS. As on the drive, a folder that lacks them gives a diskette that
+// does not start a computer, and the closing note says so.
 bool ImageCreationFrontEnd::CopyEmergencyBootFiles(const char *)
 {
-    static const char *const kSystemFiles[] = {"IO.SYS", "COMMAND.COM"};
-    char paths[2][kCreationPathSize];
-    HostEntry entries[2];
-    for (int i = 0; i < 2; i++) {
-        if (!JoinText(paths[i], sizeof paths[i], {systemFolder_, "\\", kSystemFiles[i]}) ||
+    if (!systemFolder_ || !systemFolder_[0])
+        return false;
+    char paths[kEmergencyBootFileCount][kCreationPathSize];
+    HostEntry entries[kEmergencyBootFileCount];
+    for (int i = 0; i < kEmergencyBootFileCount; i++) {
+        if (!JoinText(paths[i], sizeof paths[i], {systemFolder_, "\\", kEmergencyBootFiles[i]}) ||
             !files_.Find(paths[i], entries[i]) || entries[i].folder)
             return false;
     }
-    for (int i = 0; i < 2; i++) {
+    for (int i = 0; i < kEmergencyBootFileCount; i++) {
         uint8_t attributes = entries[i].attributes | kAttributeArchive;
-        if (!CopyFile(paths[i], entries[i], 0, kSystemFiles[i], "", attributes))
+        if (!CopyFile(paths[i], entries[i], 0, kEmergencyBootFiles[i], "", attributes))
             return false;
     }
     return true;
@@ -321,34 +325,30 @@ bool ImageCreationFrontEnd::CopyEmergencyBootFiles(const char *)
 // not fail the bootable step.
 bool ImageCreationFrontEnd::CreateEmptyFile(const char *path)
 {
-    image_.AddFile(0, path, nullptr, 0, kAttributeArchive, kMadeByTheRun);
-    FilePlaced(path, 0);
+    const char *name = BaseName(path);
+    image_.AddFile(0, name, nullptr, 0, kAttributeArchive, kMadeByTheRun);
+    FilePlaced(name, 0);
     return true;
 }
 
 void ImageCreationFrontEnd::MarkSystemFile(const char *path)
 {
-    image_.SetFileAttributes(0, path, kSystemFileAttributes);
+    image_.SetFileAttributes(0, BaseName(path), kSystemFileAttributes);
 }
 
-void ImageCreationFrontEnd::WriteStartupFiles(int product)
+bool ImageCreationFrontEnd::WriteRecordFile(const char *path, int record)
 {
-    struct {
-        const char *name;
-        int record;
-    } files[2] = {{"CONFIG.SYS", ConfigRecordFor(product)},
-                  {"AUTOEXEC.BAT", WritesAutoexec(product) ? IDR_AUTOEXEC_CDROM : 0}};
-    for (const auto &file : files) {
-        uint32_t size = 0;
-        const uint8_t *block = file.record ? records_.Record(file.record, &size) : nullptr;
-        if (!block)
-            continue;
-        if (!image_.AddFile(0, file.name, block, size, kAttributeArchive, kMadeByTheRun)) {
-            Fail(RefusalOf(image_.LastRefusal()), file.name);
-            return;
-        }
-        FilePlaced(file.name, size);
+    const char *name = BaseName(path);
+    uint32_t size = 0;
+    const uint8_t *block = records_.Record(record, &size);
+    if (!block)
+        return false;
+    if (!image_.AddFile(0, name, block, size, kAttributeArchive, kMadeByTheRun)) {
+        Fail(RefusalOf(image_.LastRefusal()), name);
+        return false;
     }
+    FilePlaced(name, size);
+    return true;
 }
 
 ImageRunResult ImageCreationFrontEnd::Make(const CreationInputs &inputs, uint8_t *image)

@@ -66,12 +66,14 @@ struct ImageRunResult {
     bool withoutSystemFiles;      // an MS-DOS image that does not start a computer
 };
 
-// It is its own bootable front end too, so the system-file rule of the
-// drive is the image's as well.
-class ImageCreationFrontEnd : public CreationFrontEnd, private BootableFrontEnd {
+// It is its own bootable front end and startup-file writer too, so the
+// drive's rules for both are the image's as well.
+class ImageCreationFrontEnd : public CreationFrontEnd,
+                              private BootableFrontEnd,
+                              private StartupFileWriter {
 public:
-    // systemFolder holds IO.SYS and COMMAND.COM for the bootable step, or is
-    // empty for none; without both files the step is left out.
+    // systemFolder holds the emergency-boot files for the bootable step, or
+    // is empty for none; without them the image gets no system files.
     ImageCreationFrontEnd(HostFiles &files, RecordSource &records, const char *systemFolder);
     ~ImageCreationFrontEnd();
 
@@ -84,8 +86,8 @@ public:
     void RemoveSaveFolder(const char *folder) override;
     bool FileExistsIn(const char *folder, const char *name) override;
     FileOperationResult RunFileOperation(const FileOperation &operation) override;
-    bool MakeBootable() override;
-    void WriteStartupFiles(int product) override;
+    BootableFrontEnd &Bootable() override;
+    StartupFileWriter &StartupFiles() override;
     void ShowClosingNote(bool withoutSystemFiles) override;
     void ShowFilesLeftIn(const char *folder) override;
 
@@ -103,12 +105,15 @@ private:
                   const char *imagePath, uint8_t attributes);
     void Fail(ImageRunOutcome outcome, const char *path);
 
-    // The bootable step's primitives on the image, whose root is "".
+    // The primitives of the bootable step and of the startup files on the
+    // image, where every file they place lands in the root folder: a path
+    // is taken by its name alone.
     bool ProbeDrive(const char *root) override;
     bool CopyEmergencyBootFiles(const char *root) override;
     bool CreateEmptyFile(const char *path) override;
     void MarkSystemFile(const char *path) override;
     bool WriteBootSector(const char *root) override;
+    bool WriteRecordFile(const char *path, int record) override;
 
     HostFiles &files_;
     RecordSource &records_;

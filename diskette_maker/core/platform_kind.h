@@ -9,6 +9,9 @@ enum Platform : int {
     kPlatformWin98Me = 1, // Windows 98 and Me
     kPlatformWin95 = 2,   // Windows 95 (any 4.0 of the 95/98/Me family)
     kPlatformNt4 = 3,     // Windows NT 4.0
+    // No Windows at all: the build machine's image tool, which is handed
+    // the system files by name and never asks a system for them.
+    kPlatformNoWindows = 4,
 };
 
 // From the fields of OSVERSIONINFOA; platformId 2 is VER_PLATFORM_WIN32_NT.

@@ -25,13 +25,13 @@ inline bool IsProduct(int32_t choice)
 
 // The diskette drive has only an MS-DOS diskette: no Windows variant to
 // choose.
-inline bool HasOnlyMsdosVariant(int32_t product)
+inline bool HasOnlyMsdosVariant(Product product)
 {
     return product == kProductDisketteDrive;
 }
 
 // The variant a run makes, whatever the window or the command line chose.
-inline bool MakesMsdosVariant(int32_t product, bool msdosChosen)
+inline bool MakesMsdosVariant(Product product, bool msdosChosen)
 {
     return msdosChosen || HasOnlyMsdosVariant(product);
 }

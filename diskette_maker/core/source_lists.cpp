@@ -10,7 +10,7 @@ namespace {
 
 const char *const kSetupFolder = "HD and CD-ROM";
 
-const char *GuideName(int product)
+const char *GuideName(Product product)
 {
     switch (product) {
     case kProductHardDrive:
@@ -24,7 +24,7 @@ const char *GuideName(int product)
 
 } // namespace
 
-bool BuildProductSources(const char *cdRoot, int product, bool msdosVariant, int language,
+bool BuildProductSources(const char *cdRoot, Product product, bool msdosVariant, Language language,
                          ProductSources &out)
 {
     memset(&out, 0, sizeof out);

@@ -3,6 +3,8 @@
 // root; only their names and places are relied on.
 #pragma once
 
+#include "core/run_settings.h"
+
 enum { kSourcePathSize = 260 };
 
 struct ProductSources {
@@ -14,5 +16,5 @@ struct ProductSources {
 };
 
 // cdRoot ends with a backslash. False when a path would not fit.
-bool BuildProductSources(const char *cdRoot, int product, bool msdosVariant, int language,
+bool BuildProductSources(const char *cdRoot, Product product, bool msdosVariant, Language language,
                          ProductSources &out);

@@ -5,14 +5,17 @@
 #include "common/core/text_builder.h"
 #include "core/path_list.h"
 #include "core/platform_kind.h"
-#include "core/run_settings.h"
 #include "resource.h"
 
 enum { kPathBytes = 260 };
 
-int ConfigRecordFor(int32_t productChoice)
+const char *const kEmergencyBootFiles[kEmergencyBootFileCount] = {"IO.SYS", "COMMAND.COM"};
+const char *const kBiosSystemFile = kEmergencyBootFiles[0];
+const char *const kEmptySystemFile = "MSDOS.SYS";
+
+int ConfigRecordFor(Product product)
 {
-    switch (productChoice) {
+    switch (product) {
     case kProductHardDrive:
         return IDR_CONFIG_HARD_DRIVE;
     case kProductCdromDrive:
@@ -24,9 +27,34 @@ int ConfigRecordFor(int32_t productChoice)
     }
 }
 
-bool WritesAutoexec(int32_t productChoice)
+bool WritesAutoexec(Product product)
 {
-    return productChoice == kProductCdromDrive;
+    return product == kProductCdromDrive;
+}
+
+int StartupFilesFor(Product product, StartupFile (&files)[kMaxStartupFiles])
+{
+    int config = ConfigRecordFor(product);
+    if (config == 0)
+        return 0;
+    files[0] = {"CONFIG.SYS", config};
+    if (!WritesAutoexec(product))
+        return 1;
+    files[1] = {"AUTOEXEC.BAT", IDR_AUTOEXEC_CDROM};
+    return 2;
+}
+
+bool WriteStartupFiles(const char *root, Product product, StartupFileWriter &writer)
+{
+    StartupFile files[kMaxStartupFiles];
+    int count = StartupFilesFor(product, files);
+    for (int i = 0; i < count; i++) {
+        char path[kPathBytes];
+        if (!JoinText(path, sizeof path, {root, files[i].name}) ||
+            !writer.WriteRecordFile(path, files[i].record))
+            return false;
+    }
+    return count > 0;
 }
 
 bool BootableStepApplies(int platformKind, bool startupDiskOption)
@@ -56,14 +84,20 @@ bool EmergencyBootFolder(const char *windowsDir, char *out)
 
 bool BuildSystemFileSources(const char *windowsDir, char *list, size_t capacity)
 {
-    char folder[kPathBytes], ioSys[kPathBytes], commandCom[kPathBytes];
-    if (!EmergencyBootFolder(windowsDir, folder) || !JoinPath(ioSys, folder, "\\IO.SYS") ||
-        !JoinPath(commandCom, folder, "\\COMMAND.COM"))
+    char folder[kPathBytes], paths[kEmergencyBootFileCount][kPathBytes];
+    if (!EmergencyBootFolder(windowsDir, folder))
         return false;
-    size_t before = PathListBytes(list, capacity);
-    if (before == 0 || before - 1 + strlen(ioSys) + strlen(commandCom) + 3 > capacity)
+    size_t needed = PathListBytes(list, capacity);
+    if (needed == 0)
         return false;
-    AppendToPathList(list, ioSys, capacity);
-    AppendToPathList(list, commandCom, capacity);
+    for (int i = 0; i < kEmergencyBootFileCount; i++) {
+        if (!JoinText(paths[i], sizeof paths[i], {folder, "\\", kEmergencyBootFiles[i]}))
+            return false;
+        needed += strlen(paths[i]) + 1;
+    }
+    if (needed > capacity)
+        return false;
+    for (const char *path : paths)
+        AppendToPathList(list, path, capacity);
     return true;
 }

@@ -116,7 +116,7 @@ TextTargets ProductDialogTexts()
     return {kProductTexts, sizeof kProductTexts / sizeof kProductTexts[0]};
 }
 
-ControlChanges ControlsAfterProduct(int product)
+ControlChanges ControlsAfterProduct(Product product)
 {
     if (IsProduct(product) && !HasOnlyMsdosVariant(product))
         return Changes(kShowLanguageGroup);

@@ -8,6 +8,7 @@
 
 #include "common/core/language_codes.h"
 #include "common/core/system_language.h"
+#include "core/run_settings.h"
 
 enum { kCommandLineCopySize = 260 };
 
@@ -57,7 +58,7 @@ struct ControlChanges {
 };
 
 // The changes after the product dialog ended with a product (1-3).
-ControlChanges ControlsAfterProduct(int product);
+ControlChanges ControlsAfterProduct(Product product);
 
 // The controls that the Copy command disables while the diskette is made.
 ControlChanges ControlsDuringCreation();

@@ -16,7 +16,9 @@
 #include <string>
 
 #include "core/image_front_end.h"
+#include "core/platform_kind.h"
 #include "core/run_settings.h"
+#include "core/startup_files.h"
 #include "image_tool/embedded_records.h"
 #include "image_tool/posix_host_files.h"
 
@@ -354,16 +356,18 @@ int MakeImage(const Options &o)
     // The plan finds the CD root above the program's own folder.
     std::string modulePath = std::string(o.cd) + "\\Utility\\floppwright-image";
     CreationInputs inputs = {};
-    inputs.language = o.language;
-    inputs.product = o.product;
-    inputs.msdosVariant = MakesMsdosVariant(o.product, o.variant == kVariantMsdos);
+    inputs.language = static_cast<Language>(o.language);
+    inputs.product = static_cast<Product>(o.product);
+    inputs.msdosVariant = MakesMsdosVariant(inputs.product, o.variant == kVariantMsdos);
     inputs.startupDiskOption = o.startup;
+    // The system files are the ones named here, whatever this machine runs.
+    inputs.platformKind = kPlatformNoWindows;
     inputs.disketteRoot = "A:\\";
     inputs.modulePath = modulePath.c_str();
 
     PosixHostFiles files;
     EmbeddedRecordSource records;
-    ToolFrontEnd frontEnd(files, records, inputs.msdosVariant && o.startup ? o.systemFiles : "");
+    ToolFrontEnd frontEnd(files, records, o.systemFiles);
     frontEnd.verbose = o.verbose;
     uint8_t *image = static_cast<uint8_t *>(malloc(kImageBytes));
     if (!image) {
@@ -400,7 +404,7 @@ int main(int argc, char **argv)
         return 1;
     }
     // Asked for by name, the system files must be there.
-    for (const char *name : {"IO.SYS", "COMMAND.COM"}) {
+    for (const char *name : kEmergencyBootFiles) {
         std::string path = std::string(o.systemFiles) + "\\" + name;
         HostEntry entry;
         PosixHostFiles files;

@@ -13,7 +13,13 @@ using Paths = std::vector<std::string>;
 
 CreationInputs MsdosCdrom(bool option = true)
 {
-    return {1, 2, true, option, "A:\\", "D:\\Utility\\Floppwright.exe"};
+    return {kEnglish,
+            kProductCdromDrive,
+            true,
+            option,
+            kPlatformWin98Me,
+            "A:\\",
+            "D:\\Utility\\Floppwright.exe"};
 }
 
 const std::set<std::string> ThreeSystemFiles = {"IO.SYS", "MSDOS.SYS", "COMMAND.COM"};
@@ -414,7 +420,8 @@ TEST(BootableStep, StepsByPlatformOptionAndOutcome)
         fake.created = c.created;
         fake.bootSector = c.bootSector;
         CreationInputs inputs = MsdosCdrom(c.option);
-        EXPECT_EQ(RunBootableStep(inputs, c.platform, fake), c.result) << c.name;
+        inputs.platformKind = c.platform;
+        EXPECT_EQ(RunBootableStep(inputs, fake), c.result) << c.name;
         EXPECT_EQ(fake.events, c.events) << c.name;
     }
 }

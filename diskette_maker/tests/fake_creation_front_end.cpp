@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "core/run_settings.h"
+#include "core/startup_files.h"
+
 std::vector<std::string> SplitPathList(const char *list)
 {
     std::vector<std::string> paths;
@@ -55,15 +58,25 @@ FileOperationResult FakeCreationFrontEnd::RunFileOperation(const FileOperation &
     return {0, false};
 }
 
-bool FakeCreationFrontEnd::MakeBootable()
+bool FakeCreationFrontEnd::ProbeDrive(const char *)
 {
     events.push_back("bootable");
+    return true;
+}
+
+bool FakeCreationFrontEnd::CopyEmergencyBootFiles(const char *)
+{
     return bootable;
 }
 
-void FakeCreationFrontEnd::WriteStartupFiles(int product)
+// A product's startup files show in events once, by the product whose
+// CONFIG.SYS was written.
+bool FakeCreationFrontEnd::WriteRecordFile(const char *, int record)
 {
-    events.push_back("startup:" + std::to_string(product));
+    for (Product product : {kProductHardDrive, kProductCdromDrive, kProductDisketteDrive})
+        if (record == ConfigRecordFor(product))
+            events.push_back("startup:" + std::to_string(product));
+    return true;
 }
 
 void FakeCreationFrontEnd::ShowClosingNote(bool withoutSystemFiles)

@@ -18,7 +18,9 @@ struct RecordedOperation {
     unsigned flags;
 };
 
-class FakeCreationFrontEnd : public CreationFrontEnd {
+class FakeCreationFrontEnd : public CreationFrontEnd,
+                             private BootableFrontEnd,
+                             private StartupFileWriter {
 public:
     // Set up by the test.
     bool answerYes = true;
@@ -28,11 +30,12 @@ public:
     int failStep = -1;                   // CreationStep that fails
     FileOperationResult failure = {1, false};
     FileOperationResult moveBack = {0, false}; // the restore, unless failStep
-    bool bootable = true;                      // what MakeBootable reports
+    bool bootable = true;                      // whether the system files are copied
 
     // Recorded.
-    // "confirm", "op:<step>", "bootable", "startup:<n>", "note" (or
-    // "note:no system files"), "left:<folder>"
+    // "confirm", "op:<step>", "bootable" (the bootable step's probe),
+    // "startup:<n>" (the CONFIG.SYS of product n), "note" (or "note:no
+    // system files"), "left:<folder>"
     std::vector<std::string> events;
     std::vector<RecordedOperation> operations;
     std::vector<std::string> removedFolders; // by RemoveSaveFolder
@@ -43,10 +46,18 @@ public:
     void RemoveSaveFolder(const char *folder) override;
     bool FileExistsIn(const char *folder, const char *name) override;
     FileOperationResult RunFileOperation(const FileOperation &operation) override;
-    bool MakeBootable() override;
-    void WriteStartupFiles(int product) override;
+    BootableFrontEnd &Bootable() override { return *this; }
+    StartupFileWriter &StartupFiles() override { return *this; }
     void ShowClosingNote(bool withoutSystemFiles) override;
     void ShowFilesLeftIn(const char *folder) override;
 
     const RecordedOperation *Find(CreationStep step) const;
+
+private:
+    bool ProbeDrive(const char *root) override;
+    bool CopyEmergencyBootFiles(const char *root) override;
+    bool CreateEmptyFile(const char *) override { return true; }
+    void MarkSystemFile(const char *) override {}
+    bool WriteBootSector(const char *) override { return true; }
+    bool WriteRecordFile(const char *, int record) override;
 };

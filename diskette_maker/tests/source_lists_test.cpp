@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/creation_plan.h"
+#include "core/platform_kind.h"
 #include "core/source_lists.h"
 #include "fake_creation_front_end.h"
 
@@ -13,7 +14,13 @@ using Paths = std::vector<std::string>;
 CreationInputs Inputs(int product, bool msdos, int language,
                       const char *module = "D:\\Utility\\Floppwright.exe")
 {
-    return {language, product, msdos, true, "A:\\", module};
+    return {static_cast<Language>(language),
+            static_cast<Product>(product),
+            msdos,
+            true,
+            kPlatformWin98Me,
+            "A:\\",
+            module};
 }
 
 struct SourceCase {

@@ -10,7 +10,7 @@
 namespace {
 
 struct ProductCase {
-    int32_t product;
+    Product product;
     int configRecord;
     bool autoexec;
 };
@@ -21,7 +21,7 @@ const ProductCase kProducts[] = {
     {kProductDisketteDrive, IDR_CONFIG_DISKETTE, false},
     {kProductNone, 0, false},
     {kProductCancelled, 0, false},
-    {4, 0, false},
+    {static_cast<Product>(4), 0, false},
 };
 
 TEST(StartupFiles, BlocksByProduct)

@@ -97,9 +97,9 @@ TEST(WindowControls, AfterTheProductChoice)
                                    {IDC_VARIANT_WINDOWS, kUncheckControl},
                                    {IDC_VARIANT_MSDOS, kHideControl},
                                    {IDC_VARIANT_MSDOS, kCheckControl}};
-    EXPECT_EQ(ToVector(ControlsAfterProduct(1)), languageGroup);
-    EXPECT_EQ(ToVector(ControlsAfterProduct(2)), languageGroup);
-    EXPECT_EQ(ToVector(ControlsAfterProduct(3)), disketteDrive);
+    EXPECT_EQ(ToVector(ControlsAfterProduct(kProductHardDrive)), languageGroup);
+    EXPECT_EQ(ToVector(ControlsAfterProduct(kProductCdromDrive)), languageGroup);
+    EXPECT_EQ(ToVector(ControlsAfterProduct(kProductDisketteDrive)), disketteDrive);
 }
 
 TEST(WindowControls, AfterEachClick)

@@ -59,15 +59,10 @@ bool AskForPath(HWND owner, int language, char (&path)[MAX_PATH])
 }
 
 // The emergency-boot folder, where Windows 98, Me and NT 4.0 keep the
-// system files the drive path would copy; "" where the bootable step does
-// not apply. A folder without them gives an image that does not start a
-// computer, as the drive path gives such a diskette.
-void SystemFolder(bool startupDiskOption, char (&folder)[MAX_PATH])
+// system files the drive path would copy; the bootable step decides by the
+// running Windows whether it is asked at all.
+void SystemFolder(char (&folder)[MAX_PATH])
 {
-    folder[0] = '\0';
-    int platform = PlatformKind();
-    if (!BootableStepApplies(platform, startupDiskOption) || platform == kPlatformWin95)
-        return;
     char windows[MAX_PATH];
     UINT length = GetWindowsDirectoryA(windows, sizeof windows);
     if (length == 0 || length >= sizeof windows || !EmergencyBootFolder(windows, folder))
@@ -179,7 +174,7 @@ void ShowRefusal(HWND owner, int language, const ImageRunResult &result)
 
 BOOL CreateDisketteImage(HWND owner, const ImageOption &request, const RunSettings &settings)
 {
-    int language = settings.LanguageIndex;
+    Language language = settings.LanguageIndex;
     char chosen[MAX_PATH], path[MAX_PATH];
     if (request.path[0]) {
         lstrcpynA(chosen, request.path, MAX_PATH);
@@ -209,7 +204,7 @@ BOOL CreateDisketteImage(HWND owner, const ImageOption &request, const RunSettin
         return FALSE;
 
     char systemFolder[MAX_PATH];
-    SystemFolder(inputs.startupDiskOption, systemFolder);
+    SystemFolder(systemFolder);
     Win32HostFiles files;
     ResourceRecords records;
     ImageCreationFrontEnd frontEnd(files, records, systemFolder);

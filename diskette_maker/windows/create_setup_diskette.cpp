@@ -2,11 +2,10 @@
 
 #include "common/core/text_builder.h"
 #include "core/creation_plan.h"
-#include "core/startup_files.h"
 #include "resource.h"
+#include "windows/bootable_front_end_win.h"
 #include "windows/creation_inputs.h"
 #include "windows/module_instance.h"
-#include "windows/platform_kind_win.h"
 #include "windows/shell_file_operation.h"
 #include "windows/startup_files_win.h"
 #include "windows/table_message.h"
@@ -14,7 +13,7 @@
 namespace {
 
 // Asks before erasing a diskette that may hold files; true to go on.
-bool AskBeforeErase(HWND owner, const char *root, int language)
+bool AskBeforeErase(HWND owner, const char *root, Language language)
 {
     char pattern[MAX_PATH];
     if (!JoinText(pattern, sizeof pattern, {root, "*.*"}))
@@ -74,7 +73,8 @@ bool MakeUniqueFolder(const char *temp, char (&folder)[MAX_PATH])
 // file APIs, owned by the diskette maker window.
 class ShellCreationFrontEnd : public CreationFrontEnd {
 public:
-    ShellCreationFrontEnd(HWND owner, const CreationInputs &inputs) : owner_(owner), inputs_(inputs)
+    ShellCreationFrontEnd(HWND owner, const CreationInputs &inputs)
+        : owner_(owner), inputs_(inputs), bootable_(owner)
     {
         ZeroMemory(&operation_, sizeof operation_);
     }
@@ -119,18 +119,9 @@ public:
         return {returned, operation_.fAnyOperationsAborted != FALSE};
     }
 
-    // Where the step has nothing to do (the later NT family) the diskette
-    // gets no system files either.
-    bool MakeBootable() override
-    {
-        return MakeDisketteBootable(owner_, inputs_) &&
-            BootableStepApplies(PlatformKind(), inputs_.startupDiskOption);
-    }
+    BootableFrontEnd &Bootable() override { return bootable_; }
 
-    void WriteStartupFiles(int product) override
-    {
-        WriteStartupFilesToDiskette(inputs_.disketteRoot, product);
-    }
+    StartupFileWriter &StartupFiles() override { return startupFiles_; }
 
     void ShowClosingNote(bool withoutSystemFiles) override
     {
@@ -147,6 +138,8 @@ private:
     HWND owner_;
     const CreationInputs &inputs_;
     SHFILEOPSTRUCTA operation_;
+    Win32BootableFrontEnd bootable_;
+    Win32StartupFiles startupFiles_;
 };
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "windows/creation_inputs.h"
 
 #include "resource.h"
+#include "windows/platform_kind_win.h"
 
 bool GatherCreationInputs(HWND window, const RunSettings &settings, char (&modulePath)[MAX_PATH],
                           CreationInputs &inputs)
@@ -13,6 +14,7 @@ bool GatherCreationInputs(HWND window, const RunSettings &settings, char (&modul
     inputs.msdosVariant = MakesMsdosVariant(
         settings.ProductChoice, IsDlgButtonChecked(window, IDC_VARIANT_MSDOS) == BST_CHECKED);
     inputs.startupDiskOption = settings.StartupDiskOption;
+    inputs.platformKind = PlatformKind();
     inputs.disketteRoot = settings.DisketteRoot;
     inputs.modulePath = modulePath;
     return true;

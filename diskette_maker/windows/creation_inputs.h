@@ -1,6 +1,6 @@
 // What one creation run reads, gathered in one place for the diskette and
-// for the image: the window's run settings, its diskette variant and the
-// program's own path.
+// for the image: the window's run settings, its diskette variant, the
+// running Windows and the program's own path.
 #pragma once
 
 #include <windows.h>

@@ -1,15 +1,13 @@
-// The MS-DOS startup files and the bootable step.
+// The MS-DOS startup files on a drive of the running Windows.
 #pragma once
 
 #include <windows.h>
 
-#include "core/creation_plan.h"
+#include "core/startup_files.h"
 
-// Writes CONFIG.SYS (and for the CD-ROM drive AUTOEXEC.BAT) to the diskette
-// root; true when every byte of them reached the diskette.
-bool WriteStartupFilesToDiskette(const char *root, int product);
-
-// The core's bootable step carried out on the running Windows: system files
-// and boot sector where it can; false only when the system files could not
-// be copied.
-bool MakeDisketteBootable(HWND owner, const CreationInputs &inputs);
+// Writes the module's Record blocks as files; a short write or a failed
+// close (the data never reached the diskette) counts as failure.
+class Win32StartupFiles : public StartupFileWriter {
+public:
+    bool WriteRecordFile(const char *path, int record) override;
+};

@@ -18,6 +18,7 @@
 #include "core/installer_path.h"
 #include "core/language_table.h"
 #include "core/menu_model.h"
+#include "core/platform_kind.h"
 #include "pe_strings.h"
 
 namespace {
@@ -59,7 +60,7 @@ std::string ProgramOf(const std::string &command)
 // ---- Floppwright: every product, variant and language, run against a
 // front end that agrees to everything and notes what is copied from the CD.
 
-class CopyRecorder : public CreationFrontEnd {
+class CopyRecorder : public CreationFrontEnd, BootableFrontEnd, StartupFileWriter {
 public:
     explicit CopyRecorder(const std::string &why) : why_(why) {}
     bool ConfirmErase(const char *) override { return true; }
@@ -83,8 +84,14 @@ public:
         }
         return FileOperationResult{0, false};
     }
-    bool MakeBootable() override { return false; }
-    void WriteStartupFiles(int) override {}
+    BootableFrontEnd &Bootable() override { return *this; }
+    StartupFileWriter &StartupFiles() override { return *this; }
+    bool ProbeDrive(const char *) override { return false; }
+    bool CopyEmergencyBootFiles(const char *) override { return false; }
+    bool CreateEmptyFile(const char *) override { return false; }
+    void MarkSystemFile(const char *) override {}
+    bool WriteBootSector(const char *) override { return false; }
+    bool WriteRecordFile(const char *, int) override { return false; }
     void ShowClosingNote(bool) override {}
     void ShowFilesLeftIn(const char *) override {}
 
@@ -103,7 +110,13 @@ void FloppwrightPaths(const std::string &modulePath)
                     continue;
                 CopyRecorder recorder(std::string(kLanguageNames[language - 1]) + ", " +
                                       products[product - 1] + (msdos ? ", MS-DOS" : ", Windows"));
-                CreationInputs inputs{language, product, msdos, false, "A:\\", modulePath.c_str()};
+                CreationInputs inputs{static_cast<Language>(language),
+                                      static_cast<Product>(product),
+                                      msdos,
+                                      false,
+                                      kPlatformNoWindows,
+                                      "A:\\",
+                                      modulePath.c_str()};
                 RunCreation(inputs, recorder);
             }
         }

@@ -33,20 +33,22 @@ static int RunStep(int argc, char **argv)
         return 100;
     const char *step = argv[1];
     const char *argument = argc > 2 ? argv[2] : "";
-    CreationInputs inputs = {1, kProductNone, true, true, "A:\\", ""};
+    CreationInputs inputs = {kEnglish, kProductNone, true, true, PlatformKind(), "A:\\", ""};
     if (strcmp(step, "platform-kind") == 0)
         return PlatformKind();
     if (strcmp(step, "probe") == 0)
         return ProbeDisketteDrive(inputs.disketteRoot);
     if (strcmp(step, "write-startup") == 0) {
-        inputs.product = atoi(argument);
-        return WriteStartupFilesToDiskette(inputs.disketteRoot, inputs.product) ? 1 : 0;
+        inputs.product = static_cast<Product>(atoi(argument));
+        Win32StartupFiles writer;
+        return WriteStartupFiles(inputs.disketteRoot, inputs.product, writer) ? 1 : 0;
     }
     if (strcmp(step, "copy-system-files") == 0)
         return CopySystemFilesStep(inputs.disketteRoot) ? 1 : 0;
     if (strcmp(step, "make-bootable") == 0) {
         inputs.startupDiskOption = strcmp(argument, "off") != 0;
-        return MakeDisketteBootable(NULL, inputs) ? 1 : 0;
+        Win32BootableFrontEnd frontEnd(NULL);
+        return RunBootableStep(inputs, frontEnd) ? 1 : 0;
     }
     return 100;
 }

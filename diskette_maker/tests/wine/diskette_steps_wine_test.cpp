@@ -58,6 +58,14 @@ std::string Record(int id)
     return bytes ? std::string(reinterpret_cast<const char *>(bytes), size) : std::string();
 }
 
+// The product's startup files written by the core's rule on the running
+// Windows.
+bool WriteStartupFilesToDiskette(const char *root, Product product)
+{
+    Win32StartupFiles writer;
+    return WriteStartupFiles(root, product, writer);
+}
+
 std::string Contents(const std::string &path)
 {
     std::string contents;
@@ -114,7 +122,7 @@ TEST_F(DisketteSteps, PlatformKindPerWindowsVersion)
 TEST_F(DisketteSteps, StartupFilesPerProduct)
 {
     const struct {
-        int product;
+        Product product;
         int config;
         const char *driver;
         bool autoexec;
