@@ -77,8 +77,9 @@ LRESULT CALLBACK StageWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         StageStamp("paint");
         break;
     case WM_COMMAND:
-        // Only what the program posted to itself, not a control's notice.
-        if (!InSendMessage())
+        // Only what the program posted to itself, not a control's notice,
+        // which names its control.
+        if (!lParam)
             StageStamp("posted-command");
         break;
     case WM_NCDESTROY:
