@@ -59,19 +59,27 @@ function(ql_windows_flags target)
 endfunction()
 
 # A shipping program: ql_add_program(target OUTPUT "Name" SOURCES ... LIBS ...)
+# C_RUNTIME links the compiler's C runtime in place of our entry point and C
+# functions; no shipping program may, and the release check's probe of that
+# fault is the one that does.
 function(ql_add_program target)
-  cmake_parse_arguments(P "" "OUTPUT" "SOURCES;LIBS" ${ARGN})
-  # No C runtime: the programs bring their own entry point and the few C
-  # functions they call (common/windows), and import from nothing but the
-  # four system DLLs that every Windows has; see program_entry.cpp.
-  add_executable(${target} WIN32 ${P_SOURCES}
-    ${CMAKE_SOURCE_DIR}/common/windows/program_entry.cpp
-    ${CMAKE_SOURCE_DIR}/common/windows/c_functions.cpp)
+  cmake_parse_arguments(P "C_RUNTIME" "OUTPUT" "SOURCES;LIBS" ${ARGN})
+  if(P_C_RUNTIME)
+    add_executable(${target} WIN32 ${P_SOURCES})
+  else()
+    # No C runtime: the programs bring their own entry point and the few C
+    # functions they call (common/windows), and import from nothing but the
+    # four system DLLs that every Windows has; see program_entry.cpp.
+    add_executable(${target} WIN32 ${P_SOURCES}
+      ${CMAKE_SOURCE_DIR}/common/windows/program_entry.cpp
+      ${CMAKE_SOURCE_DIR}/common/windows/c_functions.cpp)
+    target_link_options(${target} PRIVATE -nostdlib)
+    # The compiler must not turn these loops back into calls of themselves.
+    set_source_files_properties(${CMAKE_SOURCE_DIR}/common/windows/c_functions.cpp
+      TARGET_DIRECTORY ${target} PROPERTIES COMPILE_OPTIONS "-fno-builtin;-fno-tree-loop-distribute-patterns")
+  endif()
   ql_windows_flags(${target})
   target_compile_options(${target} PRIVATE -fno-threadsafe-statics)
-  # The compiler must not turn these loops back into calls of themselves.
-  set_source_files_properties(${CMAKE_SOURCE_DIR}/common/windows/c_functions.cpp
-    TARGET_DIRECTORY ${target} PROPERTIES COMPILE_OPTIONS "-fno-builtin;-fno-tree-loop-distribute-patterns")
   if(P_OUTPUT)
     set_target_properties(${target} PROPERTIES OUTPUT_NAME "${P_OUTPUT}")
   endif()
@@ -83,7 +91,7 @@ function(ql_add_program target)
   # 10/11 as supported, so that GetVersionEx tells the truth there. It
   # carries no comments: every byte of it ships in each program.
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/cmake)
-  target_link_options(${target} PRIVATE -nostdlib -static -s -Wl,--gc-sections
+  target_link_options(${target} PRIVATE -static -s -Wl,--gc-sections
     -Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0)
 endfunction()
 

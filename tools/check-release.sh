@@ -8,23 +8,15 @@ build=${1:-build/win32}
 top=$(cd "$(dirname "$0")/.." && pwd)
 exports=${QL_WIN9X_EXPORTS:-$top/tools/win9x-api}
 check="python3 $top/tools/check_release.py --exports $exports"
-probes="$top/tools/release-probes"
-work="$build/release-probes"
-mkdir -p "$work"
-
-cxx="i686-w64-mingw32-g++-win32 -Os -s -static -mwindows"
-v4="-Wl,--subsystem,windows:4.0 -Wl,--major-os-version,4 -Wl,--minor-os-version,0"
-# Built as the shipping programs are: their own entry point, no C runtime.
-bare="$top/common/windows/program_entry.cpp -nostdlib -lkernel32 -luser32 -lgdi32 -lgcc"
-i686-w64-mingw32-windres -I "$top/cmake" "$probes/manifest.rc" -O coff -o "$work/manifest.o"
-i686-w64-mingw32-windres -I "$top/cmake" "$probes/two_manifests.rc" -O coff -o "$work/two-manifests.o"
-$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" $v4 $bare -o "$work/good.exe"
-$cxx "$top/bench/bare_window.cpp" $v4 $bare -o "$work/no-manifest.exe"
-$cxx "$top/bench/bare_window.cpp" "$work/two-manifests.o" $v4 $bare -o "$work/two-manifests.exe"
-$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" -Wl,--subsystem,windows:6.0 $bare -o "$work/new-subsystem.exe"
-$cxx "$probes/newer_import.cpp" "$work/manifest.o" $v4 $bare -o "$work/newer-import.exe"
-# The same window with the compiler's C runtime, which imports msvcrt.dll.
-$cxx "$top/bench/bare_window.cpp" "$work/manifest.o" $v4 -o "$work/runtime-import.exe"
+# The probes: built by the win32 preset (tools/release-probes) as the
+# shipping programs are, each but the good one with one fault.
+work="$build/tools/release-probes"
+for probe in good no-manifest two-manifests new-subsystem newer-import runtime-import; do
+    if [ ! -f "$work/$probe.exe" ]; then
+        echo "missing: $work/$probe.exe (build the win32 preset first)"
+        exit 1
+    fi
+done
 
 echo "== the check refuses what would not load"
 $check "$work/good.exe" >/dev/null || { echo "check refused a sound program"; exit 1; }

@@ -14,13 +14,18 @@ namespace {
 
 const int CopyButton = 1002, MsdosVariant = 1019;
 const int HardDrive = 1024, CdromDrive = 1022, DisketteDrive = 1023;
-// The file name box of the Save As dialog: cmb13 in the Explorer-style
-// template, edt1 in older ones.
-const int SaveAsFileNames[] = {1148, 1152};
 const DWORD kImageBytes = 1474560;
 
 const std::string TitleEn = "Floppwright" + std::string(25, ' ');
 const std::string TitleFr = "Setup Disquette" + std::string(29, ' ');
+
+// The file name box of the Save As dialog: cmb13 in the Explorer-style
+// template, edt1 in older ones; null in neither.
+HWND SaveAsFileName(HWND saveAs)
+{
+    HWND fileName = GetDlgItem(saveAs, 1148);
+    return fileName ? fileName : GetDlgItem(saveAs, 1152);
+}
 
 std::string WindowsFolder()
 {
@@ -90,9 +95,7 @@ protected:
     void SaveAs(const std::string &path)
     {
         DialogInfo saveAs = NextMessage();
-        HWND fileName = nullptr;
-        for (int id : SaveAsFileNames)
-            fileName = fileName ? fileName : GetDlgItem(saveAs.window, id);
+        HWND fileName = SaveAsFileName(saveAs.window);
         ASSERT_NE(fileName, nullptr);
         SetWindowTextA(fileName, path.c_str());
         Answer(saveAs, IDOK);
@@ -160,9 +163,7 @@ TEST_F(ImageMaker, SaveAsAsksForTheFile)
     // Save As opens in the current folder: the one with the other images.
     Start("-image", HardDrive, true, Kept(""));
     DialogInfo saveAs = NextMessage();
-    HWND fileName = nullptr;
-    for (int id : SaveAsFileNames)
-        fileName = fileName ? fileName : GetDlgItem(saveAs.window, id);
+    HWND fileName = SaveAsFileName(saveAs.window);
     ASSERT_NE(fileName, nullptr);
     std::string folder = WindowsPathOfUnix(QL_SCREENSHOT_DIR);
     MakeDirectories(folder);
@@ -362,9 +363,7 @@ TEST_F(ImageMaker, PlantedDllsAreNeverLoaded)
     cdExe_ = cd / "Utility\\Floppwright.exe";
     Start("-image", HardDrive, false, Kept(""));
     DialogInfo saveAs = NextMessage();
-    HWND fileName = nullptr;
-    for (int id : SaveAsFileNames)
-        fileName = fileName ? fileName : GetDlgItem(saveAs.window, id);
+    HWND fileName = SaveAsFileName(saveAs.window);
     ASSERT_NE(fileName, nullptr) << "the system's Save As dialog";
     SetWindowTextA(fileName, chosen.c_str());
     Answer(saveAs, IDOK);
