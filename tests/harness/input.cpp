@@ -1,6 +1,8 @@
 // Input to another process.  Posted messages reach the window procedure
-// exactly as the test says; SendInput is there for what only real input
-// changes: the key state read with GetKeyState and the pointer position.
+// exactly as the test says, save that a key down also passes the program's
+// TranslateMessage, as a keyboard's does; SendInput is there for what only
+// real input changes: the key state read with GetKeyState and the pointer
+// position.
 
 #include "wine_harness.h"
 
@@ -24,26 +26,6 @@ LPARAM KeyParam(UINT vk, bool up, bool alt)
     if (up)
         param |= (1L << 30) | (1UL << 31);
     return param;
-}
-
-// The character a key types by itself, or 0.
-char KeyChar(UINT vk)
-{
-    if (vk == VK_RETURN)
-        return '\r';
-    if (vk == VK_ESCAPE)
-        return 27;
-    if (vk == VK_TAB)
-        return '\t';
-    if (vk == VK_SPACE)
-        return ' ';
-    if (vk == VK_BACK)
-        return '\b';
-    if ((vk >= '0' && vk <= '9'))
-        return static_cast<char>(vk);
-    if (vk >= 'A' && vk <= 'Z')
-        return static_cast<char>(vk - 'A' + 'a');
-    return 0;
 }
 
 void AddKey(INPUT *inputs, int *count, WORD vk, bool up)
@@ -78,11 +60,12 @@ void MouseMove(HWND window, int x, int y)
     PostMessageA(window, WM_MOUSEMOVE, 0, ClientPoint(x, y));
 }
 
+// A keyboard queues only the key messages: the program's own
+// TranslateMessage makes the character from the key down, as it does for
+// these posted ones.  Posting the character as well would type it twice.
 void KeyPress(HWND window, UINT vk)
 {
     PostMessageA(window, WM_KEYDOWN, vk, KeyParam(vk, false, false));
-    if (char c = KeyChar(vk))
-        PostMessageA(window, WM_CHAR, static_cast<unsigned char>(c), KeyParam(vk, false, false));
     PostMessageA(window, WM_KEYUP, vk, KeyParam(vk, true, false));
 }
 
@@ -99,8 +82,8 @@ void TypeChar(HWND window, char c)
 void AltKey(HWND window, char key)
 {
     UINT vk = static_cast<UINT>(key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key);
+    // WM_SYSCHAR comes from the program's TranslateMessage, as for KeyPress.
     PostMessageA(window, WM_SYSKEYDOWN, vk, KeyParam(vk, false, true));
-    PostMessageA(window, WM_SYSCHAR, static_cast<unsigned char>(key), KeyParam(vk, false, true));
     PostMessageA(window, WM_SYSKEYUP, vk, KeyParam(vk, true, true));
 }
 

@@ -212,13 +212,15 @@ void ClickButton(HWND button);
 void ClickAt(HWND window, int x, int y);
 // WM_MOUSEMOVE at client coordinates (posted), preceded by WM_SETCURSOR.
 void MouseMove(HWND window, int x, int y);
-// WM_KEYDOWN, WM_CHAR for printable keys and Enter/Escape/Tab, WM_KEYUP.
+// WM_KEYDOWN and WM_KEYUP (posted), as a keyboard queues them: the
+// target's TranslateMessage turns the key down into its WM_CHAR.
 void KeyPress(HWND window, UINT vk);
 // Only WM_KEYDOWN (posted).
 void KeyDown(HWND window, UINT vk);
 // WM_CHAR alone (posted).
 void TypeChar(HWND window, char c);
-// Alt+key: WM_SYSKEYDOWN/WM_SYSCHAR/WM_SYSKEYUP with the context bit set.
+// Alt+key: WM_SYSKEYDOWN/WM_SYSKEYUP with the context bit set; the
+// target's TranslateMessage makes the WM_SYSCHAR.
 void AltKey(HWND window, char key);
 // WM_SYSCOMMAND (posted), e.g. SC_CLOSE, SC_MINIMIZE.
 void SysCommand(HWND window, WPARAM command);
