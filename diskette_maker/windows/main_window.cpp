@@ -226,5 +226,9 @@ HWND CreateMakeDiskWindow(const MakeDiskStart &start, MakeDiskWindowState &state
         return nullptr;
     // No paint comes before the message loop, so none misses the state.
     SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(&state));
+    // The texts of the language are in place before the window shows: set
+    // on the visible window, each would be drawn twice, first as the
+    // template has it, and the first paint would wait for the second.
+    RefreshTexts(window, MainWindowTexts(), state.settings.LanguageIndex);
     return StartMakeDiskWindow(window, state) ? window : nullptr;
 }
