@@ -1,12 +1,13 @@
 // Benchmarks of the programs under Wine, each against a baseline measured in
 // the same run:
-//   bench_driver startup BARE_WINDOW BARE_DIALOG
-//                           time from CreateProcess to the first visible
+//   bench_driver startup    time from CreateProcess to the first visible
 //                           window, and the peak working set once that window
-//                           is up: the menu against the bare window program,
-//                           Floppwright and Lingpick, which open a modal dialog
-//                           over a main window of their own, against the bare
-//                           dialog program; all five in turn, 20 rounds
+//                           is up: the menu against the bare window program
+//                           beside it at the CD's root, Floppwright and
+//                           Lingpick, which open a modal dialog over a main
+//                           window of their own, against the bare dialog
+//                           program beside them in Utility; all five in turn,
+//                           20 rounds
 //   bench_driver stages EXE...
 //                           the start-up of each program to its first dialog,
 //                           alternating, split at the stage stamps that the
@@ -174,15 +175,15 @@ void Report(const Subject &program, const Medians &programRuns, const Subject &b
         std::printf("%-12s peak working set unreadable\n", program.name.c_str());
 }
 
-int Startup(const std::string &bareWindowExe, const std::string &bareDialogExe)
+int Startup()
 {
     // NT 4.0 lets Floppwright's drive check pass without a diskette drive.
     ScopedWindowsVersion nt4("nt40", "Floppwright.exe");
     enum { BareWindow, Launcher, BareDialog, Floppwright, Lingpick, kSubjects };
     const Subject subjects[kSubjects] = {
-        {"bare window", bareWindowExe, "", "BareWindow", nullptr},
+        {"bare window", CdPath("bare_window.exe"), "", "BareWindow", nullptr},
         {"launcher", CdPath("Setup.exe"), "", "Setup", nullptr},
-        {"bare dialog", bareDialogExe, "", "#32770", "Bare dialog"},
+        {"bare dialog", CdPath("Utility\\bare_dialog.exe"), "", "#32770", "Bare dialog"},
         {"Floppwright", CdPath("Utility\\Floppwright.exe"), "", "#32770", nullptr},
         {"Lingpick", CdPath("Utility\\Lingpick .exe"), "", "#32770", "Acrobat Setup"},
     };
@@ -348,8 +349,8 @@ int Repaints()
 
 int main(int argc, char **argv)
 {
-    if (argc >= 4 && !std::strcmp(argv[1], "startup"))
-        return Startup(WindowsPathOfUnix(argv[2]), WindowsPathOfUnix(argv[3]));
+    if (argc >= 2 && !std::strcmp(argv[1], "startup"))
+        return Startup();
     if (argc >= 3 && !std::strcmp(argv[1], "stages")) {
         std::vector<std::string> exes;
         for (int i = 2; i < argc; ++i)
@@ -359,7 +360,7 @@ int main(int argc, char **argv)
     if (argc >= 2 && !std::strcmp(argv[1], "repaints"))
         return Repaints();
     std::fprintf(stderr,
-                 "usage: bench_driver startup BARE_WINDOW BARE_DIALOG | stages EXE..."
+                 "usage: bench_driver startup | stages EXE..."
                  " | repaints\n");
     return 2;
 }
