@@ -1,8 +1,8 @@
 // Benchmarks of the programs under Wine, each against a baseline measured in
 // the same run:
 //   bench_driver startup    time from CreateProcess to the first visible
-//                           window, and the peak working set once that window
-//                           is up: the menu against the bare window program
+//                           window whose thread answers, and the peak working
+//                           set then: the menu against the bare window program
 //                           beside it at the CD's root, Floppwright and
 //                           Lingpick, which open a modal dialog over a main
 //                           window of their own, against the bare dialog
@@ -112,9 +112,11 @@ HWND FindSubjectWindow(const Subject &subject, DWORD thread)
     return search.found;
 }
 
-// One start of the program up to its first matching window. The working set
-// is read after the window's thread has handled what was queued at that
-// moment, so the first window's creation and painting are in it.
+// One start of the program up to its first matching window, and until that
+// window's thread answers: a shown window whose thread is still busy showing
+// it is not yet up for the user, and a window known by its caption would
+// count that wait while one known by its class alone would not. The working
+// set is read then, with the first window's creation and painting in it.
 Run StartOnce(const Subject &subject)
 {
     Run run;
@@ -124,8 +126,8 @@ Run StartOnce(const Subject &subject)
         return run;
     while (Now() - run.start < 10) {
         if (HWND window = FindSubjectWindow(subject, process.MainThreadId())) {
-            run.up = Now() - run.start;
             Sync(window, 2000);
+            run.up = Now() - run.start;
             run.peakWorkingSet = PeakWorkingSet(process.Handle());
             break;
         }
@@ -262,11 +264,20 @@ std::vector<std::pair<std::string, double>> ReadStamps(const std::string &log, d
 struct StageTimes {
     std::vector<std::string> order;
     std::map<std::string, std::vector<double>> at, step;
+    // Stamps of one name in a row, such as a window's controls painting one
+    // after another, make one stage that ends at the last of them.
     void AddRun(const std::vector<std::pair<std::string, double>> &stamps)
     {
+        std::vector<std::pair<std::string, double>> stages;
+        for (const auto &stamp : stamps) {
+            if (!stages.empty() && stages.back().first == stamp.first)
+                stages.back().second = stamp.second;
+            else
+                stages.push_back(stamp);
+        }
         std::map<std::string, int> seen;
         double before = 0;
-        for (const auto &stamp : stamps) {
+        for (const auto &stamp : stages) {
             std::string name = stamp.first;
             if (int n = ++seen[name]; n > 1)
                 name += "#" + std::to_string(n);
@@ -279,19 +290,26 @@ struct StageTimes {
     }
 };
 
-void TimeStages(const std::vector<Subject> &subjects, const std::string &log)
+// Each start writes a log of its own: a program that has been killed can
+// still hold its log open for a moment, and a log shared with the next start
+// would then be neither deleted nor opened again.
+void TimeStages(const std::vector<Subject> &subjects, const std::string &folder)
 {
     std::vector<StageTimes> times(subjects.size());
     for (int run = -1; run < kRuns; ++run) {
         for (size_t turn = 0; turn < subjects.size(); ++turn) {
             const size_t i = ProgramAtTurn(run + 1, turn, subjects.size());
+            const std::string log = folder + "ql_stages_" + std::to_string(run + 1) + "_" +
+                std::to_string(turn) + ".log";
             DeleteFileA(log.c_str());
+            SetEnvironmentVariableA("QL_STAGE_LOG", log.c_str());
             Run r = StartOnce(subjects[i]);
-            if (run < 0 || r.up < 0)
-                continue; // the first round only warms the file cache
-            std::vector<std::pair<std::string, double>> stamps = ReadStamps(log, r.start);
-            stamps.emplace_back("window-seen", r.up * 1000);
-            times[i].AddRun(stamps);
+            if (run >= 0 && r.up >= 0) { // the first round only warms the file cache
+                std::vector<std::pair<std::string, double>> stamps = ReadStamps(log, r.start);
+                stamps.emplace_back("window-seen", r.up * 1000);
+                times[i].AddRun(stamps);
+            }
+            DeleteFileA(log.c_str());
         }
     }
     for (size_t i = 0; i < subjects.size(); ++i) {
@@ -307,15 +325,13 @@ void TimeStages(const std::vector<Subject> &subjects, const std::string &log)
     std::fflush(stdout);
 }
 
-// Each program is up when a dialog box of its process shows: the bare
+// Each program is up when a dialog box of its process shows and answers: the bare
 // dialog's, Floppwright's product dialog (its main window has a class of its
 // own), Lingpick's language dialog.
 int Stages(const std::vector<std::string> &exes)
 {
     char folder[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
-    const std::string log = std::string(folder) + "ql_stages.log";
-    SetEnvironmentVariableA("QL_STAGE_LOG", log.c_str());
     std::vector<Subject> subjects;
     std::vector<std::unique_ptr<ScopedWindowsVersion>> versions;
     for (const std::string &exe : exes) {
@@ -326,8 +342,7 @@ int Stages(const std::vector<std::string> &exes)
         if (!_strnicmp(name.c_str(), "floppwright", 11))
             versions.push_back(std::make_unique<ScopedWindowsVersion>("nt40", name));
     }
-    TimeStages(subjects, log);
-    DeleteFileA(log.c_str());
+    TimeStages(subjects, folder);
     return 0;
 }
 
