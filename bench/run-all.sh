@@ -41,7 +41,7 @@ export WINEPREFIX="$run" WINEDEBUG=-all LC_ALL=en_US.UTF-8 LANG=en_US.UTF-8
 # No sound card here: keep the audio drivers from trying one at every click.
 export WINEDLLOVERRIDES="winealsa.drv,winepulse.drv,wineoss.drv="
 export DRIVER="$win64/bench/bench_driver.exe" \
-    STAGES="$win64/bench/bare_dialog_stages.exe $win64/diskette_maker/floppwright_stages.exe $win64/acrobat_picker/lingpick_stages.exe"
+    STAGES="$win64/bench/bare_dialog_stages.exe $win64/bench/bare_combo_dialog_stages.exe $win64/diskette_maker/floppwright_stages.exe $win64/acrobat_picker/lingpick_stages.exe"
 export TESTWINDOW="$(dirname "$(sed -n 's/^recorder=//p' "$win64/programs.txt")")/ql_testwindow.exe"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     wineserver -p

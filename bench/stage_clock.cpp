@@ -76,6 +76,21 @@ LRESULT CALLBACK StageWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_PAINT:
         StageStamp("paint");
         break;
+    case WM_SETFOCUS:
+        // The first focus of a process costs Wine some 10 ms, wherever it
+        // falls: on a shown main window, or on a dialog over a minimized one.
+        StageStamp("focus");
+        break;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+        // A control of the window is painting itself.
+        StageStamp("control-paint");
+        break;
+    case WM_ENTERIDLE:
+        // A modal dialog of this owner is shown and has nothing left to do.
+        StageStamp("dialog-idle");
+        break;
     case WM_COMMAND:
         // Only what the program posted to itself, not a control's notice,
         // which names its control.
