@@ -100,8 +100,8 @@ void Command(HWND window, WORD id, WORD notification, HWND control)
 
 bool Sync(HWND window, DWORD timeout_ms)
 {
-    // A sent message is handled only after the posted ones before it have
-    // been taken from the queue, so its return marks them done.
+    // The thread takes a sent message the next time it looks for one,
+    // whatever is posted, so its answer says only that the thread looks.
     DWORD_PTR ignored;
     return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, Patient(timeout_ms),
                                &ignored) != 0;

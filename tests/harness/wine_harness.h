@@ -235,7 +235,9 @@ void SendKey(UINT vk, bool shift = false, bool ctrl = false, bool alt = false);
 void SendMouseMove(int screen_x, int screen_y);
 // Moves the real pointer to client coordinates of window and clicks there.
 void SendMouseClick(HWND window, int x, int y);
-// Waits until the target's thread has processed everything posted so far.
+// Waits until the target's thread is back in its message loop, done with
+// what it was handling. Messages posted to it before may still be waiting:
+// a sent message is taken ahead of everything posted.
 bool Sync(HWND window, DWORD timeout_ms = 5000);
 
 // ---- dialogs and message boxes -----------------------------------------
